@@ -1,0 +1,128 @@
+#include "platform/WindowMessages.h"
+
+#include <atomic>
+#include <unordered_map>
+
+namespace lumora {
+namespace {
+
+struct Registry {
+    std::mutex mutex;
+    std::unordered_map<HWND, MessageTarget*> targets;
+    HWND next = 1;
+    std::atomic<MessageDispatcher*> dispatcher{nullptr};
+};
+
+Registry& registry() {
+    static Registry instance;
+    return instance;
+}
+
+MessageTarget* find(HWND window) {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    auto it = r.targets.find(window);
+    return it == r.targets.end() ? nullptr : it->second;
+}
+
+}  // namespace
+
+void SetMessageDispatcher(MessageDispatcher* dispatcher) { registry().dispatcher = dispatcher; }
+
+HWND RegisterWindow(MessageTarget& target) {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    HWND handle = r.next++;
+    r.targets.emplace(handle, &target);
+    return handle;
+}
+
+void UnregisterWindow(HWND window) {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    r.targets.erase(window);
+}
+
+bool IsWindow(HWND window) { return find(window) != nullptr; }
+
+bool PostMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
+    MessageDispatcher* dispatcher = registry().dispatcher.load();
+    if (dispatcher == nullptr || !IsWindow(window)) return false;
+    // Look the window up again on arrival: it may have closed while the message travelled.
+    // Targets are unregistered on the UI thread, which is also where this runs, so the
+    // pointer cannot go stale between the look-up and the call.
+    dispatcher->Dispatch([=] {
+        if (MessageTarget* target = find(window)) target->OnMessage(message, wParam, lParam);
+    });
+    return true;
+}
+
+LRESULT SendMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
+    MessageTarget* target = find(window);
+    return target ? target->OnMessage(message, wParam, lParam) : 0;
+}
+
+// --- MessageLoop
+
+MessageLoop::MessageLoop() = default;
+MessageLoop::~MessageLoop() = default;
+
+void MessageLoop::Dispatch(std::function<void()> deliver) {
+    {
+        std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(deliver));
+    }
+    wake_.notify_one();
+}
+
+bool MessageLoop::RunOne(std::chrono::steady_clock::time_point deadline) {
+    std::function<void()> next;
+    {
+        std::unique_lock lock(mutex_);
+        if (!wake_.wait_until(lock, deadline, [&] { return quit_ || !queue_.empty(); })) return false;
+        if (quit_) return false;
+        next = std::move(queue_.front());
+        queue_.pop_front();
+    }
+    next();
+    return true;
+}
+
+void MessageLoop::Run() {
+    while (true) {
+        RunOne(std::chrono::steady_clock::now() + std::chrono::hours(24));
+        std::lock_guard lock(mutex_);
+        if (quit_) {
+            quit_ = false;
+            return;
+        }
+    }
+}
+
+bool MessageLoop::RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        RunOne(deadline);
+        std::lock_guard lock(mutex_);
+        if (quit_) {
+            quit_ = false;
+            return done();
+        }
+    }
+    return true;
+}
+
+void MessageLoop::RunFor(std::chrono::milliseconds duration) {
+    RunUntil([] { return false; }, duration);
+}
+
+void MessageLoop::Quit() {
+    {
+        std::lock_guard lock(mutex_);
+        quit_ = true;
+    }
+    wake_.notify_all();
+}
+
+}  // namespace lumora

@@ -1,0 +1,90 @@
+#include "platform/WindowMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "support/Sandbox.h"
+
+namespace lumora {
+namespace {
+
+struct Recorder : MessageTarget {
+    std::vector<std::tuple<unsigned, WPARAM, LPARAM>> got;
+    LRESULT OnMessage(unsigned m, WPARAM w, LPARAM l) override {
+        got.emplace_back(m, w, l);
+        return static_cast<LRESULT>(m) + 1;
+    }
+};
+
+class WindowMessagesTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetMessageDispatcher(&loop); }
+    void TearDown() override { SetMessageDispatcher(nullptr); }
+    MessageLoop loop;
+};
+
+TEST_F(WindowMessagesTest, PostedMessagesArriveInOrderFromManyThreads) {
+    Recorder window;
+    WindowRegistration reg(window);
+    std::vector<std::thread> workers;
+    for (int t = 0; t < 4; ++t)
+        workers.emplace_back([&, t] {
+            for (int i = 0; i < 250; ++i) PostMessage(reg.handle(), 2024, t, i);
+        });
+    for (auto& w : workers) w.join();
+    ASSERT_TRUE(test::waitFor(loop, [&] { return window.got.size() == 1000; }));
+    // Order holds per sender thread.
+    std::vector<LPARAM> last(4, -1);
+    for (auto& [m, w, l] : window.got) {
+        EXPECT_EQ(m, 2024u);
+        EXPECT_EQ(l, last[w] + 1);
+        last[w] = l;
+    }
+}
+
+TEST_F(WindowMessagesTest, MessageForClosedWindowIsDropped) {
+    auto window = std::make_unique<Recorder>();
+    HWND handle;
+    {
+        WindowRegistration reg(*window);
+        handle = reg.handle();
+        EXPECT_TRUE(PostMessage(handle, 2025, 0, 1));
+    }
+    window.reset();  // the message is still queued; delivering it would touch freed memory
+    loop.RunFor(std::chrono::milliseconds(20));
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_FALSE(PostMessage(handle, 2025, 0, 1));
+    EXPECT_EQ(SendMessage(handle, 2025, 0, 0), 0);
+}
+
+TEST_F(WindowMessagesTest, SendIsSynchronousAndHandlesAreNotReused) {
+    Recorder a;
+    HWND first;
+    {
+        WindowRegistration reg(a);
+        first = reg.handle();
+        EXPECT_EQ(SendMessage(first, 2026, 0, 0), 2027);
+        EXPECT_EQ(a.got.size(), 1u);
+    }
+    Recorder b;
+    WindowRegistration reg(b);
+    EXPECT_NE(reg.handle(), first);
+}
+
+TEST_F(WindowMessagesTest, QuitEndsRun) {
+    Recorder window;
+    WindowRegistration reg(window);
+    std::thread poster([&] {
+        PostMessage(reg.handle(), 1, 0, 0);
+        loop.Quit();
+    });
+    loop.Run();
+    poster.join();
+    SUCCEED();
+}
+
+}  // namespace
+}  // namespace lumora
