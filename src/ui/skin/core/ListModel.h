@@ -18,7 +18,7 @@ struct ListColumn {
     ColumnAlign align = ColumnAlign::Left;
 };
 
-// How a cell's text is drawn; colours are 0xRRGGBB.
+// How a cell's text is drawn; colours are COLORREF values (0x00BBGGRR).
 struct CellStyle {
     int fontHeight = 17;
     std::uint32_t colour = 0xFFFFFF;
