@@ -324,7 +324,7 @@ def background(w, h, tint):
     body += f'<rect y="{head_h - 1}" width="{w}" height="1" fill="#fff" opacity="0.04"/>'
     # The shortcut column sits on a faint plate (x 40-300, y 130-520 of the window).
     sx, sy = w / 1024, h / 680
-    body += (f'<rect x="{38 * sx}" y="{132 * sy}" width="{264 * sx}" height="{390 * sy}" rx="8" ry="8" '
+    body += (f'<rect x="{38 * sx}" y="{132 * sy}" width="{264 * sx}" height="{288 * sy}" rx="8" ry="8" '
              f'fill="#fff" fill-opacity="0.025" stroke="#fff" stroke-opacity="0.05"/>')
     return svg(w, h, body, defs)
 
@@ -493,15 +493,19 @@ def sc_documents(p, d):
 
 
 def sc_tools(p, d):
-    wrench = (f'<g transform="rotate(45 26 24)">'
-              + rrect(23.6, 17, 4.8, 22, 2.4, f'fill="{p}"')
-              + f'<path d="M20.3,9.5 A7.2,7.2 0 1,0 31.7,9.5 L31.7,14.5 L28.4,16.4 L23.6,16.4 L20.3,14.5 Z" '
-              f'fill="{p}" transform="translate(0,2) rotate(180 26 13)"/>'
-              f'<circle cx="26" cy="35.5" r="1.3" fill="{d}"/></g>')
-    driver = (f'<g transform="rotate(-45 26 24)">'
-              + rrect(24.8, 8, 2.4, 16, 1, f'fill="{p}"')
-              + rrect(22.2, 24, 7.6, 15, 3, f'fill="{p}" stroke="{d}" stroke-width="1.4"')
-              + f'<path d="M26,27 L26,36" stroke="{d}" stroke-width="1.2" stroke-linecap="round"/></g>')
+    """A screwdriver crossed by an open-jaw wrench."""
+    head = "M6.87,-3 L0.5,-3 L0.5,3 L6.87,3 A7.5,7.5 0 1,1 6.87,-3 Z"
+    wrench = (f'<g transform="translate(26,24) rotate(-45) translate(8,0)">'
+              f'<g fill="{p}" stroke="{d}" stroke-width="1.6">'
+              f'<rect x="-25" y="-2.9" width="24" height="5.8" rx="2.9"/><path d="{head}"/></g>'
+              f'<g fill="{p}"><rect x="-24.2" y="-2.1" width="23" height="4.2" rx="2.1"/>'
+              f'<path d="{head}" transform="scale(0.88)"/></g>'
+              f'<circle cx="-20.5" cy="0" r="1.1" fill="{d}"/></g>')
+    driver = (f'<g transform="translate(26,24) rotate(-135) translate(1,0)">'
+              f'<path d="M0,-1.4 L12,-1.4 L14.5,-0.6 L14.5,0.6 L12,1.4 L0,1.4 Z" fill="{p}"/>'
+              + rrect(-16, -3.8, 16.5, 7.6, 3.2, f'fill="{p}"')
+              + f'<path d="M-12,-1.4 L-3,-1.4 M-12,1.4 L-3,1.4" stroke="{d}" stroke-width="1.1" '
+              f'stroke-linecap="round"/></g>')
     return driver + wrench
 
 

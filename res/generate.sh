@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates every picture of the skin: res/generate.py writes res/svg/<id>.svg,
-# rsvg-convert renders each to res/png/<id>.png at the size in res/catalogue.txt,
-# and a contact sheet of all of them goes to res/contact-sheet.png when
-# ImageMagick's montage is installed.
+# rsvg-convert renders each to res/png/<id>.png at the size in res/catalogue.txt;
+# res/preview.py then draws a contact sheet and window mock-ups to look at.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,8 +12,9 @@ while read -r id w h _; do
   rsvg-convert --width "$w" --height "$h" --format png -o "png/$id.png" "svg/$id.svg"
 done < catalogue.txt
 
-if command -v montage >/dev/null; then
-  montage -background '#3a3d42' -fill white -pointsize 11 -label '%t  %wx%h' \
-    png/*.png -tile 10x -geometry '+8+8>' -resize '220x220>' contact-sheet.png
-  echo "contact sheet: $(pwd)/contact-sheet.png"
-fi
+# Previews for the eye (not committed): a labelled contact sheet and window mock-ups.
+python3 preview.py .
+for name in contact-sheet preview-main preview-login preview-wizard; do
+  rsvg-convert -o "$name.png" "$name.svg" && rm "$name.svg"
+done
+echo "previews: $(pwd)/contact-sheet.png $(pwd)/preview-*.png"
