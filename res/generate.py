@@ -173,7 +173,7 @@ def g_help(s, c):
 def g_gear(s, c):
     k = s / 30
     return (f'<path transform="scale({k})" fill="{c}" fill-rule="evenodd" '
-            f'd="{gear_path(15, 15, 9.2, 6.6, 8, 3.1, 0.42)}"/>')
+            f'd="{gear_path(15, 15, 9.4, 6.8, 8, 3.3, 0.42)}"/>')
 
 
 def g_refresh(s, c):
@@ -814,6 +814,31 @@ def drawings():
     return d
 
 
+def write_id_header(catalogue):
+    """src/ui/skin/ImageIds.h follows the catalogue, so code and pictures agree."""
+    lines = ["#pragma once",
+             "// Numeric ids of the pictures compiled into the program, named for their role.",
+             "// Sizes in pixels are given after each id; controls draw several at fixed sizes.",
+             "// Generated from res/catalogue.txt by res/generate.py.",
+             "",
+             "namespace lumora {",
+             ""]
+    with open(os.path.join(HERE, "catalogue.txt"), encoding="utf-8") as f:
+        for line in f:
+            parts = line.split()
+            if not parts or parts[0].startswith("#"):
+                continue
+            i, w, h, name = int(parts[0]), parts[1], parts[2], parts[3]
+            lines.append(f"inline constexpr int {name:<24} = {i};  // {w}x{h} {' '.join(parts[4:])}")
+    lines += ["", "}  // namespace lumora", ""]
+    path = os.path.join(HERE, "..", "src", "ui", "skin", "ImageIds.h")
+    text = "\n".join(lines)
+    old = open(path, encoding="utf-8").read() if os.path.exists(path) else ""
+    if old != text:
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(text)
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "svg")
     os.makedirs(out, exist_ok=True)
@@ -825,6 +850,7 @@ def main():
     for i, (w, h, _name) in sorted(catalogue.items()):
         with open(os.path.join(out, f"{i}.svg"), "w", encoding="utf-8") as f:
             f.write(draw[i](w, h))
+    write_id_header(catalogue)
 
 
 if __name__ == "__main__":

@@ -9,7 +9,9 @@ python3 generate.py svg
 mkdir -p png
 while read -r id w h _; do
   [[ $id =~ ^[0-9]+$ ]] || continue
-  rsvg-convert --width "$w" --height "$h" --format png -o "png/$id.png" "svg/$id.svg"
+  # Replace a PNG only when it changed, so the build re-embeds only what changed.
+  rsvg-convert --width "$w" --height "$h" --format png -o "png/$id.png.new" "svg/$id.svg"
+  if cmp -s "png/$id.png.new" "png/$id.png"; then rm "png/$id.png.new"; else mv "png/$id.png.new" "png/$id.png"; fi
 done < catalogue.txt
 
 # Previews for the eye (not committed): a labelled contact sheet and window mock-ups.

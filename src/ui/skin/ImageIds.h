@@ -1,6 +1,7 @@
 #pragma once
 // Numeric ids of the pictures compiled into the program, named for their role.
 // Sizes in pixels are given after each id; controls draw several at fixed sizes.
+// Generated from res/catalogue.txt by res/generate.py.
 
 namespace lumora {
 

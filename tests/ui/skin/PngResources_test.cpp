@@ -116,15 +116,21 @@ TEST(PngResources, UnknownIdsGiveNothing) {
   }
 }
 
+wxImage Decode(int id) {
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+  std::span<const unsigned char> png = FindPngResource(id);
+  wxMemoryInputStream stream(png.data(), png.size());
+  wxImage image;
+  image.LoadFile(stream, wxBITMAP_TYPE_PNG);
+  return image;
+}
+
 // The bytes must also decode, with an alpha channel where shapes are round.
 TEST(PngResources, EveryImageDecodesWithTheToolkit) {
-  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
   for (const Expected& e : kCatalogue) {
     SCOPED_TRACE("id " + std::to_string(e.id));
-    std::span<const unsigned char> png = FindPngResource(e.id);
-    wxMemoryInputStream stream(png.data(), png.size());
-    wxImage image;
-    ASSERT_TRUE(image.LoadFile(stream, wxBITMAP_TYPE_PNG));
+    wxImage image = Decode(e.id);
+    ASSERT_TRUE(image.IsOk());
     EXPECT_EQ(image.GetWidth(), static_cast<int>(e.width));
     EXPECT_EQ(image.GetHeight(), static_cast<int>(e.height));
   }
@@ -132,18 +138,54 @@ TEST(PngResources, EveryImageDecodesWithTheToolkit) {
 
 // Round faces leave their corners clear so the window behind shows through.
 TEST(PngResources, RoundFacesHaveTransparentCorners) {
-  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
   for (int id : {IDB_HELP_LIGHT, IDB_SETTINGS_NORMAL, IDB_CLOSE_BLACK, IDB_MINIMIZE_NORMAL,
                  IDB_BUTTON_BLUE, IDB_BUTTON_GREY, IDB_RADIO_ON, IDB_PANEL_SMALL, IDB_PANEL_LARGE,
                  IDB_FOLDER_TILE, IDB_CHECK_MARK}) {
     SCOPED_TRACE("id " + std::to_string(id));
-    std::span<const unsigned char> png = FindPngResource(id);
-    wxMemoryInputStream stream(png.data(), png.size());
-    wxImage image;
-    ASSERT_TRUE(image.LoadFile(stream, wxBITMAP_TYPE_PNG));
+    wxImage image = Decode(id);
+    ASSERT_TRUE(image.IsOk());
     ASSERT_TRUE(image.HasAlpha());
     EXPECT_EQ(image.GetAlpha(0, 0), 0);
     EXPECT_GT(image.GetAlpha(image.GetWidth() / 2, image.GetHeight() / 2), 128);
+  }
+}
+
+// Bars are drawn from middle pieces stretched to any length, so a middle piece
+// must look the same all along the bar: every column (or row) identical.
+TEST(PngResources, MiddlePiecesStretchWithoutSeams) {
+  struct Piece {
+    int id;
+    bool vertical;
+  };
+  for (Piece piece : {Piece{IDB_PROGRESS_MIDDLE, false}, Piece{IDB_USAGE_MIDDLE, false},
+                      Piece{IDB_SCROLL_MIDDLE, true}}) {
+    SCOPED_TRACE("id " + std::to_string(piece.id));
+    wxImage image = Decode(piece.id);
+    ASSERT_TRUE(image.IsOk() && image.HasAlpha());
+    int along = piece.vertical ? image.GetHeight() : image.GetWidth();
+    int across = piece.vertical ? image.GetWidth() : image.GetHeight();
+    for (int a = 1; a < along; ++a) {
+      for (int c = 0; c < across; ++c) {
+        int x = piece.vertical ? c : a, y = piece.vertical ? a : c;
+        int x0 = piece.vertical ? c : 0, y0 = piece.vertical ? 0 : c;
+        ASSERT_EQ(image.GetAlpha(x, y), image.GetAlpha(x0, y0)) << x << "," << y;
+        ASSERT_EQ(image.GetBlue(x, y), image.GetBlue(x0, y0)) << x << "," << y;
+      }
+    }
+  }
+}
+
+// Shortcut icons are 52 high but sit on 48-high bars: the last rows must be empty.
+TEST(PngResources, ShortcutIconsFitTheBarHeight) {
+  for (const Expected& e : kCatalogue) {
+    if (e.width != 52) continue;
+    SCOPED_TRACE("id " + std::to_string(e.id));
+    wxImage image = Decode(e.id);
+    ASSERT_TRUE(image.IsOk() && image.HasAlpha());
+    int strongest = 0;
+    for (int y = 48; y < 52; ++y)
+      for (int x = 0; x < 52; ++x) strongest = std::max<int>(strongest, image.GetAlpha(x, y));
+    EXPECT_LT(strongest, 48);
   }
 }
 
