@@ -16,7 +16,7 @@ done < catalogue.txt
 
 # Previews for the eye (not committed): a labelled contact sheet and window mock-ups.
 python3 preview.py .
-for name in contact-sheet preview-main preview-login preview-wizard; do
+for name in contact-sheet preview-main preview-login preview-wizard preview-dialogs; do
   rsvg-convert -o "$name.png" "$name.svg" && rm "$name.svg"
 done
 echo "previews: $(pwd)/contact-sheet.png $(pwd)/preview-*.png"

@@ -150,10 +150,54 @@ def wizard():
     return doc(810, 540, b)
 
 
+def settings_and_format():
+    """The settings dialog (left) and the format progress dialog (right), half scale side by side,
+    and the volume page's layout choices below, at full scale."""
+    b = '<rect width="1600" height="820" fill="#191a1d"/>'
+    b += '<g transform="translate(16,16)">' + img(169, 0, 0) + img(178, 30, 24)
+    b += text(150, 80, "Settings", 36, weight="bold")
+    b += text(150, 110, "Log out automatically after a period without activity.", 13, "#c8ced6")
+    b += text(90, 170, "Logout Time", 18, "#00a0ff") + img(179, 30, 176, 200, 1)
+    for n, label in enumerate(["5 minutes", "15 minutes", "30 minutes", "60 minutes", "Never"]):
+        y = 200 + 34 * n
+        b += img(168 if n == 2 else 167, 260, y) + text(284, y + 14, label, 16)
+    b += img(165, 260, 380) + text(286, 395, "Start with the system", 16)
+    b += img(158, 272, 435) + text(327, 457, "OK", 15, anchor="middle")
+    b += img(145, 392, 435) + text(447, 457, "Cancel", 15, anchor="middle")
+    b += img(158, 512, 435, opacity=0.5) + text(567, 457, "Apply", 15, "#646464", anchor="middle")
+    b += img(155, 724, 13) + '</g>'
+    b += '<g transform="translate(808,16)">' + img(169, 0, 0) + img(231, 357, 105, 55, 55)
+    b += text(387, 186, "Formatting finished", 18, anchor="middle")
+    b += img(171, 203, 216) + img(172, 203, 216) + "".join(img(173, 213 + 10 * k, 216) for k in range(33))
+    b += img(173, 543, 216, 7, 16) + img(174, 550, 216)
+    b += text(574, 229, "100%", 13)
+    b += text(202, 262, "The volumes are ready.", 13, "#c8ced6")
+    b += img(158, 272, 435) + text(327, 457, "OK", 15, anchor="middle")
+    b += img(145, 392, 435) + text(447, 457, "Cancel", 15, anchor="middle")
+    b += img(157, 723, 12) + '</g>'
+    rows = [("Standalone", 206), ("JBOD", 207), ("RAID 0", 208), ("RAID 1", 209)]
+    for n, (label, pic) in enumerate(rows):
+        y, x = 540 + 58 * n, 40
+        if n == 2:
+            b += img(211, x, y, 533, 58, 0.78)
+        b += img(168 if n == 2 else 167, x, y + 20) + img(pic, x + 23, y + 6)
+        b += text(x + 100, y + 22, label, 16) + text(x + 100, y + 40, "Each disk is its own volume.", 12, "#c8ced6")
+    b += '<g transform="translate(700,560)">'
+    b += img(223, 0, 0) + text(8, 21, "Z:", 15, "#323232")
+    b += img(175, 0, 50, 500, 30) + text(8, 70, "KL-440 (192.168.1.20)", 15, "#323232")
+    b += img(215, 0, 100) + img(216, 0, 100) + "".join(img(217, 10 + 10 * k, 100) for k in range(6)) + img(214, 70, 100)
+    b += img(176, 0, 130) + img(177, 0, 130, 90, 12)
+    for k, i in enumerate([162, 163, 164, 161, 205, 204]):
+        b += img(i, 300 + 50 * (k % 3), 100 + 45 * (k // 3))
+    b += '</g>'
+    return doc(1600, 820, b)
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else HERE
     for name, make in (("contact-sheet", contact_sheet), ("preview-main", main_window),
-                       ("preview-login", login_dialog), ("preview-wizard", wizard)):
+                       ("preview-login", login_dialog), ("preview-wizard", wizard),
+                       ("preview-dialogs", settings_and_format)):
         with open(os.path.join(out, f"{name}.svg"), "w", encoding="utf-8") as f:
             f.write(make())
 
