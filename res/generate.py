@@ -162,45 +162,41 @@ def round_button(size, face, glyph):
     return svg(size, size, body, defs)
 
 
+def scaled(s, base, content):
+    """Glyphs are drawn on a base x base grid and scaled to the button size."""
+    return f'<g transform="scale({s / base})">{content}</g>'
+
+
 def g_help(s, c):
-    k = s / 30
-    return (f'<path transform="scale({k})" fill="none" stroke="{c}" stroke-width="2.6" stroke-linecap="round" '
-            f'stroke-linejoin="round" d="M11.2,11.6 C11.2,8.9 13,7.6 15.1,7.6 C17.4,7.6 19,9 19,11 '
-            f'C19,13.4 15.3,13.9 15.3,16.9 L15.3,17.6"/>'
-            f'<circle transform="scale({k})" cx="15.3" cy="21.8" r="1.7" fill="{c}"/>')
+    return scaled(s, 30, f'<path fill="none" stroke="{c}" stroke-width="2.6" stroke-linecap="round" '
+                  f'stroke-linejoin="round" d="M11.2,11.6 C11.2,8.9 13,7.6 15.1,7.6 C17.4,7.6 19,9 19,11 '
+                  f'C19,13.4 15.3,13.9 15.3,16.9 L15.3,17.6"/><circle cx="15.3" cy="21.8" r="1.7" fill="{c}"/>')
 
 
 def g_gear(s, c):
-    k = s / 30
-    return (f'<path transform="scale({k})" fill="{c}" fill-rule="evenodd" '
-            f'd="{gear_path(15, 15, 9.4, 6.8, 8, 3.3, 0.42)}"/>')
+    return scaled(s, 30, f'<path fill="{c}" fill-rule="evenodd" d="{gear_path(15, 15, 9.4, 6.8, 8, 3.3, 0.42)}"/>')
 
 
 def g_refresh(s, c):
-    k = s / 30
-    return (f'<g transform="scale({k})"><path d="{arc(15, 15, 6.6, -35, 245)}" fill="none" stroke="{c}" '
-            f'stroke-width="2.4" stroke-linecap="round"/>'
-            f'<path d="{arrow_head(15, 15, 6.6, -50, 4.2)}" fill="{c}" stroke="{c}" '
-            f'stroke-width="0.8" stroke-linejoin="round"/></g>')
+    return scaled(s, 30, f'<path d="{arc(15, 15, 6.6, -35, 245)}" fill="none" stroke="{c}" stroke-width="2.4" '
+                  f'stroke-linecap="round"/><path d="{arrow_head(15, 15, 6.6, -50, 4.2)}" fill="{c}" '
+                  f'stroke="{c}" stroke-width="0.8" stroke-linejoin="round"/>')
 
 
 def g_logout(s, c):
-    k = s / 30
-    return (f'<g transform="scale({k})" fill="none" stroke="{c}" stroke-width="2.3" stroke-linecap="round" '
-            f'stroke-linejoin="round"><path d="M14.5,8.2 L9.6,8.2 Q8.6,8.2 8.6,9.2 L8.6,20.8 Q8.6,21.8 9.6,21.8 L14.5,21.8"/>'
-            f'<path d="M13.2,15 L22.2,15"/><path d="M18.8,11.4 L22.4,15 L18.8,18.6"/></g>')
+    return scaled(s, 30, f'<g fill="none" stroke="{c}" stroke-width="2.3" stroke-linecap="round" '
+                  f'stroke-linejoin="round"><path d="M14.5,8.2 L9.6,8.2 Q8.6,8.2 8.6,9.2 L8.6,20.8 '
+                  f'Q8.6,21.8 9.6,21.8 L14.5,21.8"/><path d="M13.2,15 L22.2,15"/>'
+                  f'<path d="M18.8,11.4 L22.4,15 L18.8,18.6"/></g>')
 
 
 def g_minimize(s, c):
-    k = s / 25
-    return (f'<path transform="scale({k})" d="M8,13.2 L17,13.2" stroke="{c}" stroke-width="2.4" '
-            f'stroke-linecap="round"/>')
+    return scaled(s, 25, f'<path d="M8,13.2 L17,13.2" stroke="{c}" stroke-width="2.4" stroke-linecap="round"/>')
 
 
 def g_close(s, c):
-    k = s / 25
-    return (f'<path transform="scale({k})" d="M8.8,8.8 L16.2,16.2 M16.2,8.8 L8.8,16.2" stroke="{c}" '
-            f'stroke-width="2.3" stroke-linecap="round"/>')
+    return scaled(s, 25, f'<path d="M8.8,8.8 L16.2,16.2 M16.2,8.8 L8.8,16.2" stroke="{c}" stroke-width="2.3" '
+                  f'stroke-linecap="round"/>')
 
 
 # ------------------------------------------------------------ push buttons
