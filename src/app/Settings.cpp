@@ -3,7 +3,6 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <mutex>
 
@@ -84,18 +83,8 @@ void ClearSetting(std::u16string_view section, std::u16string_view key) { WriteS
 
 unsigned InterpretLoginOutTime(std::optional<std::u16string_view> text) {
     if (!text) return 3600000;
-    // A leading signed decimal number, as the C library's wide-text conversion reads it;
-    // out-of-range numbers clamp to the 32-bit limits.
-    std::u16string_view t = *text;
-    std::size_t i = 0;
-    while (i < t.size() && (t[i] == u' ' || (t[i] >= u'\t' && t[i] <= u'\r'))) ++i;
-    bool negative = false;
-    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) negative = t[i++] == u'-';
-    std::int64_t number = 0;
-    for (; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i)
-        number = std::min<std::int64_t>(number * 10 + (t[i] - u'0'), INT64_C(2147483648));
-    number = negative ? -number : std::min<std::int64_t>(number, INT64_C(2147483647));
-
+    const std::int32_t number = LeadingInteger(*text);
+    // Whole minutes, cut toward zero; any period the settings dialog does not offer means 60 minutes.
     switch (number / 60000) {
         case 0: return 0;
         case 5: return 300000;
