@@ -74,7 +74,8 @@ void WriteSetting(std::u16string_view section, std::u16string_view key, std::u16
     std::string file;
     // A file that exists but cannot be read is not replaced: its contents would be lost.
     if (ReadFileContents(*path, file) == FileRead::Failed) return;
-    ReplaceFileContents(*path, ini::Update(file, section, key, value));
+    std::string updated = ini::Update(file, section, key, value);
+    if (updated != file) ReplaceFileContents(*path, updated);
 }
 
 void ClearSetting(std::u16string_view section, std::u16string_view key) { WriteSetting(section, key, u""); }
