@@ -6,21 +6,11 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 
-#if __has_include("ui/skin/PngResources.h")
 #include "ui/skin/PngResources.h"
-#define LUMORA_HAVE_PNG_RESOURCES 1
-#endif
 
 namespace lumora {
 
-std::span<const unsigned char> CompiledPng(int id) {
-#ifdef LUMORA_HAVE_PNG_RESOURCES
-    return FindPngResource(id);
-#else
-    (void)id;
-    return {};
-#endif
-}
+std::span<const unsigned char> CompiledPng(int id) { return FindPngResource(id); }
 
 void CGdiPlusBitmap::Adopt(wxImage image) {
     if (!image.HasAlpha()) image.InitAlpha();

@@ -10,11 +10,9 @@
 namespace lumora {
 
 CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size)
-    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE), link_(*this, *this) {
+    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE), link_(*this, *this), fixedSize_(size) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetClientSize(size);
-    SetMinSize(GetSize());
-    SetMaxSize(GetSize());
     Bind(wxEVT_PAINT, &CGdipDialog::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CGdipDialog::OnLeftDown, this);
     Bind(wxEVT_MOTION, &CGdipDialog::OnMotion, this);
@@ -24,6 +22,12 @@ CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title,
 
 CGdipDialog::~CGdipDialog() {
     if (HasCapture()) ReleaseMouse();
+}
+
+bool CGdipDialog::Show(bool show) {
+    bool changed = wxDialog::Show(show);
+    if (show) SetClientSize(fixedSize_);
+    return changed;
 }
 
 bool CGdipDialog::SetBackground(int id) {

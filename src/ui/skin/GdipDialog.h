@@ -29,6 +29,9 @@ public:
     // The background cache (invalid before SetBackground or after a failed load).
     const wxBitmap& BackgroundCache() const { return cache_; }
 
+    // Shows the window at its fixed size (the toolkit may shrink an undecorated window on mapping).
+    bool Show(bool show = true) override;
+
     // Answers the children's background requests from the cache; subclasses extend it.
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 
@@ -44,6 +47,7 @@ private:
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
     CRestoreParentDCHelper link_;
+    wxSize fixedSize_;
     std::unique_ptr<CGdiPlusBitmapResource> picture_;
     wxBitmap cache_;
     bool dragging_ = false;

@@ -1,11 +1,13 @@
 #include "ui/skin/GdipListComboBox.h"
+#include "ui/skin/ImageIds.h"
+
+#include <algorithm>
 
 #include "ui/skin/WxText.h"
 
 namespace lumora {
 namespace {
 
-constexpr int kSmallFrameImage = 223;
 constexpr int kChoiceFieldHeight = 23;
 
 }  // namespace
@@ -13,7 +15,7 @@ constexpr int kChoiceFieldHeight = 23;
 CGdipListComboBox::CGdipListComboBox(wxWindow* list, std::function<void(const ChoiceCommit&)> commit)
     : CGdipComboBox(list, wxID_ANY, wxDefaultPosition, wxSize(10, kChoiceFieldHeight)), commit_(std::move(commit)) {
     SetFont(list->GetFont());
-    SetFrameImage(kSmallFrameImage);
+    SetFrameImage(IDB_COMBO_FRAME_SMALL);
     Hide();
     Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
         e.Skip();
@@ -30,7 +32,7 @@ void CGdipListComboBox::OpenAt(const wxRect& rect, int droppedHeight, int row, i
     for (const std::u16string& choice : edit_.Choices()) Append(ToWx(choice));
     if (edit_.Current() >= 0) SetSelection(edit_.Current());
     else SetFieldOverride(ToWx(edit_.Shown()));
-    SetSize(rect.x, rect.y, rect.width, kChoiceFieldHeight);
+    SetSize(rect.x, rect.y, rect.width, std::max(rect.height, kChoiceFieldHeight));
     SetDroppedHeight(droppedHeight);
     Show();
     Raise();

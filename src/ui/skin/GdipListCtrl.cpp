@@ -7,7 +7,7 @@
 
 #include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinText.h"
-#include "ui/skin/SkinTr.h"
+#include "app/Language.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/SkinMessages.h"
 

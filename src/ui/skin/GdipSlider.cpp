@@ -1,4 +1,5 @@
 #include "ui/skin/GdipSlider.h"
+#include "ui/skin/ImageIds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,21 +10,13 @@
 #include "ui/skin/core/PieceLayout.h"
 
 namespace lumora {
-namespace {
-
-constexpr int kTrackImage = 218;
-constexpr int kMiddleImage = 219;
-constexpr int kTopImage = 220;
-constexpr int kBottomImage = 221;
-
-}  // namespace
 
 CGdipSlider::CGdipSlider(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
     : CSkinControl(parent, id, pos, size) {
-    images_[0].LoadPng(kTrackImage);
-    images_[1].LoadPng(kTopImage);
-    images_[2].LoadPng(kMiddleImage);
-    images_[3].LoadPng(kBottomImage);
+    images_[0].LoadPng(IDB_SCROLL_TRACK);
+    images_[1].LoadPng(IDB_SCROLL_TOP);
+    images_[2].LoadPng(IDB_SCROLL_MIDDLE);
+    images_[3].LoadPng(IDB_SCROLL_BOTTOM);
     Bind(wxEVT_PAINT, &CGdipSlider::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CGdipSlider::OnLeftDown, this);
     Bind(wxEVT_MOTION, &CGdipSlider::OnMotion, this);

@@ -1,15 +1,9 @@
 #include "ui/skin/ProcessButton.h"
+#include "ui/skin/ImageIds.h"
 
 #include "ui/skin/SkinText.h"
 
 namespace lumora {
-namespace {
-
-constexpr int kStepDone = 201;
-constexpr int kStepCurrent = 202;
-constexpr int kStepToCome = 203;
-
-}  // namespace
 
 CProcessButton::CProcessButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
                                const wxSize& size)
@@ -32,9 +26,9 @@ void CProcessButton::SetDrawText(bool draw) {
 
 void CProcessButton::DrawFace(wxDC& dc, const FaceState& s) {
     if (!marksLoaded_) {
-        marks_[0].LoadPng(kStepDone);
-        marks_[1].LoadPng(kStepCurrent);
-        marks_[2].LoadPng(kStepToCome);
+        marks_[0].LoadPng(IDB_STEP_DONE);
+        marks_[1].LoadPng(IDB_STEP_CURRENT);
+        marks_[2].LoadPng(IDB_STEP_TO_COME);
         marksLoaded_ = true;
     }
     const CGdiPlusBitmapResource& mark =

@@ -1,13 +1,11 @@
 #include "ui/skin/UnderLineButton.h"
+#include "ui/skin/ImageIds.h"
 
 #include "ui/skin/SkinText.h"
 
 namespace lumora {
 namespace {
 
-constexpr int kDottedLineImage = 179;
-constexpr int kBarBackgroundImage = 176;
-constexpr int kBarFillImage = 177;
 
 std::uint32_t linkColour(const FaceState& s, std::uint32_t hoverColour, std::uint32_t normal) {
     return s.disabled ? 0x646464 : (s.hover ? hoverColour : normal);
@@ -18,7 +16,7 @@ std::uint32_t linkColour(const FaceState& s, std::uint32_t hoverColour, std::uin
 CUnderLineButton::CUnderLineButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
                                    const wxSize& size)
     : CSkinButtonBase(parent, id, label, pos, size, ButtonKind::Push) {
-    line_.LoadPng(kDottedLineImage);
+    line_.LoadPng(IDB_DOTTED_LINE);
 }
 
 void CUnderLineButton::DrawFace(wxDC& dc, const FaceState&) {
@@ -37,8 +35,8 @@ void CUnderLineButton::DrawLabel(wxDC& dc, const FaceState& s) {
 CBottomIconButton::CBottomIconButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
                                      const wxSize& size)
     : CSkinButtonBase(parent, id, label, pos, size, ButtonKind::Push) {
-    bool fill = barFill_.LoadPng(kBarFillImage);
-    bool background = barBackground_.LoadPng(kBarBackgroundImage);
+    bool fill = barFill_.LoadPng(IDB_BAR_FILL);
+    bool background = barBackground_.LoadPng(IDB_BAR_BACKGROUND);
     imagesLoaded_ = fill && background;
 }
 
