@@ -66,7 +66,10 @@ struct Recorded {
 class RecordingWindow : public CGdipDialog {
 public:
     explicit RecordingWindow(wxSize size = wxSize(800, 600))
-        : CGdipDialog(nullptr, wxID_ANY, "test", size) {}
+        : CGdipDialog(nullptr, wxID_ANY, "test", size) {
+        // Off the visible screen: a gallery screenshot taken meanwhile must not show it.
+        Move(-3000, -3000);
+    }
     ~RecordingWindow() override = default;
 
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override {
