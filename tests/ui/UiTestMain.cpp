@@ -34,6 +34,12 @@ void HoldDisplay() {
     }
 }
 
+// A failed wx assertion fails the running test instead of opening a dialog nobody closes.
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
+    ADD_FAILURE_AT(file.utf8_str().data(), line) << "wx assertion " << cond.utf8_str().data() << " in "
+                                                 << func.utf8_str().data() << ": " << msg.utf8_str().data();
+}
+
 bool StartWx(int argc, char** argv) {
     HoldDisplay();
     wxApp::SetInstance(new wxApp);
@@ -50,6 +56,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot start wx (no display?)\n");
         return 1;
     }
+    wxSetAssertHandler(FailOnAssert);
     wxTheApp->CallOnInit();
     wxInitAllImageHandlers();
     int result = 0;

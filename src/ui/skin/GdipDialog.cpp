@@ -10,7 +10,7 @@
 namespace lumora {
 
 CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size)
-    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE), link_(*this, *this), fixedSize_(size) {
+    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED), link_(*this, *this), fixedSize_(size) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetClientSize(size);
     Bind(wxEVT_PAINT, &CGdipDialog::OnPaint, this);

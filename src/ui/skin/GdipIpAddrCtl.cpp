@@ -10,6 +10,7 @@
 #include "platform/Format.h"
 #include "ui/skin/ImageIds.h"
 #include "ui/skin/MyMemDC.h"
+#include "ui/skin/SkinEdit.h"
 #include "ui/skin/SkinText.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/AddressCheck.h"
@@ -49,7 +50,7 @@ void CIPAddrEdit::OnChar(wxKeyEvent& event) {
         case OctetKey::Tab:
             owner_.Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
             break;
-        case OctetKey::Enter: owner_.PressDefaultButton(*this); break;
+        case OctetKey::Enter: PressDefaultButton(*this); break;
     }
 }
 
@@ -147,15 +148,6 @@ void CGdipIpAddrCtl::FieldEdited(CIPAddrEdit& field) {
             break;
         }
     }
-}
-
-void CGdipIpAddrCtl::PressDefaultButton(CIPAddrEdit& field) {
-    auto* dialog = wxDynamicCast(wxGetTopLevelParent(this), wxTopLevelWindow);
-    wxWindow* button = dialog ? dialog->GetDefaultItem() : nullptr;
-    if (button == nullptr) return;
-    wxCommandEvent press(wxEVT_BUTTON, button->GetId());
-    press.SetEventObject(&field);
-    dialog->ProcessWindowEvent(press);
 }
 
 // Escape cancels the window that holds the control: the wizard frame around a page, or

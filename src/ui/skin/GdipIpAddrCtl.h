@@ -70,7 +70,6 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
     void FieldEdited(CIPAddrEdit& field);
-    void PressDefaultButton(CIPAddrEdit& field);
     void CancelDialog();
 
     CGdiPlusBitmapResource frame_;
