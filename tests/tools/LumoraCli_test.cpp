@@ -61,6 +61,7 @@ dhcp = 1
 account = admin:admin
 )"));
     }
+    ConfigHome config;  // a refused login touches the settings file
     SimNetwork net;
 };
 
