@@ -82,7 +82,6 @@ void XmlTreeBuilder::Problem() {
 }
 
 void XmlTreeBuilder::UnendAbove(size_t keep, uint64_t offset2) {
-    if (open_.size() <= keep) return;
     while (open_.size() > keep) {
         const OpenElement top = open_.back();
         open_.pop_back();
