@@ -280,7 +280,7 @@ def radio(size, on):
 def panel(w, h, region_w, region_h, r, footer=None):
     """A dark rounded panel filling the window's rounded region."""
     defs = (lin("body", [(0, "#30343a"), (0.35, "#25282d"), (1, "#1b1d21")]) +
-            rad("glow", [(0, BLUE, 0.16), (1, BLUE, 0)], cx=0.5, cy=0, r=0.6) +
+            rad("glow", [(0, BLUE, 0.22), (1, BLUE, 0)], cx=0.5, cy=0, r=0.6) +
             lin("rim", [(0, WHITE, 0.22), (0.25, WHITE, 0.07), (1, WHITE, 0.04)]) +
             lin("foot", [(0, "#000", 0.22), (1, "#000", 0.32)]))
     rw, rh = region_w + 1, region_h + 1
@@ -683,21 +683,24 @@ def disk_layout(w, h, kind):
 
 def folder_disk(w, h):
     """The drive picture of every share tile; kept off the bottom rows where the name goes."""
-    defs = (lin("front", [(0, "#5b626c"), (0.5, "#3a3f46"), (1, "#25282d")]) +
-            lin("top", [(0, "#b9c1ca"), (1, "#7b848f")]) +
-            lin("edge", [(0, "#ffffff", 0.55), (1, "#ffffff", 0.05)]) + blur("soft", 2) + blur("led", 1.5))
-    body = '<ellipse cx="37" cy="61" rx="28" ry="4" fill="#000" opacity="0.55" filter="url(#soft)"/>'
-    body += '<path d="M14,22 L22,10 L60,10 L60,14 L52,22 Z" fill="url(#top)" stroke="#2a2e34" stroke-width="0.8"/>'
-    body += '<path d="M52,22 L60,14 L60,50 L52,58 Z" fill="#2a2e34" stroke="#1a1c20" stroke-width="0.8"/>'
+    defs = (lin("front", [(0, "#7a838e"), (0.45, "#4f565f"), (1, "#30343a")]) +
+            lin("top", [(0, "#dfe4ea"), (1, "#98a1ac")]) +
+            lin("side", [(0, "#3e434a"), (1, "#24272c")]) +
+            lin("edge", [(0, "#ffffff", 0.6), (1, "#ffffff", 0.08)]) + blur("soft", 2) + blur("led", 1.5))
+    body = '<ellipse cx="37" cy="62" rx="28" ry="4" fill="#000" opacity="0.6" filter="url(#soft)"/>'
+    body += '<g transform="translate(37,34) scale(1.12) translate(-37,-34)">'
+    body += '<path d="M14,22 L22,10 L60,10 L52,22 Z" fill="url(#top)" stroke="#2a2e34" stroke-width="0.8"/>'
+    body += '<path d="M52,22 L60,10 L60,46 L52,58 Z" fill="url(#side)" stroke="#1a1c20" stroke-width="0.8"/>'
     body += rrect(14, 22, 38, 36, 2, 'fill="url(#front)" stroke="#1a1c20" stroke-width="0.8"')
     body += rrect(14.8, 22.8, 36.4, 34.4, 1.5, 'fill="none" stroke="url(#edge)" stroke-width="0.8"')
     for i in range(5):
-        y = 30 + i * 4
-        body += f'<path d="M19,{y} L38,{y}" stroke="#15171a" stroke-width="1.6" stroke-linecap="round"/>'
-        body += f'<path d="M19,{y + 0.9} L38,{y + 0.9}" stroke="#fff" stroke-opacity="0.10" stroke-width="0.8"/>'
-    body += f'<circle cx="45" cy="51" r="2.6" fill="{BLUE}" filter="url(#led)"/>'
-    body += '<circle cx="45" cy="51" r="1.6" fill="#bfe8ff"/>'
-    body += '<rect x="18" y="50" width="16" height="2.2" rx="1.1" fill="#15171a"/>'
+        y = 29 + i * 4
+        body += f'<path d="M19,{y} L38,{y}" stroke="#1a1c20" stroke-width="1.6" stroke-linecap="round"/>'
+        body += f'<path d="M19,{y + 0.9} L38,{y + 0.9}" stroke="#fff" stroke-opacity="0.14" stroke-width="0.8"/>'
+    body += f'<circle cx="45" cy="51" r="2.8" fill="{BLUE}" filter="url(#led)"/>'
+    body += '<circle cx="45" cy="51" r="1.6" fill="#cdeeff"/>'
+    body += f'<rect x="18" y="50" width="16" height="2.2" rx="1.1" fill="{BLUE}" opacity="0.85"/>'
+    body += '</g>'
     return svg(w, h, body, defs)
 
 

@@ -108,7 +108,6 @@ def login_dialog():
     b += img(158, 184, 320) + text(239, 342, "OK", 16, anchor="middle")
     b += img(145, 312, 320) + text(367, 342, "Cancel", 16, anchor="middle")
     b += img(155, 570, 12)
-    b += img(159, 400, 250 - 100)
     b += '</g>'
     return doc(640, 440, b)
 
