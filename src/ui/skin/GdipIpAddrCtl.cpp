@@ -194,7 +194,11 @@ std::u16string CGdipIpAddrCtl::FieldText(int k) const {
 }
 
 void CGdipIpAddrCtl::EnableFields(bool enable) {
-    for (CIPAddrEdit* field : fields_) field->Enable(enable);
+    for (CIPAddrEdit* field : fields_) {
+        field->Enable(enable);
+        // Our own text colour would hide the toolkit's disabled look.
+        field->SetForegroundColour(enable ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
+    }
     wxControl::Enable(enable);
 }
 
