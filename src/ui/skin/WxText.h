@@ -8,7 +8,7 @@
 
 namespace lumora {
 
-// UTF-16 to a wx string (pairs combined, lone halves kept as they are).
+// UTF-16 to a wx string (pairs combined, a lone half becomes U+FFFD).
 wxString ToWx(std::u16string_view text);
 // A wx string to UTF-16.
 std::u16string FromWx(const wxString& text);
