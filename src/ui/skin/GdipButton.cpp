@@ -16,7 +16,9 @@ CGdipButton::CGdipButton(wxWindow* parent, wxWindowID id, const wxString& label,
     : CSkinButtonBase(parent, id, label, pos, size, kind) {}
 
 bool CGdipButton::LoadImages(int first, int second, int third) {
-    FreeImages();
+    // The tooltip stays: windows may set it before the images.
+    for (auto& image : images_) image.Release();
+    ResetDisabledCache();
     bool a = images_[0].LoadPng(first);
     bool b = images_[1].LoadPng(second);
     bool c = images_[2].LoadPng(third);

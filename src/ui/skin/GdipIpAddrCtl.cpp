@@ -202,6 +202,13 @@ void CGdipIpAddrCtl::EnableFields(bool enable) {
     wxControl::Enable(enable);
 }
 
+bool CGdipIpAddrCtl::SetFont(const wxFont& font) {
+    bool changed = CSkinControl::SetFont(font);
+    for (CIPAddrEdit* field : fields_)
+        if (field != nullptr) field->SetFont(font);
+    return changed;
+}
+
 bool CGdipIpAddrCtl::Enable(bool enable) {
     if (enable != enabled_) {
         enabled_ = enable;

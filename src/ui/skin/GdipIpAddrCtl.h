@@ -54,6 +54,8 @@ public:
     // Enables or disables the four fields and the control.
     virtual void EnableFields(bool enable);
     bool Enable(bool enable = true) override;
+    // The font goes on to the four fields.
+    bool SetFont(const wxFont& font) override;
 
     // The text of field k (0-3); empty for any other k.
     std::u16string FieldText(int k) const;

@@ -11,7 +11,7 @@ namespace lumora {
 
 CSkinButtonBase::CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
                                  const wxSize& size, ButtonKind kind)
-    : CSkinControl(parent, id, pos, size, wxWANTS_CHARS), kind_(kind) {
+    : CSkinControl(parent, id, pos, size), kind_(kind) {
     SetLabel(label);
     Bind(wxEVT_PAINT, &CSkinButtonBase::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CSkinButtonBase::OnLeftDown, this);
