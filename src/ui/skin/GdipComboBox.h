@@ -27,6 +27,7 @@ public:
 
     // Appends an entry and returns its index.
     int Append(const wxString& text);
+    // Removes every entry and the selection.
     void Clear();
     int GetCount() const { return static_cast<int>(items_.size()); }
     // The entry's text; empty for an index out of range.
@@ -40,6 +41,7 @@ public:
     // Opens or closes the pop-up list.
     void ShowPopup();
     void HidePopup();
+    // Whether the pop-up list is open.
     bool IsPopupShown() const;
     // Height of the opened list (the field's height when not set).
     void SetDroppedHeight(int height) { droppedHeight_ = height; }

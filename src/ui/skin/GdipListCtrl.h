@@ -36,6 +36,7 @@ public:
     bool SetItemText(int row, int column, std::u16string_view text);
     // A cell's text; empty for a cell that does not exist.
     std::u16string GetItemText(int row, int column) const { return model_.Text(row, column); }
+    // Removes every row (an open choice box commits first).
     void DeleteAllItems();
     int GetItemCount() const { return model_.RowCount(); }
 
@@ -55,6 +56,7 @@ public:
     void ScrollToRow(int row);
     // Whole rows that fit below the header.
     int GetCountPerPage() const;
+    // Scrolls as little as needed to show `row`.
     void EnsureVisible(int row);
 
     const ListModel& Model() const { return model_; }

@@ -15,6 +15,7 @@ public:
 
     // Loads the on mark, off mark, picture and option bar; true only when all four loaded.
     bool LoadImages(int on, int off, int picture, int bar);
+    // The title line and the word-wrapped description below it.
     void SetTitle(const wxString& title);
     void SetDescription(const wxString& description);
     // Shows the option bar as the focused choice does.

@@ -17,10 +17,12 @@ public:
     CProcessButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos = wxDefaultPosition,
                    const wxSize& size = wxDefaultSize);
 
+    // Which mark and text colour the tab shows.
     void SetStepState(StepState state);
     StepState GetStepState() const { return state_; }
     // The last tab shows only the start of its mark.
     void SetLastStep(bool last);
+    // Whether the step name is drawn.
     void SetDrawText(bool draw);
 
 protected:

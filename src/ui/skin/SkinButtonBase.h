@@ -41,6 +41,7 @@ public:
     // Tooltip text; nothing happens for an empty text. The tip pops up when hovering.
     void SetToolTip(std::u16string_view text, bool activate = true);
     using wxWindow::SetToolTip;
+    // Removes the tooltip (a later SetToolTip makes a new one).
     void DeleteToolTip();
     // The tooltip, null until a text was given.
     CSkinToolTip* ToolTip() const { return tooltip_.get(); }

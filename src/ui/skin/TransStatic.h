@@ -21,6 +21,7 @@ public:
     wxString GetText() const { return GetLabel(); }
     // Layout flags (kText*); default word-wrapped.
     void SetTextFormat(unsigned flags);
+    // Font height in pixels and weight (600 and above bold) of the text.
     void SetFontHeight(int height);
     void SetFontWeight(int weight);
     // Colour as COLORREF (0x00BBGGRR); default white.
