@@ -79,6 +79,16 @@ TEST_F(IpAddrTest, AThirdDigitAbove255IsRefusedAndEmptied) {
     EXPECT_EQ(address->FieldText(2), u"192");
 }
 
+TEST_F(IpAddrTest, AFinishedFieldMovesOnWithTheNextFieldSelected) {
+    address->SetOctets(1, 168, 3, 4);
+    Type(0, "19", "2");
+    EXPECT_EQ(address->Field(1).GetStringSelection(), "168");
+    SendKey(address->Field(1), wxEVT_CHAR, '.');
+    EXPECT_EQ(address->Field(2).GetStringSelection(), "3");
+    SendKey(address->Field(3), wxEVT_CHAR, ' ');  // nothing after the fourth field
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 TEST_F(IpAddrTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
     auto* ok = new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
     window->SetDefaultItem(ok);
