@@ -48,8 +48,6 @@ XmlToken XmlScanner::ScanText(size_t pos) const {
     return MakeToken(XmlTokenKind::Text, pos, i);
 }
 
-size_t XmlScanner::NextMarkup(size_t pos) const { return Find(text_, pos, u'<'); }
-
 XmlToken XmlScanner::ScanMarkup(size_t pos) const {
     const size_t n = text_.size();
     if (pos + 1 >= n) return Unterminated(pos, u"tag");
@@ -97,8 +95,10 @@ XmlToken XmlScanner::ScanStartTag(size_t pos) const {
     size_t i = pos + 2;  // the first name character never ends the name
     while (i < n && !EndsTagName(text_[i])) ++i;
     const size_t nameEnd = i;
-    while ((i = FindEither(text_, i, u'>', u'=')) < n) {
-        if (text_[i] == u'>') {
+    for (; i < n; ++i) {
+        const char16_t c = text_[i];
+        if (c > u'>') continue;  // letters and most other characters of a tag
+        if (c == u'>') {
             XmlToken t = MakeToken(XmlTokenKind::StartTag, pos, i + 1);
             t.nameStart = pos + 1;
             t.nameLength = nameEnd - (pos + 1);
@@ -108,10 +108,13 @@ XmlToken XmlScanner::ScanStartTag(size_t pos) const {
                              (i - 1 == nameEnd || IsXmlSpace(text_[i - 2]) || IsQuote(text_[i - 2]));
             return t;
         }
-        i = SkipSpace(i + 1);
-        if (i < n && IsQuote(text_[i])) {
-            i = SkipQuoted(i);
-            if (i == kNone) break;
+        if (c == u'=') {
+            i = SkipSpace(i + 1);
+            if (i < n && IsQuote(text_[i])) {
+                i = SkipQuoted(i);
+                if (i == kNone) break;
+            }
+            --i;  // the loop steps onto the character after the value
         }
     }
     return Unterminated(pos, u"start_tag");

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "xml/XmlSearch.h"
+
 namespace lumora {
 
 class XmlProblemLog;
@@ -46,7 +48,10 @@ public:
     XmlToken Next(size_t pos) const;
     // Offset of the next '<' at or after `pos` (the text size when none): text and
     // whitespace tokens never hold one, so markup starts there.
-    size_t NextMarkup(size_t pos) const;
+    size_t NextMarkup(size_t pos) const {
+        // Markup often follows markup directly, so look before searching.
+        return pos < text_.size() && text_[pos] == u'<' ? pos : xml_search::Find(text_, pos, u'<');
+    }
     // The markup token whose '<' is at `pos`.
     XmlToken ScanMarkup(size_t pos) const;
 
