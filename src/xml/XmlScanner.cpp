@@ -24,8 +24,8 @@ bool EndsTagName(char16_t c) { return c <= u'>' && (IsXmlSpace(c) || c == u'/' |
 XmlToken MakeToken(XmlTokenKind kind, size_t start, size_t end) {
     XmlToken t;
     t.kind = kind;
-    t.start = start;
-    t.length = end - start;
+    t.start = static_cast<uint32_t>(start);
+    t.length = static_cast<uint32_t>(end - start);
     return t;
 }
 
@@ -61,8 +61,7 @@ XmlToken XmlScanner::ScanMarkup(size_t pos) const {
         i = Find(text_, i, u'>');
         if (i == n) return Unterminated(pos, u"end_tag");
         XmlToken t = MakeToken(XmlTokenKind::EndTag, pos, i + 1);
-        t.nameStart = pos + 2;
-        t.nameLength = nameEnd - (pos + 2);
+        t.nameLength = static_cast<uint32_t>(nameEnd - (pos + 2));
         return t;
     }
     case u'?':
@@ -100,8 +99,7 @@ XmlToken XmlScanner::ScanStartTag(size_t pos) const {
         if (c > u'>') continue;  // letters and most other characters of a tag
         if (c == u'>') {
             XmlToken t = MakeToken(XmlTokenKind::StartTag, pos, i + 1);
-            t.nameStart = pos + 1;
-            t.nameLength = nameEnd - (pos + 1);
+            t.nameLength = static_cast<uint32_t>(nameEnd - (pos + 1));
             // "/>" closes an empty element only after the name, whitespace or a quote:
             // in <a x=1/> the slash belongs to the unquoted value.
             t.emptyElement = text_[i - 1] == u'/' &&

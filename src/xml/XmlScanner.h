@@ -4,6 +4,7 @@
 // problem token, and each problem is written to the log when one is given.
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "xml/XmlSearch.h"
@@ -12,7 +13,7 @@ namespace lumora {
 
 class XmlProblemLog;
 
-enum class XmlTokenKind {
+enum class XmlTokenKind : uint8_t {
     End,  // nothing left to scan
     StartTag,
     EndTag,
@@ -25,14 +26,19 @@ enum class XmlTokenKind {
     Problem,
 };
 
+// Sixteen bytes, so a token comes back in registers; offsets fit as the reader
+// indexes texts of at most 2^32 - 1 code units.
 struct XmlToken {
+    uint32_t start = 0;   // offset of the first character
+    uint32_t length = 0;
+    uint32_t nameLength = 0;  // start and end tags: the name's length
     XmlTokenKind kind = XmlTokenKind::End;
-    size_t start = 0;   // offset of the first character
-    size_t length = 0;
-    size_t nameStart = 0;  // start and end tags: the name's offset and length
-    size_t nameLength = 0;
     bool emptyElement = false;  // start tags: written as <name .../>
+
+    // Start and end tags: offset of the name, after "<" or "</".
+    uint32_t NameStart() const { return start + (kind == XmlTokenKind::EndTag ? 2 : 1); }
 };
+static_assert(sizeof(XmlToken) == 16);
 
 // Whitespace of the reader: tab, line feed, carriage return and space, nothing else.
 inline bool IsXmlSpace(char16_t c) {

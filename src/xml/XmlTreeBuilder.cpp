@@ -58,10 +58,10 @@ void XmlTreeBuilder::StartTag(const XmlToken& token) {
     const uint32_t n = count_++;
     Level& parent = open_.back();
     ElementEntry& e = table_[n];
-    e.tagStart = static_cast<uint32_t>(token.start);
-    e.spanLength = static_cast<uint32_t>(token.length);
+    e.tagStart = token.start;
+    e.spanLength = token.length;
     e.tagLengths = 0;
-    table_.SetStartTagLength(n, static_cast<uint32_t>(token.length));
+    table_.SetStartTagLength(n, token.length);
     e.entryFlags = static_cast<uint32_t>(std::min<size_t>(open_.size() - 1, kDepthMask));
     e.parentEntry = parent.entry;
     e.firstChild = 0;
@@ -76,14 +76,14 @@ void XmlTreeBuilder::StartTag(const XmlToken& token) {
     }
     parent.lastChild = n;
     if (!token.emptyElement)
-        open_.push_back({n, static_cast<uint32_t>(token.nameStart), static_cast<uint32_t>(token.nameLength), 0});
+        open_.push_back({n, token.NameStart(), token.nameLength, 0});
 }
 
 void XmlTreeBuilder::EndTag(const XmlToken& token) {
-    const std::u16string_view name = text_.substr(token.nameStart, token.nameLength);
+    const std::u16string_view name = text_.substr(token.NameStart(), token.nameLength);
     for (size_t k = open_.size(); k-- > 1;) {
         if (NameOf(open_[k]) != name) continue;
-        UnendAbove(k + 1, token.start + 1);
+        UnendAbove(k + 1, token.start + 1u);
         Close(token.start, token.length);
         return;
     }
