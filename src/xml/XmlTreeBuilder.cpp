@@ -13,7 +13,7 @@ using namespace entry_flags;
 XmlTreeBuilder::XmlTreeBuilder(std::u16string_view text, ElementTable& table, XmlProblemLog& log)
     : text_(text), table_(table), log_(log) {
     open_.reserve(8);  // the document level and room for 7 open elements
-    open_.push_back({0, 0, 0, 0});
+    open_.push_back({0, 0, 0, 0, 0});
 }
 
 bool XmlTreeBuilder::SameName(size_t a, size_t b, size_t length) const {
@@ -68,6 +68,7 @@ void XmlTreeBuilder::StartTag(const XmlToken& token) {
     e.nextSibling = 0;
     if (parent.lastChild == 0) {
         table_[parent.entry].firstChild = n;
+        parent.firstChild = n;
         e.prevSibling = n;
         e.entryFlags |= kLinkedFirst;
     } else {
@@ -76,7 +77,7 @@ void XmlTreeBuilder::StartTag(const XmlToken& token) {
     }
     parent.lastChild = n;
     if (!token.emptyElement)
-        open_.push_back({n, token.NameStart(), token.nameLength, 0});
+        open_.push_back({n, token.NameStart(), token.nameLength, 0, 0});
 }
 
 void XmlTreeBuilder::EndTag(const XmlToken& token) {
@@ -101,7 +102,7 @@ void XmlTreeBuilder::Close(size_t endTagStart, size_t endTagLength) {
 }
 
 void XmlTreeBuilder::LinkLastChild(const Level& level) {
-    if (level.lastChild != 0) table_[table_[level.entry].firstChild].prevSibling = level.lastChild;
+    if (level.lastChild != 0) table_[level.firstChild].prevSibling = level.lastChild;
 }
 
 void XmlTreeBuilder::Problem() {
@@ -123,10 +124,9 @@ void XmlTreeBuilder::UnendAbove(size_t keep, uint64_t offset2) {
             // Its children become the siblings right after it (it is the last child of
             // its parent while open). Their parent links are fixed once below for the
             // whole run, so nested unended elements stay linear.
-            const uint32_t first = e.firstChild;
             e.firstChild = 0;
-            e.nextSibling = first;
-            table_[first].prevSibling = u;
+            e.nextSibling = top.firstChild;
+            table_[top.firstChild].prevSibling = u;
             parent.lastChild = top.lastChild;
         }
         if (e.entryFlags & kHasProblem) {

@@ -28,6 +28,7 @@ private:
         uint32_t nameLength;
         // Kept here while the element is open, so linking a child reads nothing from
         // the table; the first child's backward link is written when the level closes.
+        uint32_t firstChild;
         uint32_t lastChild;
     };
 
