@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,7 +41,8 @@ std::string_view FieldText(const std::array<char, N>& field) { return FieldText(
 std::string Base64Encode(std::string_view bytes);
 // Decodes four characters at a time: a group ending in "==" gives one byte, in "=" two,
 // any other three. Characters outside the alphabet count as zero bits; a short last
-// group is decoded as far as it goes. Never reads past the input.
+// group reads as if padded with "=" and gives only the whole bytes its characters
+// cover ("QQ" gives one byte, "Q" none). Never reads past the input.
 std::string Base64Decode(std::string_view text);
 
 // --- UTF-8
@@ -56,5 +58,13 @@ std::string EncodeUtf8Units(std::u16string_view text);
 // Standard UTF-8 for terminals, JSON and file names (pairs combined; bad input becomes U+FFFD).
 std::string WideToUtf8(std::u16string_view text);
 std::u16string Utf8ToWide(std::string_view bytes);
+
+// --- Numbers in text
+
+// The leading decimal number of a text as the C library's conversion reads it: blanks
+// skipped, an optional sign, then ASCII digits; 0 when there are none. Values beyond
+// 32 bits clamp to INT32_MIN / INT32_MAX.
+std::int32_t LeadingInteger(std::u16string_view text);
+std::int32_t LeadingInteger(std::string_view text);
 
 }  // namespace lumora
