@@ -57,27 +57,20 @@ void XmlTreeBuilder::StartTag(const XmlToken& token) {
     if (count_ >= table_.Capacity()) table_.Reserve(table_.Capacity() + table_.Capacity() / 2);
     const uint32_t n = count_++;
     Level& parent = open_.back();
-    ElementEntry& e = table_[n];
-    e.tagStart = token.start;
-    e.spanLength = token.length;
-    e.tagLengths = 0;
-    table_.SetStartTagLength(n, token.length);
-    e.entryFlags = static_cast<uint32_t>(std::min<size_t>(open_.size() - 1, kDepthMask));
-    e.parentEntry = parent.entry;
-    e.firstChild = 0;
-    e.nextSibling = 0;
-    if (parent.lastChild == 0) {
-        table_[parent.entry].firstChild = n;
-        parent.firstChild = n;
-        e.prevSibling = n;
-        e.entryFlags |= kLinkedFirst;
+    uint32_t flags = static_cast<uint32_t>(std::min<size_t>(open_.size() - 1, kDepthMask));
+    uint32_t prev = parent.lastChild;
+    if (prev == 0) {
+        parent.firstChild = n;  // written into the parent's entry when it closes
+        prev = n;
+        flags |= kLinkedFirst;
     } else {
-        table_[parent.lastChild].nextSibling = n;
-        e.prevSibling = parent.lastChild;
+        table_[prev].nextSibling = n;
     }
     parent.lastChild = n;
-    if (!token.emptyElement)
-        open_.push_back({n, token.NameStart(), token.nameLength, 0, 0});
+    const bool longTag = token.length >= ElementTable::kMaxStartTagField;
+    table_[n] = ElementEntry{token.start, token.length, longTag ? 0 : token.length, flags, parent.entry, 0, 0, prev};
+    if (longTag) table_.SetStartTagLength(n, token.length);
+    if (!token.emptyElement) open_.push_back({n, token.NameStart(), token.nameLength, 0, 0});
 }
 
 void XmlTreeBuilder::EndTag(const XmlToken& token) {
@@ -102,7 +95,9 @@ void XmlTreeBuilder::Close(size_t endTagStart, size_t endTagLength) {
 }
 
 void XmlTreeBuilder::LinkLastChild(const Level& level) {
-    if (level.lastChild != 0) table_[level.firstChild].prevSibling = level.lastChild;
+    if (level.lastChild == 0) return;
+    table_[level.entry].firstChild = level.firstChild;
+    table_[level.firstChild].prevSibling = level.lastChild;
 }
 
 void XmlTreeBuilder::Problem() {
