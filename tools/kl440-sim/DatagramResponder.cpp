@@ -106,10 +106,8 @@ Appliance* DatagramResponder::FindByMac(const std::array<std::uint8_t, 6>& mac) 
 
 void DatagramResponder::Send(const Appliance& appliance, const Bytes& datagram, const sockaddr_in& from) {
     sockaddr_in to = GroupEndpoint();
-    if (appliance.faults.replyToSender) {
-        to = from;
-        to.sin_port = htons(kDiscoveryPort);
-    }
+    if (appliance.faults.replyTo == "sender") to.sin_addr = from.sin_addr;
+    else if (!appliance.faults.replyTo.empty()) inet_pton(AF_INET, appliance.faults.replyTo.c_str(), &to.sin_addr);
     const int copies = appliance.faults.duplicate ? 2 : 1;
     for (int i = 0; i < copies; ++i)
         sendto(sendSocket_, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
@@ -145,21 +143,21 @@ void DatagramResponder::Handle(ByteView request, const sockaddr_in& from) {
             std::lock_guard lock(a->mutex);
             Send(*a, reply, from);
         }
-    } else if (request[0] == kLoginRequest) {
-        auto login = ReadLoginRequest(request);
-        Appliance* a = login ? FindByMac(login->mac) : nullptr;
-        if (a == nullptr) return;
-        std::lock_guard lock(a->mutex);
-        if (a->faults.silentLogin) return;
-        if (a->faults.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(a->faults.delayMs));
-        Send(*a, LoginReply(*a, request, a->Accepts(login->user, login->password)), from);
-    } else if (request[0] == kSetAddressRequest) {
-        auto change = ReadSetAddressRequest(request);
-        Appliance* a = change ? FindByMac(change->mac) : nullptr;
-        if (a == nullptr) return;
-        std::lock_guard lock(a->mutex);
-        if (a->faults.silentSetAddress) return;
-        if (a->faults.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(a->faults.delayMs));
+        return;
+    }
+    // Login and set-address name their appliance by MAC; the others stay quiet.
+    const bool login = request[0] == kLoginRequest;
+    std::optional<LoginRequest> credentials = login ? ReadLoginRequest(request) : std::nullopt;
+    std::optional<SetAddressRequest> change =
+        request[0] == kSetAddressRequest ? ReadSetAddressRequest(request) : std::nullopt;
+    Appliance* a = credentials ? FindByMac(credentials->mac) : change ? FindByMac(change->mac) : nullptr;
+    if (a == nullptr) return;
+    std::lock_guard lock(a->mutex);
+    if (login ? a->faults.silentLogin : a->faults.silentSetAddress) return;
+    if (a->faults.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(a->faults.delayMs));
+    if (login) {
+        Send(*a, LoginReply(*a, request, a->Accepts(credentials->user, credentials->password)), from);
+    } else {
         Send(*a, SetAddressAck(*a, request), from);
         ApplyAddress(*a, *change);
     }
