@@ -9,6 +9,7 @@
 #include "SkinTestSupport.h"
 #include "ui/skin/GdiPlusBitmap.h"
 #include "ui/skin/ImageIds.h"
+#include "ui/skin/SkinPanel.h"
 #include "ui/skin/TransStatic.h"
 #include "ui/skin/VolumeInfoCtrl.h"
 
@@ -41,6 +42,17 @@ TEST(Background, ControlsGetTheCacheBehindThemselvesEvenInsideContainers) {
     // The percentage label sits at (422, 16) inside the volume control.
     for (auto [x, y] : {std::pair{0, 0}, {30, 10}})
         EXPECT_EQ(PixelOf(BackgroundOf(volume->PercentLabel()), x, y), PixelOf(cache, 100 + 422 + x, 100 + 16 + y));
+}
+
+TEST(Background, PanelsPassRequestsOnToTheDialog) {
+    TestWindow<RecordingWindow> window(new RecordingWindow(wxSize(640, 480)));
+    window->SetBackground(IDB_BACKGROUND_MAIN);
+    auto* page = new CSkinPanel(window.get(), wxID_ANY, wxPoint(30, 40), wxSize(500, 400));
+    auto* inner = new CSkinPanel(page, wxID_ANY, wxPoint(10, 20), wxSize(300, 300));
+    auto* label = new CTransStatic(inner, wxID_ANY, "x", wxPoint(100, 5), wxSize(40, 20));
+    const wxBitmap& cache = window->BackgroundCache();
+    EXPECT_EQ(PixelOf(BackgroundOf(*label), 3, 4), PixelOf(cache, 30 + 10 + 100 + 3, 40 + 20 + 5 + 4));
+    EXPECT_EQ(PixelOf(BackgroundOf(*inner), 0, 0), PixelOf(cache, 40, 60));
 }
 
 TEST(Background, APictureLargerThanTheWindowIsScaledDown) {
