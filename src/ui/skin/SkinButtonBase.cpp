@@ -130,11 +130,11 @@ void CSkinButtonBase::OnLeftUp(wxMouseEvent& event) {
     if (HasCapture()) ReleaseMouse();
     // Released outside the button: no change and no click.
     bool inside = wxRect(wxPoint(0, 0), GetClientSize()).Contains(event.GetPosition());
-    if (inside && IsEnabled()) {
-        if (kind_ != ButtonKind::Push) SetCheck(CheckAfterRelease());
-        if (wasPressed) NotifyClick();
-    }
     Refresh(false);
+    if (!inside || !IsEnabled()) return;
+    if (kind_ != ButtonKind::Push) SetCheck(CheckAfterRelease());
+    // Last: the click may close the window the button sits on.
+    if (wasPressed) NotifyClick();
 }
 
 void CSkinButtonBase::OnCaptureLost(wxMouseCaptureLostEvent&) {
