@@ -200,6 +200,10 @@ void CGdipIpAddrCtl::EnableFields(bool enable) {
         field->SetForegroundColour(enable ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
     }
     wxControl::Enable(enable);
+    // The window's own state changed: remember it, or a later Enable would take the
+    // control for already in that state and leave it as it is.
+    enabled_ = enable;
+    Refresh(false);
 }
 
 bool CGdipIpAddrCtl::SetFont(const wxFont& font) {

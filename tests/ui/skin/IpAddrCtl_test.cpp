@@ -99,6 +99,25 @@ TEST_F(IpAddrTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
     EXPECT_EQ(pressed, (std::vector<int>{wxID_OK, wxID_CANCEL}));
 }
 
+TEST_F(IpAddrTest, EnablingAfterEnableFieldsReachesControlAndFields) {
+    struct Step {
+        void (*apply)(CGdipIpAddrCtl&);
+        bool enabled;
+    };
+    const Step steps[] = {
+        {[](CGdipIpAddrCtl& a) { a.EnableFields(false); }, false},
+        {[](CGdipIpAddrCtl& a) { a.Enable(true); }, true},
+        {[](CGdipIpAddrCtl& a) { a.Enable(false); }, false},
+        {[](CGdipIpAddrCtl& a) { a.EnableFields(true); }, true},
+        {[](CGdipIpAddrCtl& a) { a.Enable(false); }, false},
+    };
+    for (const Step& step : steps) {
+        step.apply(*address);
+        EXPECT_EQ(address->IsThisEnabled(), step.enabled);
+        for (int k = 0; k < CGdipIpAddrCtl::kFieldCount; ++k) EXPECT_EQ(address->Field(k).IsThisEnabled(), step.enabled);
+    }
+}
+
 TEST_F(IpAddrTest, LettersAreRejected) {
     address->Field(0).ChangeValue("1");
     SendKey(address->Field(0), wxEVT_CHAR, 'a');
