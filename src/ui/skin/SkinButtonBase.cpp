@@ -19,7 +19,7 @@ CSkinButtonBase::CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString
     Bind(wxEVT_LEFT_DCLICK, &CSkinButtonBase::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &CSkinButtonBase::OnLeftUp, this);
     Bind(wxEVT_ENTER_WINDOW, &CSkinButtonBase::OnEnter, this);
-    Bind(wxEVT_MOTION, &CSkinButtonBase::OnEnter, this);
+    Bind(wxEVT_MOTION, &CSkinButtonBase::OnMotion, this);
     Bind(wxEVT_LEAVE_WINDOW, &CSkinButtonBase::OnLeave, this);
     Bind(wxEVT_KEY_DOWN, &CSkinButtonBase::OnKeyDown, this);
     Bind(wxEVT_KEY_UP, &CSkinButtonBase::OnKeyUp, this);
@@ -33,7 +33,8 @@ CSkinButtonBase::~CSkinButtonBase() {
 }
 
 FaceState CSkinButtonBase::CurrentState() const {
-    return {!IsEnabled(), pressed_ || spaceDown_, HasFocus(), hover_, checked_};
+    // A held button looks pressed only while the mouse is over it, as the platform button does.
+    return {!IsEnabled(), (pressed_ && pointerInside_) || spaceDown_, HasFocus(), hover_, checked_};
 }
 
 void CSkinButtonBase::SetCheck(int checked) {
@@ -92,6 +93,7 @@ void CSkinButtonBase::SetHover(bool hover) {
 
 void CSkinButtonBase::SetPressed(bool pressed) {
     pressed_ = pressed;
+    pointerInside_ = true;
     Refresh(false);
 }
 
@@ -120,6 +122,7 @@ void CSkinButtonBase::OnLeftDown(wxMouseEvent& event) {
     if (!IsEnabled()) return;
     if (AcceptsFocus()) SetFocus();
     pressed_ = true;
+    pointerInside_ = true;
     if (!HasCapture()) CaptureMouse();
     Refresh(false);
 }
@@ -140,6 +143,17 @@ void CSkinButtonBase::OnLeftUp(wxMouseEvent& event) {
 void CSkinButtonBase::OnCaptureLost(wxMouseCaptureLostEvent&) {
     pressed_ = false;
     Refresh(false);
+}
+
+void CSkinButtonBase::OnMotion(wxMouseEvent& event) {
+    bool inside = wxRect(wxPoint(0, 0), GetClientSize()).Contains(event.GetPosition());
+    if (pressed_ && inside != pointerInside_) {
+        pointerInside_ = inside;
+        Refresh(false);
+    }
+    // While the mouse is held the button keeps it, so moves arrive from outside as well.
+    if (inside) OnEnter(event);
+    else event.Skip();
 }
 
 void CSkinButtonBase::OnEnter(wxMouseEvent& event) {

@@ -51,6 +51,8 @@ public:
     void SetHover(bool hover);
     // Shows or clears the pressed look, as a held mouse button does.
     void SetPressed(bool pressed);
+    // Whether the face is drawn pressed (held by the mouse over it, or by the space bar).
+    bool IsPressedLook() const { return CurrentState().pressed; }
     // Forgets the cached disabled face (released with the images).
     void ResetDisabledCache() { disabledCache_ = wxBitmap(); }
 
@@ -75,6 +77,7 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnEnter(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
     void OnLeave(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
@@ -87,6 +90,7 @@ private:
     bool groupStart_ = false;
     bool hover_ = false;
     bool pressed_ = false;
+    bool pointerInside_ = true;  // while pressed: whether the mouse is over the button
     bool spaceDown_ = false;
     wxBitmap disabledCache_;
     std::unique_ptr<CSkinToolTip> tooltip_;

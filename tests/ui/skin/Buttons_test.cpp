@@ -94,6 +94,21 @@ TEST_F(ButtonsTest, PushButtonsClickInsideAndNeverHoldACheck) {
     EXPECT_EQ(clicks, 1) << "a disabled button does not click";
 }
 
+TEST_F(ButtonsTest, APressedFaceFollowsTheMouseWhileHeld) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) { ++clicks; });
+    SendMouse(*push, wxEVT_LEFT_DOWN, 50, 10);
+    EXPECT_TRUE(push->IsPressedLook());
+    SendMouse(*push, wxEVT_MOTION, 300, 10);
+    EXPECT_FALSE(push->IsPressedLook()) << "dragged off: the button looks up again";
+    EXPECT_FALSE(push->IsHover());
+    SendMouse(*push, wxEVT_MOTION, 60, 12);
+    EXPECT_TRUE(push->IsPressedLook()) << "back over it: pressed again";
+    SendMouse(*push, wxEVT_LEFT_UP, 60, 12);
+    EXPECT_FALSE(push->IsPressedLook());
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
     CGdipButton* push = Make(ButtonKind::Push, 10);
     push->SetToolTip(u"", true);
