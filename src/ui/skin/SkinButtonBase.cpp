@@ -79,6 +79,7 @@ void CSkinButtonBase::SetToolTip(std::u16string_view text, bool activate) {
         tooltip_->SetBackColor(0x000000);
         tooltip_->SetTextColor(0xFFFFFF);
     }
+    tooltip_->SetAutomaticDelay(1000);
     tooltip_->SetTipText(ToWx(text));
     tooltip_->Activate(activate);
 }

@@ -123,6 +123,18 @@ TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
     EXPECT_FALSE(push->ToolTip()->IsShown());
 }
 
+TEST_F(ButtonsTest, AShownTooltipPopsDownAfterTenTimesItsDelay) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->SetToolTip(u"Search again", true);
+    ASSERT_NE(push->ToolTip(), nullptr);
+    EXPECT_EQ(push->ToolTip()->AutoPopTime(), 10000);
+    push->ToolTip()->SetAutomaticDelay(20);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 5, 5);
+    ASSERT_TRUE(push->ToolTip()->IsShown());
+    EXPECT_TRUE(PumpUntil([&] { return !push->ToolTip()->IsShown(); }));
+    EXPECT_TRUE(push->IsHover()) << "the face stays lit; only the tip goes";
+}
+
 TEST_F(ButtonsTest, MessagesToAGoneButtonAreDropped) {
     CGdipButton* a = Make(ButtonKind::Radio, 10, true);
     CGdipButton* b = Make(ButtonKind::Radio, 130);
