@@ -34,6 +34,8 @@ CIPAddrEdit::CIPAddrEdit(CGdipIpAddrCtl& owner, int index)
     Bind(wxEVT_CHAR, &CIPAddrEdit::OnChar, this);
     Bind(wxEVT_KEY_DOWN, &CIPAddrEdit::OnKeyDown, this);
     Bind(wxEVT_TEXT, &CIPAddrEdit::OnText, this);
+    // A key typed into a full field changes nothing, yet it still finishes the field.
+    Bind(wxEVT_TEXT_MAXLEN, &CIPAddrEdit::OnText, this);
 }
 
 void CIPAddrEdit::OnChar(wxKeyEvent& event) {

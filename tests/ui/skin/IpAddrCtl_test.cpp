@@ -89,6 +89,13 @@ TEST_F(IpAddrTest, AFinishedFieldMovesOnWithTheNextFieldSelected) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
+TEST_F(IpAddrTest, ADigitTypedIntoAFullFieldFinishesIt) {
+    address->SetOctets(192, 168, 3, 4);
+    Type(0, "192", "5");
+    EXPECT_EQ(address->FieldText(0), u"192");
+    EXPECT_EQ(address->Field(1).GetStringSelection(), "168");
+}
+
 TEST_F(IpAddrTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
     auto* ok = new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
     window->SetDefaultItem(ok);
