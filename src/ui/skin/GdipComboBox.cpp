@@ -62,6 +62,11 @@ private:
 CGdipComboBox::CGdipComboBox(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
     : CSkinControl(parent, id, pos, size, wxWANTS_CHARS) {
     SetFont(SkinFont(16, 100));
+    // Otherwise the closed box would cover whatever the layout puts under its list.
+    if (size.y >= kClosedHeight + kFieldHeight) {
+        SetDroppedHeight(size.y - kClosedHeight);
+        SetSize(wxSize(size.x, kClosedHeight));
+    }
     Bind(wxEVT_PAINT, &CGdipComboBox::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CGdipComboBox::OnLeftDown, this);
     Bind(wxEVT_KEY_DOWN, &CGdipComboBox::OnKeyDown, this);
@@ -111,9 +116,13 @@ void CGdipComboBox::SetFieldOverride(const wxString& text) {
 void CGdipComboBox::ShowPopup() {
     if (GetCount() == 0 || IsPopupShown()) return;
     if (popup_ == nullptr) popup_ = new ComboPopup(*this);
+    popup_->Open(GetClientSize().x, PopupHeight());
+}
+
+int CGdipComboBox::PopupHeight() const {
     int rows = GetCount() * kFieldHeight;
     int height = droppedHeight_ > 0 ? std::min(rows, droppedHeight_) : rows;
-    popup_->Open(GetClientSize().x, std::max(height, kFieldHeight));
+    return std::max(height, kFieldHeight);
 }
 
 void CGdipComboBox::HidePopup() {
