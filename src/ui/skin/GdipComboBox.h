@@ -71,6 +71,7 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnChar(wxKeyEvent& event);
     void PopupPicked(int index);
     void PopupClosed();
 

@@ -40,6 +40,21 @@ TEST_F(ControlsTest, ComboArrowKeysChooseInsideTheList) {
     EXPECT_EQ(combo->GetValue(), "");
 }
 
+TEST_F(ControlsTest, ComboTypedLettersAndHomeEndChooseEntries) {
+    auto* combo = new CGdipComboBox(window.get(), wxID_ANY, wxPoint(10, 10), wxSize(500, 32));
+    for (auto text : {"Alpha", "beta", "Bravo", "charlie"}) combo->Append(text);
+    std::vector<int> chosen;
+    combo->Bind(wxEVT_COMBOBOX, [&](wxCommandEvent& e) { chosen.push_back(e.GetInt()); });
+    struct Step {
+        wxEventType type;
+        int key;
+    } steps[] = {{wxEVT_CHAR, 'b'}, {wxEVT_CHAR, 'B'}, {wxEVT_CHAR, 'b'}, {wxEVT_CHAR, 'x'},
+                 {wxEVT_CHAR, 'a'}, {wxEVT_KEY_DOWN, WXK_END}, {wxEVT_KEY_DOWN, WXK_HOME}, {wxEVT_KEY_DOWN, WXK_HOME}};
+    for (const Step& s : steps) SendKey(*combo, s.type, s.key);
+    // b, B and b again go round the two b-entries; x matches nothing; Home on the first is no choice.
+    EXPECT_EQ(chosen, (std::vector<int>{1, 2, 1, 0, 3, 0}));
+}
+
 TEST_F(ControlsTest, ComboGivenALayoutHeightKeepsOnlyTheFieldAndOpensThatTall) {
     struct Case {
         int height;
