@@ -1,10 +1,14 @@
 // Skinned buttons driven by synthetic mouse and key events on real windows.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
+#include <wx/dcmemory.h>
 
 #include "SkinTestSupport.h"
 #include "ui/skin/GdipButton.h"
 #include "ui/skin/ImageIds.h"
+#include "ui/skin/ShortCutButton.h"
 #include "ui/skin/UnderLineButton.h"
 
 namespace lumora::test {
@@ -133,6 +137,41 @@ TEST_F(ButtonsTest, AShownTooltipPopsDownAfterTenTimesItsDelay) {
     ASSERT_TRUE(push->ToolTip()->IsShown());
     EXPECT_TRUE(PumpUntil([&] { return !push->ToolTip()->IsShown(); }));
     EXPECT_TRUE(push->IsHover()) << "the face stays lit; only the tip goes";
+}
+
+// Draws a shortcut face for a state off-screen and keeps the icon's square.
+class ShortcutProbe : public CShortCutButton {
+public:
+    using CShortCutButton::CShortCutButton;
+    wxImage IconFor(const FaceState& state) {
+        wxBitmap surface(240, 48, 24);
+        wxMemoryDC dc(surface);
+        dc.SetBackground(*wxBLACK_BRUSH);
+        dc.Clear();
+        DrawFace(dc, state);
+        dc.SelectObject(wxNullBitmap);
+        return surface.ConvertToImage().GetSubImage(wxRect(0, 0, kIconSize, 48));
+    }
+};
+
+bool SameImage(const wxImage& a, const wxImage& b) {
+    return a.GetSize() == b.GetSize() &&
+           std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
+}
+
+TEST_F(ButtonsTest, ShortcutIconLightsWhenPressedOrHoveredNotForFocusAlone) {
+    auto* s = new ShortcutProbe(window.get(), wxID_ANY, "Wizard", wxPoint(10, 100), wxSize(240, 48));
+    ASSERT_TRUE(s->LoadImages(IDB_SHORTCUT_BAR_GREY, IDB_SHORTCUT_BAR_BLUE, IDB_SHORTCUT_BAR_FAINT, IDB_SC_GLOBE,
+                              IDB_SC_GLOBE_LIT));
+    FaceState rest, focused, hover, pressed;
+    focused.focused = true;
+    hover.hover = true;
+    pressed.pressed = true;
+    // Focus shows the pressed bar; only pressing or hovering lights the icon on it.
+    EXPECT_FALSE(SameImage(s->IconFor(focused), s->IconFor(pressed))) << "focus alone leaves the icon plain";
+    hover.focused = true;
+    EXPECT_TRUE(SameImage(s->IconFor(hover), s->IconFor(pressed)));
+    EXPECT_FALSE(SameImage(s->IconFor(rest), s->IconFor(hover)));
 }
 
 TEST_F(ButtonsTest, MessagesToAGoneButtonAreDropped) {
