@@ -1,5 +1,7 @@
 #include "ui/skin/GdipIpAddrCtl.h"
 
+#include <vector>
+
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 #include <wx/toplevel.h>
@@ -49,9 +51,7 @@ void CIPAddrEdit::OnChar(wxKeyEvent& event) {
         case OctetKey::Default: event.Skip(); break;  // the field's own handling; OnText follows
         case OctetKey::Reject: wxBell(); break;
         case OctetKey::NextField: owner_.FocusField(index_ + 1, true); break;
-        case OctetKey::Tab:
-            owner_.Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
-            break;
+        case OctetKey::Tab: owner_.FocusNeighbour(!event.ShiftDown()); break;
         case OctetKey::Enter: PressDefaultButton(*this); break;
     }
 }
@@ -148,6 +148,26 @@ void CGdipIpAddrCtl::FieldEdited(CIPAddrEdit& field) {
             FocusField(field.Index(), true);
             reporting_ = false;
             break;
+        }
+    }
+}
+
+// Tab leaves the control for its neighbour in the window's tab order (the toolkit's own
+// traversal would only step on to the next field).
+void CGdipIpAddrCtl::FocusNeighbour(bool forward) {
+    wxWindow* parent = GetParent();
+    if (parent == nullptr) return;
+    std::vector<wxWindow*> order(parent->GetChildren().begin(), parent->GetChildren().end());
+    auto self = std::find(order.begin(), order.end(), this);
+    if (self == order.end()) return;
+    int count = static_cast<int>(order.size());
+    int at = static_cast<int>(self - order.begin());
+    for (int step = 1; step < count; ++step) {
+        wxWindow* next = order[(at + (forward ? step : count - step)) % count];
+        if (next->IsTopLevel() || !next->IsShown() || !next->IsEnabled()) continue;
+        if (next->CanAcceptFocusFromKeyboard() || dynamic_cast<CGdipIpAddrCtl*>(next) != nullptr) {
+            next->SetFocusFromKbd();
+            return;
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/skin/GdipButton.h"
 #include "ui/skin/GdipIpAddrCtl.h"
+#include "ui/skin/TransStatic.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/AddressCheck.h"
 
@@ -123,6 +124,20 @@ TEST_F(IpAddrTest, EnablingAfterEnableFieldsReachesControlAndFields) {
         EXPECT_EQ(address->IsThisEnabled(), step.enabled);
         for (int k = 0; k < CGdipIpAddrCtl::kFieldCount; ++k) EXPECT_EQ(address->Field(k).IsThisEnabled(), step.enabled);
     }
+}
+
+TEST_F(IpAddrTest, TabInAFieldLeavesTheControlBothWays) {
+    auto* before = new CGdipButton(window.get(), wxID_ANY, "A", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    before->MoveBeforeInTabOrder(address);
+    auto* label = new CTransStatic(window.get(), wxID_ANY, "label", wxPoint(130, 100), wxSize(50, 20));
+    auto* after = new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
+    label->MoveAfterInTabOrder(address);
+    address->Field(1).SetFocus();
+    SendKey(address->Field(1), wxEVT_CHAR, WXK_TAB);
+    EXPECT_EQ(wxWindow::FindFocus(), after) << "past the label, which takes no focus";
+    address->Field(2).SetFocus();
+    SendKey(address->Field(2), wxEVT_CHAR, WXK_TAB, true);
+    EXPECT_EQ(wxWindow::FindFocus(), before);
 }
 
 TEST_F(IpAddrTest, LettersAreRejected) {
