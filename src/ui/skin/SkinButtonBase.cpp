@@ -74,14 +74,19 @@ LRESULT CSkinButtonBase::OnMessage(unsigned message, WPARAM wParam, LPARAM lPara
 
 void CSkinButtonBase::SetToolTip(std::u16string_view text, bool activate) {
     if (text.empty()) return;
+    tipText_ = ToWx(text);
+    CreateToolTip();
+    tooltip_->Activate(activate);
+}
+
+void CSkinButtonBase::CreateToolTip() {
     if (!tooltip_) {
         tooltip_ = std::make_unique<CSkinToolTip>(this);
         tooltip_->SetBackColor(0x000000);
         tooltip_->SetTextColor(0xFFFFFF);
+        tooltip_->SetAutomaticDelay(1000);
     }
-    tooltip_->SetAutomaticDelay(1000);
-    tooltip_->SetTipText(ToWx(text));
-    tooltip_->Activate(activate);
+    tooltip_->SetTipText(tipText_);
 }
 
 void CSkinButtonBase::DeleteToolTip() { tooltip_.reset(); }
@@ -160,7 +165,13 @@ void CSkinButtonBase::OnMotion(wxMouseEvent& event) {
 void CSkinButtonBase::OnEnter(wxMouseEvent& event) {
     if (!hover_) {
         SetHover(true);
-        if (tooltip_) tooltip_->PopupAt(ClientToScreen(event.GetPosition()));
+        // Hovering makes the tip afresh from the stored text, switched on, whatever
+        // happened to the tip before.
+        if (!tipText_.empty()) {
+            CreateToolTip();
+            tooltip_->Activate(true);
+            tooltip_->PopupAt(ClientToScreen(event.GetPosition()));
+        }
     }
     event.Skip();
 }

@@ -38,10 +38,11 @@ public:
     void SetGroupStart(bool start) { groupStart_ = start; }
     bool IsGroupStart() const { return groupStart_; }
 
-    // Tooltip text; nothing happens for an empty text. The tip pops up when hovering.
+    // Tooltip text; nothing happens for an empty text. The tip pops up when hovering,
+    // switched on again if `activate` was false.
     void SetToolTip(std::u16string_view text, bool activate = true);
     using wxWindow::SetToolTip;
-    // Removes the tooltip (a later SetToolTip makes a new one).
+    // Removes the tip window; the text stays, and hovering makes the tip again.
     void DeleteToolTip();
     // The tooltip, null until a text was given.
     CSkinToolTip* ToolTip() const { return tooltip_.get(); }
@@ -83,6 +84,7 @@ private:
     void OnKeyUp(wxKeyEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void NotifyClick();
+    void CreateToolTip();
     void UncheckGroup();
 
     ButtonKind kind_;
@@ -94,6 +96,7 @@ private:
     bool spaceDown_ = false;
     wxBitmap disabledCache_;
     std::unique_ptr<CSkinToolTip> tooltip_;
+    wxString tipText_;
 };
 
 }  // namespace lumora

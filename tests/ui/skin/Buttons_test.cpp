@@ -127,6 +127,21 @@ TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
     EXPECT_FALSE(push->ToolTip()->IsShown());
 }
 
+TEST_F(ButtonsTest, HoverShowsTheTipAfreshFromItsText) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->SetToolTip(u"Search again", false);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 5, 5);
+    ASSERT_NE(push->ToolTip(), nullptr);
+    EXPECT_TRUE(push->ToolTip()->IsShown()) << "hovering switches the tip on";
+    SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
+    push->FreeImages();  // takes the tip window with it, not its text
+    EXPECT_EQ(push->ToolTip(), nullptr);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 5, 5);
+    ASSERT_NE(push->ToolTip(), nullptr);
+    EXPECT_TRUE(push->ToolTip()->IsShown());
+    EXPECT_EQ(push->ToolTip()->TipText(), "Search again");
+}
+
 TEST_F(ButtonsTest, AShownTooltipPopsDownAfterTenTimesItsDelay) {
     CGdipButton* push = Make(ButtonKind::Push, 10);
     push->SetToolTip(u"Search again", true);
