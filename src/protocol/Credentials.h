@@ -1,0 +1,27 @@
+#pragma once
+// The credentials of the active login, shared by every request.
+//
+// 8-bit texts in the tool's ANSI code page, at most 16 characters each.
+// Not locked: written before a request starts or before its message is
+// posted, and read only after that (see CQuery).
+
+#include <array>
+#include <string_view>
+
+namespace lumora {
+
+using CredentialField = std::array<char, 17>;
+
+// User name of the active login: name= of the share list and user access, uname= of a password change.
+extern CredentialField g_userName;
+// Password of the active login: the password of every CGI request's authorisation.
+extern CredentialField g_password;
+
+// Stores both (8-bit texts; longer ones are cut to 16 characters).
+void SetCredentials(std::string_view userName, std::string_view password);
+// Empties both fields.
+void ClearCredentials();
+// The text of a credential field, up to its terminator.
+std::string_view CredentialText(const CredentialField& field);
+
+}  // namespace lumora

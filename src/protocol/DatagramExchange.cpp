@@ -1,0 +1,110 @@
+#include "protocol/DatagramExchange.h"
+
+#include <arpa/inet.h>
+
+#include <thread>
+
+#include "platform/Text.h"
+#include "protocol/DatagramTimings.h"
+
+namespace lumora {
+namespace {
+
+using Status = ReceivedDatagram::Status;
+using Clock = std::chrono::steady_clock;
+
+// Failed receives and datagrams for other addresses count no turn, so a broken socket or
+// a stream of foreign datagrams could hold a wait open for ever. No wait outlasts the
+// time its turns take when nothing at all arrives.
+Clock::time_point Deadline(int turns, std::chrono::milliseconds wait, std::chrono::milliseconds sleep) {
+    return Clock::now() + turns * (wait + sleep) + std::chrono::milliseconds(50);
+}
+
+std::uint32_t Subnet(std::string_view address, std::string_view netmask) {
+    return inet_addr(std::string(address).c_str()) & inet_addr(std::string(netmask).c_str());
+}
+
+}  // namespace
+
+void AddDiscoveredDevice(NasList& list, const AdapterTable& adapters, int entry, const DiscoveryReply& reply) {
+    const auto i = static_cast<std::size_t>(entry);
+    if (NasDevice* known = list.FindByMac(reply.macText)) {
+        // The same appliance seen through another adapter: prefer the adapter on its own subnet.
+        if (Subnet(FieldText(adapters.address[i]), FieldText(adapters.netmask[i])) ==
+            Subnet(reply.ip, reply.netmask))
+            known->adapterIndex = entry;
+        return;
+    }
+    NasDevice device;
+    CopyToField(device.name, reply.name);
+    CopyToField(device.ip, reply.ip);
+    CopyToField(device.netmask, reply.netmask);
+    CopyToField(device.gateway, reply.gateway);
+    CopyToField(device.dhcpFlag, std::string_view(&reply.dhcpFlag, 1));
+    device.hwTag = reply.hwTag;
+    CopyToField(device.extraText, reply.extraText);
+    CopyToField(device.macText, reply.macText);
+    device.adapterIndex = entry;
+    list.Append(device);
+}
+
+void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters, ByteView request,
+                          const RequestId& id, const ModelTag& modelTag, NasList& list) {
+    const auto wait = CurrentDatagramWaits().discoveryWait;
+    sockets.ZeroBuffer();
+    for (int entry = 0; entry < sockets.Count(); ++entry) {
+        sockets.Send(entry, request);
+        const auto deadline = Deadline(kDiscoveryTurns, wait, {});
+        for (int turn = 0; turn < kDiscoveryTurns && Clock::now() < deadline;) {
+            ReceivedDatagram got = sockets.Receive(entry, wait);
+            if (got.status == Status::Failed) continue;  // a failed receive is no turn
+            ++turn;
+            if (got.status != Status::Datagram) continue;
+            if (auto reply = ParseDiscoveryReply(got.bytes, id, modelTag))
+                AddDiscoveredDevice(list, adapters, entry, *reply);
+        }
+    }
+}
+
+LoginOutcome RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
+                              std::string_view targetIp) {
+    const DatagramWaits& waits = CurrentDatagramWaits();
+    LoginOutcome outcome;
+    outcome.sendFailed = !sockets.Send(entry, request);
+    sockets.ZeroBuffer();
+    const auto deadline = Deadline(kLoginTurns, waits.loginWait, waits.loginSleep);
+    for (int turns = 0; Clock::now() < deadline;) {
+        ReceivedDatagram got = sockets.Receive(entry, waits.loginWait);
+        if (got.status == Status::Failed) continue;
+        if (got.status == Status::Datagram) {
+            if (auto result = ParseLoginReply(got.bytes, id, targetIp)) {
+                outcome.result = *result;
+                return outcome;
+            }
+        }
+        if (++turns >= kLoginTurns) break;
+        std::this_thread::sleep_for(waits.loginSleep);
+    }
+    return outcome;
+}
+
+bool RunSetAddressExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id) {
+    const DatagramWaits& waits = CurrentDatagramWaits();
+    sockets.Send(entry, request);
+    const auto deadline = Deadline(kSetAddressTurns, waits.setAddressWait, waits.setAddressSleep);
+    for (int turns = 0; Clock::now() < deadline;) {
+        sockets.ZeroBuffer();
+        ReceivedDatagram got = sockets.Receive(entry, waits.setAddressWait);
+        if (got.status == Status::Failed) continue;
+        if (got.status == Status::Datagram) {
+            AckMatch match = MatchSetAddressAck(got.bytes, id);
+            if (match == AckMatch::Matched) return true;
+            if (match == AckMatch::NotAck) continue;
+        }
+        if (++turns >= kSetAddressTurns) return false;
+        std::this_thread::sleep_for(waits.setAddressSleep);
+    }
+    return false;
+}
+
+}  // namespace lumora

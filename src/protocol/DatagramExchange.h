@@ -1,0 +1,37 @@
+#pragma once
+// The three datagram exchanges: discovery, login check and set-address.
+//
+// Each runs on the query's worker thread with the sockets of that query and
+// waits in the counted turns of DatagramTimings.h. They return their outcome;
+// the query reports it after closing the sockets.
+
+#include <cstdint>
+#include <string_view>
+
+#include "protocol/AdapterTable.h"
+#include "protocol/DatagramSockets.h"
+#include "protocol/Datagrams.h"
+#include "protocol/NasList.h"
+
+namespace lumora {
+
+// Sends the discovery request out of every adapter in turn and adds every acceptable reply to `list`.
+void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters, ByteView request,
+                          const RequestId& id, const ModelTag& modelTag, NasList& list);
+
+// Adds one accepted reply received on adapter `entry`: a known MAC only moves to this adapter
+// when the appliance's subnet is the adapter's; a new MAC is appended.
+void AddDiscoveredDevice(NasList& list, const AdapterTable& adapters, int entry, const DiscoveryReply& reply);
+
+struct LoginOutcome {
+    bool sendFailed = false;
+    std::int8_t result = 0;  // nonzero: accepted
+};
+// Sends the login request out of adapter `entry` and waits for the target's answer.
+LoginOutcome RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
+                              std::string_view targetIp);
+
+// Sends the set-address request out of adapter `entry`; true when it was acknowledged.
+bool RunSetAddressExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id);
+
+}  // namespace lumora

@@ -1,0 +1,28 @@
+#pragma once
+// Turns and waits of the datagram exchanges.
+//
+// The turn counts are fixed. The waits are the product's; only tests change
+// them, through SetDatagramWaitsForTest, to keep long exchanges short.
+
+#include <chrono>
+
+namespace lumora {
+
+inline constexpr int kDiscoveryTurns = 32;    // per adapter; every turn counts
+inline constexpr int kLoginTurns = 11;        // timeouts and non-matching datagrams
+inline constexpr int kSetAddressTurns = 301;  // timeouts and acknowledgements of other requests
+
+struct DatagramWaits {
+    std::chrono::milliseconds discoveryWait{70};
+    std::chrono::milliseconds loginWait{70};
+    std::chrono::milliseconds loginSleep{100};
+    std::chrono::milliseconds setAddressWait{10};
+    std::chrono::milliseconds setAddressSleep{100};
+};
+
+// The waits in force.
+const DatagramWaits& CurrentDatagramWaits();
+// Tests only: replaces the waits; call while no exchange runs.
+void SetDatagramWaitsForTest(const DatagramWaits& waits);
+
+}  // namespace lumora

@@ -1,0 +1,84 @@
+#include "protocol/Query.h"
+
+#include "app/Language.h"
+#include "platform/Dialogs.h"
+#include "platform/Text.h"
+#include "protocol/AdapterTable.h"
+#include "protocol/CgiClient.h"
+#include "protocol/DatagramExchange.h"
+#include "protocol/DatagramSockets.h"
+#include "protocol/LoginRefusal.h"
+#include "protocol/Messages.h"
+#include "protocol/Msg.h"
+#include "protocol/NasList.h"
+
+namespace lumora {
+
+CQuery::CQuery(HWND target) : targetWnd(target) {}
+
+CQuery::~CQuery() = default;
+
+std::shared_ptr<CQuery> CQuery::Shared() {
+    return std::static_pointer_cast<CQuery>(weak_from_this().lock());
+}
+
+void CQuery::PostQueryResult() {
+    const std::uint64_t token = CMsg::Instance().Put(Shared());
+    PostMessage(targetWnd, WM_QUERY_RESULT, 0, TokenParam(token));
+}
+
+void CQuery::Run() {
+    if (useTcp) {
+        RunCgiExchange(*this);
+        ClearThreadHandle();
+        return;
+    }
+    RunDatagramExchange();
+}
+
+void CQuery::RunDatagramExchange() {
+    if (request.empty() || !datagramSockets) {
+        datagramSockets.reset();
+        return;
+    }
+    DatagramSockets& sockets = *datagramSockets;
+    const RequestId id = CurrentRequestId();
+    // Sockets are closed before the report, so a window that starts the next exchange
+    // as soon as the report arrives finds them free.
+    switch (request[0]) {
+    case kDiscoveryRequest:
+        RunDiscoveryExchange(sockets, AdapterTable::Instance(), request, id, modelTag, NasList::Instance());
+        datagramSockets.reset();
+        ClearThreadHandle();
+        PostQueryResult();
+        break;
+    case kLoginRequest: {
+        LoginOutcome outcome =
+            RunLoginExchange(sockets, adapterIndex, request, id, FieldText(targetAddress));
+        datagramSockets.reset();
+        if (outcome.sendFailed) MessageBox(Tr(u"result_sendto failed."));
+        if (outcome.result != 0) PostQueryResult();
+        else RefuseLogin(targetWnd);
+        break;
+    }
+    case kSetAddressRequest: {
+        const bool acknowledged = RunSetAddressExchange(sockets, adapterIndex, request, id);
+        datagramSockets.reset();
+        PostMessage(targetWnd, WM_SETIP_RESULT, acknowledged ? 0 : 1, kRequestSetAddress);
+        break;
+    }
+    default:
+        datagramSockets.reset();
+        break;
+    }
+}
+
+std::shared_ptr<CQuery> MakeQuery(HWND target) { return std::make_shared<CQuery>(target); }
+
+RequestHandle StartQuery(const std::shared_ptr<CQuery>& query) {
+    if (!query || !query->Start()) return 0;
+    query->requestHandle = query->startedHandle();
+    return query->requestHandle;
+}
+
+}  // namespace lumora
