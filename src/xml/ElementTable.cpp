@@ -1,0 +1,52 @@
+#include "xml/ElementTable.h"
+
+namespace lumora {
+
+void ElementTable::Reserve(uint64_t entries) {
+    if (entries <= capacity_) return;
+    capacity_ = entries;
+    const uint64_t segmentsNeeded = (entries + kSegmentSize - 1) >> kSegmentBits;
+    // Whole segments left uninitialised: the pages of a small document's table are
+    // never touched beyond the entries it uses, and only the directory ever moves.
+    while (segments_.size() < segmentsNeeded)
+        segments_.push_back(std::make_unique_for_overwrite<ElementEntry[]>(kSegmentSize));
+}
+
+void ElementTable::Reset() {
+    longStartTags_.clear();
+    longEndTags_.clear();
+}
+
+uint32_t ElementTable::StartTagLength(uint32_t n) const {
+    const uint32_t packed = (*this)[n].tagLengths & kMaxStartTagField;
+    if (packed != kMaxStartTagField) return packed;
+    auto it = longStartTags_.find(n);
+    return it == longStartTags_.end() ? packed : it->second;
+}
+
+uint32_t ElementTable::EndTagLength(uint32_t n) const {
+    const uint32_t packed = (*this)[n].tagLengths >> 22;
+    if (packed != kMaxEndTagField) return packed;
+    auto it = longEndTags_.find(n);
+    return it == longEndTags_.end() ? packed : it->second;
+}
+
+void ElementTable::SetStartTagLength(uint32_t n, uint32_t length) {
+    ElementEntry& e = (*this)[n];
+    if (length >= kMaxStartTagField) {
+        longStartTags_[n] = length;
+        length = kMaxStartTagField;
+    }
+    e.tagLengths = (e.tagLengths & ~kMaxStartTagField) | length;
+}
+
+void ElementTable::SetEndTagLength(uint32_t n, uint32_t length) {
+    ElementEntry& e = (*this)[n];
+    if (length >= kMaxEndTagField) {
+        longEndTags_[n] = length;
+        length = kMaxEndTagField;
+    }
+    e.tagLengths = (e.tagLengths & kMaxStartTagField) | (length << 22);
+}
+
+}  // namespace lumora

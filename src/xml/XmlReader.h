@@ -1,0 +1,82 @@
+#pragma once
+// The tolerant XML reader every reply handler uses. It indexes the elements of a
+// UTF-16 document in one pass, never rejects a document (malformed markup is
+// skipped or repaired and noted in a diagnostic log), and lets the caller walk the
+// tree with a three-level cursor: parent, current element, current child.
+// Offsets count UTF-16 code units. One thread at a time; no shared state.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "xml/ElementTable.h"
+#include "xml/XmlProblemLog.h"
+
+namespace lumora {
+
+class XmlReader {
+public:
+    // An empty reader, as after LoadText of an empty text.
+    XmlReader();
+
+    // Replaces the document, rebuilds the index, empties the log and resets the cursor;
+    // true when the document is well-formed with exactly one root element.
+    bool LoadText(std::u16string_view text);
+    bool LoadText(std::u16string&& text);
+    // A null text counts as empty.
+    bool LoadText(const char16_t* text);
+
+    // Makes the next matching child of the parent (after the current element) current;
+    // an empty or null name matches any element. False, cursor unchanged, when none.
+    bool FindNext(std::u16string_view name = {});
+    bool FindNext(const char16_t* name);
+    // Makes the next matching child of the current element (after the current child) the
+    // child; with no current element, first makes the first element of the level current.
+    // A miss returns false and keeps the previous child.
+    bool FindNextChild(std::u16string_view name = {});
+    bool FindNextChild(const char16_t* name);
+    // The current element becomes the parent and the child becomes current.
+    bool Descend();
+    // The parent becomes current and the former current element becomes the child.
+    bool Ascend();
+
+    // Text of the current element; empty for none, an empty or unended element, or one with children.
+    std::u16string CurrentText() const { return TextOf(currentPos_); }
+    // Text of the current child, the same way.
+    std::u16string ChildText() const { return TextOf(childPos_); }
+    // The problems met by the last LoadText, each as an empty element.
+    const std::u16string& ProblemLog() const { return log_.Text(); }
+
+    // --- Inspection (tests, tools)
+
+    // The document as loaded.
+    std::u16string_view Document() const { return docText_; }
+    // Entries in use, entry 0 (the document) included.
+    uint32_t EntryCount() const { return entryCount_; }
+    // Entry n (n < EntryCount()).
+    const ElementEntry& Entry(uint32_t n) const { return table_[n]; }
+    // The whole index, with the true tag lengths of entries.
+    const ElementTable& Table() const { return table_; }
+    // Name of element n as searches read it; empty for entry 0.
+    std::u16string_view NameOf(uint32_t n) const;
+    uint32_t ParentPos() const { return parentPos_; }
+    uint32_t CurrentPos() const { return currentPos_; }
+    uint32_t ChildPos() const { return childPos_; }
+
+private:
+    bool Index();
+    // First entry from `candidate` on (through next siblings) whose name matches; 0 when none.
+    uint32_t Search(uint32_t candidate, std::u16string_view name) const;
+    std::u16string TextOf(uint32_t n) const;
+
+    std::u16string docText_;
+    XmlProblemLog log_;
+    ElementTable table_;
+    uint32_t entryCount_ = 1;
+    uint32_t parentPos_ = 0;
+    uint32_t currentPos_ = 0;
+    uint32_t childPos_ = 0;
+    bool currentIsElement_ = false;
+};
+
+}  // namespace lumora

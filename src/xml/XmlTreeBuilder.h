@@ -1,0 +1,45 @@
+#pragma once
+// Builds the element table of a document in one pass over its tokens, repairing
+// unended elements and ignoring lone end tags as the reader's rules say.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace lumora {
+
+class ElementTable;
+class XmlProblemLog;
+struct XmlToken;
+
+class XmlTreeBuilder {
+public:
+    // Fills `table` (entry 0 cleared by the caller) from `text`, logging problems to `log`.
+    XmlTreeBuilder(std::u16string_view text, ElementTable& table, XmlProblemLog& log);
+
+    // Scans the whole text; returns the number of entries in use, entry 0 included.
+    uint32_t Build();
+
+private:
+    struct OpenElement {
+        uint32_t entry;
+        uint32_t nameStart;
+        uint32_t nameLength;
+    };
+
+    void StartTag(const XmlToken& token);
+    void EndTag(const XmlToken& token);
+    void Problem();
+    // Marks the open elements above stack index `keep` unended, innermost first.
+    void UnendAbove(size_t keep, uint64_t offset2);
+    uint32_t Innermost() const { return open_.empty() ? 0 : open_.back().entry; }
+    std::u16string_view NameOf(const OpenElement& e) const { return text_.substr(e.nameStart, e.nameLength); }
+
+    std::u16string_view text_;
+    ElementTable& table_;
+    XmlProblemLog& log_;
+    std::vector<OpenElement> open_;
+    uint32_t count_ = 1;
+};
+
+}  // namespace lumora
