@@ -1,0 +1,96 @@
+#pragma once
+// A simulated appliance's web side on 127.0.0.2:80 inside the test namespace, a
+// window that records what the requests report, and the message loop between them.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <thread>
+#include <memory>
+#include <vector>
+
+#include "platform/Text.h"
+#include "platform/WindowMessages.h"
+#include "protocol/Credentials.h"
+#include "protocol/Messages.h"
+#include "protocol/Msg.h"
+#include "protocol/NasList.h"
+#include "protocol/Query.h"
+#include "protocol/Thread.h"
+#include "web/CgiServer.h"
+
+namespace lumora::test {
+
+struct Received {
+    unsigned message;
+    WPARAM wParam;
+    LPARAM lParam;
+    std::shared_ptr<CQuery> query;  // redeemed token of a WM_QUERY_RESULT
+};
+
+class RecordingWindow : public MessageTarget {
+public:
+    LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override {
+        Received r{message, wParam, lParam, nullptr};
+        if (message == WM_QUERY_RESULT) r.query = CMsg::Instance().TakeParam(lParam).request;
+        received.push_back(std::move(r));
+        return 0;
+    }
+    std::vector<Received> received;
+    WindowRegistration registration{*this};
+    HWND handle() const { return registration.handle(); }
+};
+
+class CgiEndToEnd : public ::testing::Test {
+protected:
+    static constexpr const char* kAddress = "127.0.0.2";
+
+    void SetUp() override {
+        // Binding port 80 and talking to it only ever happens inside a private namespace.
+        const char* inNamespace = std::getenv("LUMORA_IN_NETNS");
+        if (!inNamespace || std::string_view(inNamespace) != "1") GTEST_SKIP() << "needs scripts/in-netns.sh";
+        SetMessageDispatcher(&loop);
+        NasList::Instance().Clear();
+        NasDevice device;
+        CopyToField(device.ip, kAddress);
+        NasList::Instance().Append(device);
+        SetCredentials("admin", "admin");
+    }
+    void TearDown() override {
+        WaitForWorkers(std::chrono::seconds(15));
+        loop.RunFor(std::chrono::milliseconds(1));
+        SetMessageDispatcher(nullptr);
+        if (server) server->Stop();
+        NasList::Instance().Clear();
+        ClearCredentials();
+    }
+
+    // Starts the web side with `state` (the default appliance when not given).
+    void StartServer(sim::CgiState state = {}) {
+        server = std::make_unique<sim::CgiServer>(kAddress, std::move(state));
+        ASSERT_TRUE(server->Start());
+    }
+    // Pumps the loop until `count` messages arrived at the window.
+    bool WaitForMessages(std::size_t count, std::chrono::milliseconds deadline = std::chrono::seconds(12)) {
+        return loop.RunUntil([&] { return window.received.size() >= count; }, deadline);
+    }
+    // The request the web side received last, byte for byte.
+    std::string LastRequest() const {
+        const std::vector<std::string> all = server->ReceivedRequests();
+        return all.empty() ? std::string() : all.back();
+    }
+    // The exact text the tool must send for `body` to `path`, authorised as admin:admin.
+    static std::string Expected(std::string_view path, std::string_view body) {
+        return "POST " + std::string(path) + " HTTP/1.0\r\nConnection: close\r\nHost: 127.0.0.2\r\n" +
+               "Content-Length: " + std::to_string(body.size()) + "\r\nAuthorization: Basic YWRtaW46YWRtaW4=\r\n" +
+               "Content-Type: application/x-www-form-urlencoded\r\n\r\n" + std::string(body);
+    }
+
+    MessageLoop loop;
+    RecordingWindow window;
+    std::unique_ptr<sim::CgiServer> server;
+    int nasIndex = 0;
+};
+
+}  // namespace lumora::test
