@@ -11,10 +11,19 @@ CLanguageBase::~CLanguageBase() { Clear(); }
 
 bool CLanguageBase::LoadTable() { return false; }
 
-void CLanguageBase::SetIdentity(std::u16string_view name, int index)
+void CLanguageBase::LoadAs(std::u16string_view name, int index)
 {
-    languageName = name;
-    languageIndex = index;
+    const bool loaded = LoadTable();
+    languageName = loaded ? name : u"English";
+    languageIndex = loaded ? index : 0;
+}
+
+bool CLanguageBase::ParseParts(std::u16string& tableText, std::u16string_view first, std::u16string_view second)
+{
+    tableText.clear();
+    tableText.reserve(first.size() + second.size());
+    tableText.append(first).append(second);
+    return ParseTable(tableText);
 }
 
 void CLanguageBase::Clear()

@@ -46,8 +46,10 @@ public:
     std::u16string_view Value(std::size_t i) const { return values[i]; }
 
 protected:
-    // Sets the name and index a catalogue reports after loading.
-    void SetIdentity(std::u16string_view name, int index);
+    // Runs LoadTable; on success takes name and index, otherwise "English" and 0. For constructors.
+    void LoadAs(std::u16string_view name, int index);
+    // Joins the two literal parts of a table into tableText and parses it.
+    bool ParseParts(std::u16string& tableText, std::u16string_view first, std::u16string_view second);
 
 private:
     std::vector<std::u16string_view> keys;    // point into parseBuffer

@@ -227,4 +227,25 @@ std::u16string Utf8ToWide(std::string_view bytes) {
     return out;
 }
 
+// --- Numbers in text
+
+namespace {
+
+template <typename Char>
+std::int32_t leadingInteger(std::basic_string_view<Char> t) {
+    std::size_t i = 0;
+    while (i < t.size() && (t[i] == ' ' || (t[i] >= '\t' && t[i] <= '\r'))) ++i;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    std::int64_t number = 0;  // clamped on the way, so it cannot overflow
+    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i)
+        number = std::min<std::int64_t>(number * 10 + (t[i] - '0'), INT64_C(2147483648));
+    return static_cast<std::int32_t>(negative ? -number : std::min<std::int64_t>(number, INT32_MAX));
+}
+
+}  // namespace
+
+std::int32_t LeadingInteger(std::u16string_view text) { return leadingInteger(text); }
+std::int32_t LeadingInteger(std::string_view text) { return leadingInteger(text); }
+
 }  // namespace lumora

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -56,5 +57,13 @@ std::string EncodeUtf8Units(std::u16string_view text);
 // Standard UTF-8 for terminals, JSON and file names (pairs combined; bad input becomes U+FFFD).
 std::string WideToUtf8(std::u16string_view text);
 std::u16string Utf8ToWide(std::string_view bytes);
+
+// --- Numbers in text
+
+// The leading decimal number of a text as the C library's conversion reads it: blanks
+// skipped, an optional sign, then ASCII digits; 0 when there are none. Values beyond
+// 32 bits clamp to INT32_MIN / INT32_MAX.
+std::int32_t LeadingInteger(std::u16string_view text);
+std::int32_t LeadingInteger(std::string_view text);
 
 }  // namespace lumora

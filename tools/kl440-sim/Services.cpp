@@ -1,0 +1,12 @@
+#include "Services.h"
+
+namespace lumora::sim {
+
+const std::vector<ServiceStarter>& ServiceStarters() {
+    static const std::vector<ServiceStarter> starters = {
+        &StartDatagramService,
+    };
+    return starters;
+}
+
+}  // namespace lumora::sim

@@ -1,0 +1,96 @@
+#include "Session.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/Text.h"
+#include "protocol/DatagramCommands.h"
+#include "protocol/Messages.h"
+#include "protocol/Msg.h"
+#include "protocol/NasList.h"
+
+namespace lumora::cli {
+
+Session::Session() : registration_(*this) {
+    SetMessageDispatcher(&loop_);
+    SetDialogService(this);
+}
+
+Session::~Session() {
+    // Workers may still report while they end; let them finish before the loop goes.
+    WaitForWorkers(std::chrono::seconds(60));
+    SetDialogService(nullptr);
+    SetMessageDispatcher(nullptr);
+}
+
+LRESULT Session::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
+    Report report{message, wParam, lParam, nullptr};
+    if (message == WM_QUERY_RESULT) {
+        CMsg::Taken taken = CMsg::Instance().TakeParam(lParam);
+        if (!taken.found) return 0;
+        report.query = std::move(taken.request);
+    }
+    reports_.push_back(std::move(report));
+    return 0;
+}
+
+DialogAnswer Session::ShowMessageBox(const MessageBoxRequest& request) {
+    std::lock_guard lock(messagesMutex_);
+    messages_.push_back(WideToUtf8(request.text));
+    return DialogAnswer::Ok;
+}
+
+int Session::RunModal(std::string_view, const std::function<int()>&) { return IDCANCEL; }
+
+std::vector<std::string> Session::Messages() const {
+    std::lock_guard lock(messagesMutex_);
+    return messages_;
+}
+
+std::optional<Report> Session::WaitFor(unsigned message, RequestHandle handle,
+                                       std::chrono::milliseconds timeout) {
+    auto take = [&]() -> std::optional<Report> {
+        for (auto it = reports_.begin(); it != reports_.end(); ++it) {
+            // A query result counts only when it is this request's (the window's latest).
+            if (it->message != message || (it->query && it->query->requestHandle != handle)) continue;
+            Report report = std::move(*it);
+            reports_.erase(it);
+            return report;
+        }
+        return std::nullopt;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (auto report = take()) return report;
+        // A worker posts before it ends, so once none runs its report is already queued.
+        const bool ended = RunningWorkerCount() == 0;
+        loop_.RunUntil([&] { return !reports_.empty(); }, std::chrono::milliseconds(ended ? 1 : 20));
+        if (ended) return take();
+    }
+    return std::nullopt;
+}
+
+bool Session::Discover() {
+    const RequestHandle handle = StartDiscovery(window());
+    return handle != 0 && WaitFor(WM_QUERY_RESULT, handle, std::chrono::minutes(2)).has_value();
+}
+
+int Session::Resolve(const std::string& nas) const {
+    NasList& list = NasList::Instance();
+    if (!nas.empty() && std::all_of(nas.begin(), nas.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        const int index = nas.size() < 4 ? std::stoi(nas) : -1;
+        return list.At(index) ? index : -1;
+    }
+    auto lower = [](std::string text) {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    for (int i = 0; i < list.Count(); ++i) {
+        const NasDevice& device = *list.At(i);
+        if (WideToUtf8(AnsiToWide(FieldText(device.name))) == nas) return i;
+        if (std::string(FieldText(device.macText)) == lower(nas)) return i;
+    }
+    return -1;
+}
+
+}  // namespace lumora::cli
