@@ -134,7 +134,11 @@ std::string CgiResponder::NetworkCommand(const std::string& cmd, const std::map<
     if (cmd != "cgi_ip") return ResXml(0);
     SimLan lan = state_.lan;
     lan.dhcpEnable = Get(form, "f_dhcp_enable") == "1" ? 1 : 0;
-    if (!lan.dhcpEnable) {
+    if (lan.dhcpEnable) {
+        if (!lan.dhcpIp.empty()) lan.ip = lan.dhcpIp;
+        if (!lan.dhcpNetmask.empty()) lan.netmask = lan.dhcpNetmask;
+        if (!lan.dhcpGateway.empty()) lan.gateway = lan.dhcpGateway;
+    } else {
         lan.ip = Get(form, "f_ip");
         lan.netmask = Get(form, "f_netmask");
         lan.gateway = Get(form, "f_gateway");

@@ -94,9 +94,26 @@ CgiState CgiServer::StateCopy() const {
     return const_cast<CgiResponder&>(responder_).state();
 }
 
-void CgiServer::OnAddressChanged(std::function<void(const std::string&)> handler) {
+void CgiServer::OnServed(ServedHandler handler) {
     std::lock_guard lock(mutex_);
-    addressChanged_ = std::move(handler);
+    served_ = std::move(handler);
+}
+
+void CgiServer::MoveTo(const std::string& address, const std::string& netmask, const std::string& gateway,
+                       bool dhcp) {
+    std::lock_guard lock(mutex_);
+    SimLan& lan = responder_.state().lan;
+    lan.ip = address;
+    lan.netmask = netmask;
+    lan.gateway = gateway;
+    lan.dhcpEnable = dhcp ? 1 : 0;
+    if (address != address_) pendingAddress_ = address, pendingAt_ = SimClock::now();
+}
+
+void CgiServer::Rebind(const std::string& address) {
+    if (!Bind(address)) return;
+    std::lock_guard lock(mutex_);
+    address_ = address;
 }
 
 void CgiServer::RecordTo(std::string path) {
@@ -106,6 +123,12 @@ void CgiServer::RecordTo(std::string path) {
 
 void CgiServer::Serve() {
     while (!stopping_) {
+        std::optional<std::string> move;
+        {
+            std::lock_guard lock(mutex_);
+            if (pendingAddress_ && SimClock::now() >= pendingAt_) move.swap(pendingAddress_);
+        }
+        if (move) Rebind(*move);
         pollfd p{listener_, POLLIN, 0};
         if (::poll(&p, 1, kPollMs) <= 0) continue;
         const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
@@ -129,13 +152,17 @@ void CgiServer::ServeOne(int fd) {
         received.append(chunk, static_cast<std::size_t>(got));
     }
     WebReply reply;
-    std::function<void(const std::string&)> changed;
     {
         std::lock_guard lock(mutex_);
         received_.push_back(received);
         Record(received);
         reply = responder_.Respond(received, SimClock::now());
-        changed = addressChanged_;
+        if (served_) served_(responder_.state(), reply.newAddress);
+        if (reply.newAddress) {
+            pendingAddress_ = reply.newAddress;
+            pendingAt_ = SimClock::now() + std::chrono::duration_cast<SimClock::duration>(
+                                               std::chrono::duration<double>(responder_.state().moveDelaySeconds));
+        }
     }
     if (reply.neverAnswer) {
         // Hold the line open until the client gives up or the server stops.
@@ -148,13 +175,6 @@ void CgiServer::ServeOne(int fd) {
     SendAll(fd, reply.closeMidReply ? std::string_view(reply.bytes).substr(0, reply.bytes.size() / 2)
                                     : std::string_view(reply.bytes));
     ::shutdown(fd, SHUT_WR);
-    if (reply.newAddress && Bind(*reply.newAddress)) {
-        {
-            std::lock_guard lock(mutex_);
-            address_ = *reply.newAddress;
-        }
-        if (changed) changed(*reply.newAddress);
-    }
 }
 
 void CgiServer::Record(const std::string& request) {

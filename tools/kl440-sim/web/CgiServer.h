@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,8 +36,13 @@ public:
     void WithState(const std::function<void(CgiState&)>& change);
     // Copies the state under the lock.
     CgiState StateCopy() const;
-    // Called on the server's thread after the appliance moved to a new address.
-    void OnAddressChanged(std::function<void(const std::string&)> handler);
+    // Called on the server's thread, under the server's lock, after every request with the
+    // state and the address the appliance is about to move to (if any); it runs before
+    // the server binds the new address, so it can put that address on the link.
+    using ServedHandler = std::function<void(const CgiState&, const std::optional<std::string>& newAddress)>;
+    void OnServed(ServedHandler handler);
+    // Moves the server to another address (the datagram side changed it); any thread.
+    void MoveTo(const std::string& address, const std::string& netmask, const std::string& gateway, bool dhcp);
     // Also appends every request to this file ("<length>\n<bytes>\n" each) when not empty.
     void RecordTo(std::string path);
 
@@ -45,13 +51,16 @@ private:
     void Serve();
     void ServeOne(int connection);
     void Record(const std::string& request);
+    void Rebind(const std::string& address);
 
     mutable std::mutex mutex_;
     std::string address_;
     std::uint16_t port_;
     CgiResponder responder_;
     std::vector<std::string> received_;
-    std::function<void(const std::string&)> addressChanged_;
+    ServedHandler served_;
+    std::optional<std::string> pendingAddress_;
+    SimClock::time_point pendingAt_{};
     std::string recordPath_;
     int listener_ = -1;
     std::atomic<bool> stopping_{false};

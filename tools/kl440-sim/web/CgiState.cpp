@@ -23,6 +23,16 @@ bool ToInt(std::string_view text, int& out) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
+// Tenths are enough for tests: "0.5" or "3".
+bool ToSeconds(std::string_view value, double& out) {
+    const std::size_t dot = value.find('.');
+    int whole = 0, tenth = 0;
+    if (!ToInt(value.substr(0, dot), whole) || whole < 0) return false;
+    if (dot != std::string_view::npos && !ToInt(value.substr(dot + 1, 1), tenth)) return false;
+    out = whole + tenth / 10.0;
+    return true;
+}
+
 bool ApplyFault(WebFaults& f, std::string_view name) {
     static const std::map<std::string_view, bool WebFaults::*> kFaults = {
         {"never_answer", &WebFaults::neverAnswer},   {"close_mid_reply", &WebFaults::closeMidReply},
@@ -87,17 +97,8 @@ bool ApplyWebConfig(CgiState& s, std::string_view key, std::string_view value) {
     if (key == "web.disks") return ParseDisks(value, s.disks);
     if (key == "web.volumes") return ParseVolumes(value, s.volumes);
     if (key == "web.status_line") return s.faults.statusLine = value, true;
-    if (key == "web.format_seconds") {
-        int ms = 0;
-        // Tenths are enough for tests: "0.5" or "3".
-        const std::size_t dot = value.find('.');
-        int whole = 0, tenth = 0;
-        if (!ToInt(value.substr(0, dot), whole)) return false;
-        if (dot != std::string_view::npos && !ToInt(value.substr(dot + 1, 1), tenth)) return false;
-        ms = whole * 1000 + tenth * 100;
-        s.formatSeconds = ms / 1000.0;
-        return true;
-    }
+    if (key == "web.format_seconds") return ToSeconds(value, s.formatSeconds);
+    if (key == "web.move_delay") return ToSeconds(value, s.moveDelaySeconds);
     auto list = [&](std::vector<std::string>& out) {
         out.clear();
         for (std::string_view item : Split(value, ',')) out.emplace_back(item);

@@ -30,6 +30,8 @@ struct SimLan {
     std::string gateway;
     std::string dns1;
     std::string dns2;
+    // What a DHCP server would hand out; empty: the address stays as it is.
+    std::string dhcpIp, dhcpNetmask, dhcpGateway;
 };
 
 // Switches that make the web side misbehave on purpose.
@@ -59,6 +61,9 @@ struct CgiState {
     std::vector<std::string> shares{"Public", "Download", "Multimedia"};
     std::vector<std::string> usbShares;
     double formatSeconds = 3.0;
+    // A new address takes effect this long after the reply; until then the old one
+    // still answers (and reports the new one), as the appliance does.
+    double moveDelaySeconds = 2.0;
     WebFaults faults;
 };
 
@@ -68,7 +73,7 @@ inline constexpr std::string_view kDefaultAccess = "1,1,1,1,1,0";
 //   web.password.NAME=PW      web.access.NAME=TEXT    web.name / web.workgroup / web.description
 //   web.timezone=N            web.dhcp=0|1            web.netmask / web.gateway / web.dns1 / web.dns2
 //   web.disks=sda:931,sdb:931 web.volumes=1:raid1:sdasdb:928:120,...
-//   web.shares=A,B            web.usb_shares=A,B      web.format_seconds=S
+//   web.shares=A,B            web.usb_shares=A,B      web.format_seconds=S  web.move_delay=S
 //   web.fault=NAME[,NAME]     (never_answer, close_mid_reply, oversize, malformed_xml,
 //                              high_bytes, zero_lan_address, empty_body, format_error)
 //   web.status_line=TEXT
