@@ -1,6 +1,7 @@
 #include "protocol/LoginRefusal.h"
 
 #include "app/Language.h"
+#include "app/Settings.h"
 #include "platform/Dialogs.h"
 #include "protocol/Credentials.h"
 
@@ -8,6 +9,10 @@ namespace lumora {
 
 void RefuseLogin(HWND owner) {
     ClearCredentials();
+    // The remembered credentials of the appliance being connected to no longer hold.
+    // Without a current server there is nothing to forget (and no nameless section to write).
+    std::u16string serverName;
+    if (ReadSetting(kSectionCurrent, kKeyServName, serverName) && !serverName.empty()) ForgetLogin(serverName);
     MessageBox(Tr(u"Username or password error."), {}, MessageButtons::Ok, MessageIcon::None, owner);
 }
 

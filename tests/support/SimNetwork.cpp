@@ -1,0 +1,45 @@
+#include "support/SimNetwork.h"
+
+#include <fstream>
+
+namespace lumora::test {
+
+SimNetwork::SimNetwork() {
+    pc_ = std::make_unique<FreshNetNamespace>();
+    // The appliances' namespace is made from inside the PC's, so both are private to the test.
+    if (pc_->ok()) appliances_ = std::make_unique<NetNamespace>();
+}
+
+SimNetwork::~SimNetwork() {
+    sim_.Stop();
+    appliances_.reset();
+    pc_.reset();
+}
+
+bool SimNetwork::ok() const { return pc_ && pc_->ok() && appliances_ && appliances_->ok(); }
+
+bool SimNetwork::AddAdapter(const std::string& pcName, const std::string& cidr, const std::string& nasName) {
+    if (!ok() || !appliances_->AddVeth(pcName, nasName)) return false;
+    return RunProgram({"ip", "addr", "add", cidr, "dev", pcName}) == 0 &&
+           RunProgram({"ip", "link", "set", pcName, "up"}) == 0 &&
+           appliances_->Run({"ip", "link", "set", nasName, "up"}) == 0;
+}
+
+bool SimNetwork::AddBridge(const std::string& name, const std::vector<std::string>& ports) {
+    if (!ok() || appliances_->Run({"ip", "link", "add", name, "type", "bridge"}) != 0) return false;
+    for (const std::string& port : ports)
+        if (appliances_->Run({"ip", "link", "set", port, "master", name}) != 0) return false;
+    return appliances_->Run({"ip", "link", "set", name, "up"}) == 0;
+}
+
+bool SimNetwork::StartSim(const std::string& simPath, const std::string& config) {
+    if (!ok()) return false;
+    const auto path = files_.path() / "appliances.conf";
+    std::ofstream(path) << config;
+    sim_ = appliances_->Spawn({simPath, "--config", path.string()});
+    return sim_.WaitForLine("kl440-sim: ready", std::chrono::seconds(10));
+}
+
+void SimNetwork::StopSim() { sim_.Stop(); }
+
+}  // namespace lumora::test

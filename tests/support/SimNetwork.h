@@ -1,0 +1,51 @@
+#pragma once
+// A PC and simulated appliances joined by veth links, for tests that exchange
+// real datagrams (and CGI requests) with kl440-sim.
+//
+// The test thread becomes the PC in a fresh namespace of its own; the
+// appliances live in a second namespace where kl440-sim runs. Tests skip when
+// the system allows no namespaces.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/NetNamespace.h"
+#include "support/Sandbox.h"
+
+namespace lumora::test {
+
+class SimNetwork {
+public:
+    SimNetwork();
+    ~SimNetwork();
+    // False when namespaces cannot be made here (the test should skip).
+    bool ok() const;
+
+    // A PC adapter `pcName` with address `cidr` ("10.1.0.1/24"), joined to link `nasName` of the
+    // appliances' namespace. Adapters are listed by the system in the order they are added.
+    bool AddAdapter(const std::string& pcName, const std::string& cidr, const std::string& nasName);
+    // A bridge `name` in the appliances' namespace with the given links as ports (one LAN).
+    bool AddBridge(const std::string& name, const std::vector<std::string>& ports);
+    // Writes the configuration and starts kl440-sim (`simPath`) with it; true once it is ready.
+    bool StartSim(const std::string& simPath, const std::string& config);
+    // Stops kl440-sim.
+    void StopSim();
+
+    NetNamespace& appliances() { return *appliances_; }
+    const std::string& simOutput() const { return sim_.output(); }
+
+private:
+    std::unique_ptr<FreshNetNamespace> pc_;
+    std::unique_ptr<NetNamespace> appliances_;
+    Sandbox files_;
+    ChildProcess sim_;
+};
+
+#ifdef LUMORA_BINARY_DIR
+// The built simulator and command-line tool.
+inline std::string SimBinary() { return std::string(LUMORA_BINARY_DIR) + "/tools/kl440-sim/kl440-sim"; }
+inline std::string CliBinary() { return std::string(LUMORA_BINARY_DIR) + "/tools/lumora-cli/lumora-cli"; }
+#endif
+
+}  // namespace lumora::test
