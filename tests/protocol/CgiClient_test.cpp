@@ -130,7 +130,7 @@ TEST_F(CgiClientTest, ManyRequestsAtOnceEachGetTheirOwnRecords) {
     for (VolumeUsage& first : usage) handles.push_back(GetVolumeInfo(window.handle(), 0, first));
     ASSERT_TRUE(WaitForMessages(kRequests));
     std::set<RequestHandle> reported;
-    for (const Received& r : window.received) {
+    for (const CgiReport& r : window.received) {
         ASSERT_EQ(r.message, WM_QUERY_RESULT);
         ASSERT_TRUE(r.query);
         reported.insert(r.query->requestHandle);

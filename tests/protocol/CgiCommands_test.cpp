@@ -140,7 +140,7 @@ TEST_F(CgiCommandsTest, SettingsReachTheAppliance) {
     ASSERT_NE(SetDeviceInfo(window.handle(), 0, device), 0u);
     ASSERT_NE(SetTimeZone(window.handle(), 0, -3), 0u);
     ASSERT_TRUE(WaitForMessages(2));
-    for (const Received& r : window.received) EXPECT_EQ(r.wParam, 0u);
+    for (const CgiReport& r : window.received) EXPECT_EQ(r.wParam, 0u);
     const sim::CgiState state = server->StateCopy();
     EXPECT_EQ(state.deviceName, "attic");
     EXPECT_EQ(state.workgroup, "W=1&x");

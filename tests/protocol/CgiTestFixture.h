@@ -22,22 +22,22 @@
 
 namespace lumora::test {
 
-struct Received {
+struct CgiReport {
     unsigned message;
     WPARAM wParam;
     LPARAM lParam;
     std::shared_ptr<CQuery> query;  // redeemed token of a WM_QUERY_RESULT
 };
 
-class RecordingWindow : public MessageTarget {
+class CgiRecordingWindow : public MessageTarget {
 public:
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override {
-        Received r{message, wParam, lParam, nullptr};
+        CgiReport r{message, wParam, lParam, nullptr};
         if (message == WM_QUERY_RESULT) r.query = CMsg::Instance().TakeParam(lParam).request;
         received.push_back(std::move(r));
         return 0;
     }
-    std::vector<Received> received;
+    std::vector<CgiReport> received;
     WindowRegistration registration{*this};
     HWND handle() const { return registration.handle(); }
 };
@@ -88,7 +88,7 @@ protected:
     }
 
     MessageLoop loop;
-    RecordingWindow window;
+    CgiRecordingWindow window;
     std::unique_ptr<sim::CgiServer> server;
     int nasIndex = 0;
 };
