@@ -1,0 +1,108 @@
+// lumora-cli end to end: the built tool against kl440-sim in private namespaces.
+
+#include <gtest/gtest.h>
+
+#include "support/SimNetwork.h"
+
+namespace lumora::test {
+namespace {
+
+ProgramResult Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), CliBinary());
+    return CaptureProgram(args);
+}
+
+TEST(LumoraCliTest, UsageErrorsExitWithTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"fly"},
+        {"discover", "extra"},
+        {"login", "0", "-u", "admin"},
+        {"login", "0", "-u", "admin", "-p"},
+        {"login", "-u", "a", "-p", "b"},
+        {"login", "0", "-u", std::string(17, 'u'), "-p", "x"},
+        {"set-address", "0"},
+        {"set-address", "0", "--dhcp", "--ip", "10.0.0.1", "--mask", "255.0.0.0"},
+        {"set-address", "0", "--ip", "10.0.0.300", "--mask", "255.0.0.0"},
+        {"set-address", "0", "--ip", "10.0.0.3"},
+        {"set-address", "0", "--ip", "10.0.0.3", "--mask", "255.0.0.0", "--colour", "red"},
+    };
+    for (const auto& args : cases) {
+        ProgramResult r = Cli(args);
+        EXPECT_EQ(r.exitCode, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find("usage"), std::string::npos);
+    }
+    EXPECT_EQ(Cli({"--help"}).exitCode, 0);
+}
+
+class LumoraCliNetworkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
+        ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+        ASSERT_TRUE(net.StartSim(SimBinary(), R"([appliance]
+name = Office
+mac = 00:11:22:33:44:55
+interface = nas0
+ip = 192.168.5.20
+netmask = 255.255.255.0
+gateway = 192.168.5.1
+dhcp = 0
+account = admin:admin
+[appliance]
+name = Backup
+mac = 00:11:22:33:44:66
+interface = nas0
+ip = 10.1.0.30
+netmask = 255.255.0.0
+gateway = 10.1.0.1
+dhcp = 1
+account = admin:admin
+)"));
+    }
+    ConfigHome config;  // a refused login touches the settings file
+    SimNetwork net;
+};
+
+TEST_F(LumoraCliNetworkTest, DiscoverListsEveryField) {
+    ProgramResult r = Cli({"discover", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "[\n"
+              "  {\"index\": 0, \"name\": \"Office\", \"ip\": \"192.168.5.20\", \"netmask\": \"255.255.255.0\", "
+              "\"gateway\": \"192.168.5.1\", \"dhcp\": false, \"mac\": \"00:11:22:33:44:55\", "
+              "\"adapter\": \"10.1.0.1\", \"adapterIndex\": 0},\n"
+              "  {\"index\": 1, \"name\": \"Backup\", \"ip\": \"10.1.0.30\", \"netmask\": \"255.255.0.0\", "
+              "\"gateway\": \"10.1.0.1\", \"dhcp\": true, \"mac\": \"00:11:22:33:44:66\", "
+              "\"adapter\": \"10.1.0.1\", \"adapterIndex\": 0}\n"
+              "]\n");
+    ProgramResult table = Cli({"discover"});
+    EXPECT_EQ(table.exitCode, 0);
+    EXPECT_NE(table.out.find("Backup"), std::string::npos);
+}
+
+TEST_F(LumoraCliNetworkTest, LoginAcceptsAndRefuses) {
+    ProgramResult ok = Cli({"login", "Office", "-u", "admin", "-p", "admin"});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err;
+    ProgramResult refused = Cli({"--json", "login", "00:11:22:33:44:66", "-u", "admin", "-p", "nope"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("Username or password error."), std::string::npos);
+    EXPECT_NE(refused.out.find("\"accepted\": false"), std::string::npos);
+    ProgramResult missing = Cli({"login", "Nobody", "-u", "admin", "-p", "admin"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.empty());
+}
+
+TEST_F(LumoraCliNetworkTest, SetAddressMovesTheAppliance) {
+    ProgramResult moved = Cli({"set-address", "0", "--ip", "10.1.0.40", "--mask", "255.255.255.0", "--gateway", "10.1.0.1"});
+    ASSERT_EQ(moved.exitCode, 0) << moved.err;
+    ProgramResult again = Cli({"--json", "discover"});
+    EXPECT_NE(again.out.find("\"name\": \"Office\", \"ip\": \"10.1.0.40\", \"netmask\": \"255.255.255.0\", "
+                             "\"gateway\": \"10.1.0.1\""),
+              std::string::npos)
+        << again.out;
+}
+
+}  // namespace
+}  // namespace lumora::test
