@@ -1,6 +1,6 @@
 #pragma once
-// A simulated appliance's web side on 127.0.0.2:80 inside the test namespace, a
-// window that records what the requests report, and the message loop between them.
+// A simulated appliance's web side on 127.0.0.2:80 inside a namespace of the test's
+// own, a window that records what the requests report, and the message loop between them.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@
 #include "protocol/NasList.h"
 #include "protocol/Query.h"
 #include "protocol/Thread.h"
+#include "support/NetNamespace.h"
 #include "web/CgiServer.h"
 
 namespace lumora::test {
@@ -47,9 +48,8 @@ protected:
     static constexpr const char* kAddress = "127.0.0.2";
 
     void SetUp() override {
-        // Binding port 80 and talking to it only ever happens inside a private namespace.
-        const char* inNamespace = std::getenv("LUMORA_IN_NETNS");
-        if (!inNamespace || std::string_view(inNamespace) != "1") GTEST_SKIP() << "needs scripts/in-netns.sh";
+        // Port 80 of 127.0.0.2 is the test's alone: tests may run in parallel.
+        if (!ns.ok()) GTEST_SKIP() << "network namespaces are not available here";
         SetMessageDispatcher(&loop);
         NasList::Instance().Clear();
         NasDevice device;
@@ -58,6 +58,7 @@ protected:
         SetCredentials("admin", "admin");
     }
     void TearDown() override {
+        if (!ns.ok()) return;
         WaitForWorkers(std::chrono::seconds(15));
         loop.RunFor(std::chrono::milliseconds(1));
         SetMessageDispatcher(nullptr);
@@ -87,6 +88,7 @@ protected:
                "Content-Type: application/x-www-form-urlencoded\r\n\r\n" + std::string(body);
     }
 
+    FreshNetNamespace ns;
     MessageLoop loop;
     CgiRecordingWindow window;
     std::unique_ptr<sim::CgiServer> server;
