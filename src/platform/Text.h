@@ -41,7 +41,8 @@ std::string_view FieldText(const std::array<char, N>& field) { return FieldText(
 std::string Base64Encode(std::string_view bytes);
 // Decodes four characters at a time: a group ending in "==" gives one byte, in "=" two,
 // any other three. Characters outside the alphabet count as zero bits; a short last
-// group is decoded as far as it goes. Never reads past the input.
+// group reads as if padded with "=" and gives only the whole bytes its characters
+// cover ("QQ" gives one byte, "Q" none). Never reads past the input.
 std::string Base64Decode(std::string_view text);
 
 // --- UTF-8

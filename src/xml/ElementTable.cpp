@@ -31,22 +31,10 @@ uint32_t ElementTable::EndTagLength(uint32_t n) const {
     return it == longEndTags_.end() ? packed : it->second;
 }
 
-void ElementTable::SetStartTagLength(uint32_t n, uint32_t length) {
-    ElementEntry& e = (*this)[n];
-    if (length >= kMaxStartTagField) {
-        longStartTags_[n] = length;
-        length = kMaxStartTagField;
-    }
-    e.tagLengths = (e.tagLengths & ~kMaxStartTagField) | length;
-}
-
-void ElementTable::SetEndTagLength(uint32_t n, uint32_t length) {
-    ElementEntry& e = (*this)[n];
-    if (length >= kMaxEndTagField) {
-        longEndTags_[n] = length;
-        length = kMaxEndTagField;
-    }
-    e.tagLengths = (e.tagLengths & kMaxStartTagField) | (length << 22);
+uint32_t ElementTable::KeepLong(std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t length,
+                                uint32_t marker) {
+    side[n] = length;
+    return marker;
 }
 
 }  // namespace lumora

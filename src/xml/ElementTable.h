@@ -53,11 +53,22 @@ public:
     // End-tag length of entry n (0 = none), including lengths too long for the packed field.
     uint32_t EndTagLength(uint32_t n) const;
     // Stores the start-tag length; a length beyond the field's width is kept on the side.
-    void SetStartTagLength(uint32_t n, uint32_t length);
+    void SetStartTagLength(uint32_t n, uint32_t length) {
+        ElementEntry& e = (*this)[n];
+        if (length >= kMaxStartTagField) length = KeepLong(longStartTags_, n, length, kMaxStartTagField);
+        e.tagLengths = (e.tagLengths & ~kMaxStartTagField) | length;
+    }
     // Stores the end-tag length; a length beyond the field's width is kept on the side.
-    void SetEndTagLength(uint32_t n, uint32_t length);
+    void SetEndTagLength(uint32_t n, uint32_t length) {
+        ElementEntry& e = (*this)[n];
+        if (length >= kMaxEndTagField) length = KeepLong(longEndTags_, n, length, kMaxEndTagField);
+        e.tagLengths = (e.tagLengths & kMaxStartTagField) | (length << 22);
+    }
 
 private:
+    // Records a length too long for its field; returns the field's marker value.
+    static uint32_t KeepLong(std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t length, uint32_t marker);
+
     std::vector<std::unique_ptr<ElementEntry[]>> segments_;
     uint64_t capacity_ = 0;
     // Tags whose lengths do not fit their bits; empty for any sensible document.

@@ -52,8 +52,7 @@ bool XmlReader::Index() {
     table_.Reserve(text.size() / 64 + 8);
     table_[0] = ElementEntry{};
     entryCount_ = 1;
-    parentPos_ = currentPos_ = childPos_ = 0;
-    currentIsElement_ = false;
+    Rewind();
     if (text.empty()) return false;
 
     entryCount_ = XmlTreeBuilder(text, table_, log_).Build();
@@ -111,6 +110,11 @@ bool XmlReader::Ascend() {
     parentPos_ = table_[currentPos_].parentEntry;
     currentIsElement_ = true;
     return true;
+}
+
+void XmlReader::Rewind() {
+    parentPos_ = currentPos_ = childPos_ = 0;
+    currentIsElement_ = false;
 }
 
 uint32_t XmlReader::Search(uint32_t candidate, std::u16string_view name) const {

@@ -39,6 +39,8 @@ public:
     bool Descend();
     // The parent becomes current and the former current element becomes the child.
     bool Ascend();
+    // Puts the cursor back at the document level, where LoadText leaves it.
+    void Rewind();
 
     // Text of the current element; empty for none, an empty or unended element, or one with children.
     std::u16string CurrentText() const { return TextOf(currentPos_); }

@@ -1,8 +1,12 @@
 #include "xml/XmlScanner.h"
 
 #include "xml/XmlProblemLog.h"
+#include "xml/XmlSearch.h"
 
 namespace lumora {
+
+using xml_search::Find;
+using xml_search::FindEither;
 
 namespace {
 
@@ -15,7 +19,7 @@ bool StartsName(char16_t c) {
     return (c >= u'A' && c <= u'Z') || c == u'_' || c == u':' || c > 0x60;
 }
 
-bool EndsTagName(char16_t c) { return IsXmlSpace(c) || c == u'/' || c == u'>'; }
+bool EndsTagName(char16_t c) { return c <= u'>' && (IsXmlSpace(c) || c == u'/' || c == u'>'); }
 
 XmlToken MakeToken(XmlTokenKind kind, size_t start, size_t end) {
     XmlToken t;
@@ -39,14 +43,12 @@ XmlToken XmlScanner::ScanText(size_t pos) const {
     while (i < n && IsXmlSpace(text_[i])) ++i;
     if (i == n || text_[i] == u'<') return MakeToken(XmlTokenKind::Whitespace, pos, i);
     // A '>' in running text ends the token with it, so stray markup ends cannot swallow what follows.
-    while (i < n) {
-        const char16_t c = text_[i];
-        if (c == u'<') break;
-        ++i;
-        if (c == u'>') break;
-    }
+    i = FindEither(text_, i, u'<', u'>');
+    if (i < n && text_[i] == u'>') ++i;
     return MakeToken(XmlTokenKind::Text, pos, i);
 }
+
+size_t XmlScanner::NextMarkup(size_t pos) const { return Find(text_, pos, u'<'); }
 
 XmlToken XmlScanner::ScanMarkup(size_t pos) const {
     const size_t n = text_.size();
@@ -58,7 +60,7 @@ XmlToken XmlScanner::ScanMarkup(size_t pos) const {
         size_t i = pos + 2;
         while (i < n && !EndsTagName(text_[i])) ++i;
         const size_t nameEnd = i;
-        while (i < n && text_[i] != u'>') ++i;
+        i = Find(text_, i, u'>');
         if (i == n) return Unterminated(pos, u"end_tag");
         XmlToken t = MakeToken(XmlTokenKind::EndTag, pos, i + 1);
         t.nameStart = pos + 2;
@@ -95,9 +97,8 @@ XmlToken XmlScanner::ScanStartTag(size_t pos) const {
     size_t i = pos + 2;  // the first name character never ends the name
     while (i < n && !EndsTagName(text_[i])) ++i;
     const size_t nameEnd = i;
-    while (i < n) {
-        const char16_t c = text_[i];
-        if (c == u'>') {
+    while ((i = FindEither(text_, i, u'>', u'=')) < n) {
+        if (text_[i] == u'>') {
             XmlToken t = MakeToken(XmlTokenKind::StartTag, pos, i + 1);
             t.nameStart = pos + 1;
             t.nameLength = nameEnd - (pos + 1);
@@ -107,15 +108,11 @@ XmlToken XmlScanner::ScanStartTag(size_t pos) const {
                              (i - 1 == nameEnd || IsXmlSpace(text_[i - 2]) || IsQuote(text_[i - 2]));
             return t;
         }
-        if (c == u'=') {
-            i = SkipSpace(i + 1);
-            if (i < n && IsQuote(text_[i])) {
-                i = SkipQuoted(i);
-                if (i == kNone) return Unterminated(pos, u"start_tag");
-            }
-            continue;
+        i = SkipSpace(i + 1);
+        if (i < n && IsQuote(text_[i])) {
+            i = SkipQuoted(i);
+            if (i == kNone) break;
         }
-        ++i;
     }
     return Unterminated(pos, u"start_tag");
 }
@@ -167,9 +164,8 @@ XmlToken XmlScanner::ScanDoctype(size_t pos) const {
 XmlToken XmlScanner::ScanUntilClose(size_t pos, size_t from, char16_t a, char16_t b, XmlTokenKind kind,
                                     std::u16string_view type) const {
     const size_t n = text_.size();
-    for (size_t i = from; i < n; ++i) {
-        if (text_[i] == u'>' && text_[i - 1] == b && (a == 0 || text_[i - 2] == a))
-            return MakeToken(kind, pos, i + 1);
+    for (size_t i = Find(text_, from, u'>'); i < n; i = Find(text_, i + 1, u'>')) {
+        if (text_[i - 1] == b && (a == 0 || text_[i - 2] == a)) return MakeToken(kind, pos, i + 1);
     }
     return Unterminated(pos, type);
 }
@@ -200,8 +196,8 @@ size_t XmlScanner::BadTagStop(size_t from) const {
 }
 
 size_t XmlScanner::SkipQuoted(size_t quote) const {
-    const size_t close = text_.find(text_[quote], quote + 1);
-    return close == kNone ? kNone : close + 1;
+    const size_t close = Find(text_, quote + 1, text_[quote]);
+    return close == text_.size() ? kNone : close + 1;
 }
 
 size_t XmlScanner::SkipSpace(size_t from) const {

@@ -44,10 +44,14 @@ public:
 
     // The token that starts at `pos`; End when pos is at or past the end of the text.
     XmlToken Next(size_t pos) const;
+    // Offset of the next '<' at or after `pos` (the text size when none): text and
+    // whitespace tokens never hold one, so markup starts there.
+    size_t NextMarkup(size_t pos) const;
+    // The markup token whose '<' is at `pos`.
+    XmlToken ScanMarkup(size_t pos) const;
 
 private:
     XmlToken ScanText(size_t pos) const;
-    XmlToken ScanMarkup(size_t pos) const;
     XmlToken ScanStartTag(size_t pos) const;
     XmlToken ScanDoctype(size_t pos) const;
     // A token ending at the first '>' whose two preceding characters are `a` and `b`

@@ -17,18 +17,31 @@ XmlTreeBuilder::XmlTreeBuilder(std::u16string_view text, ElementTable& table, Xm
 
 uint32_t XmlTreeBuilder::Build() {
     const XmlScanner scanner(text_, &log_);
-    size_t pos = 0;
-    for (;;) {
-        const XmlToken token = scanner.Next(pos);
+    const size_t n = text_.size();
+    // Text and whitespace make no entries and never a problem, so only markup is scanned as tokens.
+    for (size_t pos = scanner.NextMarkup(0); pos < n; pos = scanner.NextMarkup(pos)) {
+        // Most end tags are exactly "</" + the innermost name + ">": close it without a scan.
+        if (pos + 1 < n && text_[pos + 1] == u'/' && !open_.empty()) {
+            const OpenElement& top = open_.back();
+            const size_t close = pos + 2 + top.nameLength;
+            if (close < n && text_[close] == u'>' &&
+                std::equal(&text_[top.nameStart], &text_[top.nameStart] + top.nameLength, &text_[pos + 2])) {
+                Close(pos, close + 1 - pos);
+                pos = close + 1;
+                continue;
+            }
+        }
+        const XmlToken token = scanner.ScanMarkup(pos);
         switch (token.kind) {
-        case XmlTokenKind::End: UnendAbove(0, text_.size()); return count_;
         case XmlTokenKind::StartTag: StartTag(token); break;
         case XmlTokenKind::EndTag: EndTag(token); break;
         case XmlTokenKind::Problem: Problem(); break;
-        default: break;  // text, comments, declarations: no entries
+        default: break;  // comments, declarations, CDATA: no entries
         }
         pos = token.start + token.length;
     }
+    UnendAbove(0, n);
+    return count_;
 }
 
 void XmlTreeBuilder::StartTag(const XmlToken& token) {
@@ -65,15 +78,19 @@ void XmlTreeBuilder::EndTag(const XmlToken& token) {
     for (size_t k = open_.size(); k-- > 0;) {
         if (NameOf(open_[k]) != name) continue;
         UnendAbove(k + 1, token.start + 1);
-        const uint32_t n = open_.back().entry;
-        ElementEntry& e = table_[n];
-        e.spanLength = static_cast<uint32_t>(token.start + token.length - e.tagStart);
-        table_.SetEndTagLength(n, static_cast<uint32_t>(token.length));
-        open_.pop_back();
+        Close(token.start, token.length);
         return;
     }
     log_.Add({.name = u"lone_end_tag", .tagname = name, .offset = token.start});
     Problem();
+}
+
+void XmlTreeBuilder::Close(size_t endTagStart, size_t endTagLength) {
+    const uint32_t n = open_.back().entry;
+    ElementEntry& e = table_[n];
+    e.spanLength = static_cast<uint32_t>(endTagStart + endTagLength - e.tagStart);
+    table_.SetEndTagLength(n, static_cast<uint32_t>(endTagLength));
+    open_.pop_back();
 }
 
 void XmlTreeBuilder::Problem() {
@@ -82,7 +99,6 @@ void XmlTreeBuilder::Problem() {
 }
 
 void XmlTreeBuilder::UnendAbove(size_t keep, uint64_t offset2) {
-    if (open_.size() <= keep) return;
     while (open_.size() > keep) {
         const OpenElement top = open_.back();
         open_.pop_back();

@@ -29,6 +29,8 @@ private:
 
     void StartTag(const XmlToken& token);
     void EndTag(const XmlToken& token);
+    // Ends the innermost element with the end tag at `endTagStart` and pops it.
+    void Close(size_t endTagStart, size_t endTagLength);
     void Problem();
     // Marks the open elements above stack index `keep` unended, innermost first.
     void UnendAbove(size_t keep, uint64_t offset2);

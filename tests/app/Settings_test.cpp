@@ -71,7 +71,7 @@ TEST_F(SettingsTest, PathFollowsTheConfigurationHomeAndMakesTheFolder) {
     EXPECT_FALSE(fs::exists(file()));  // the file itself comes with the first write
 
     const std::string h = home.path().string();
-    for (const char* xdg : {(const char*)nullptr, "", "relative/dir"}) {
+    for (const char* xdg : {static_cast<const char*>(nullptr), "", "relative/dir"}) {
         Environment env(h.c_str(), xdg);
         EXPECT_EQ(GetSettingsPath(), home.path() / ".config" / "Tessil" / "Tessil.ini") << (xdg ? xdg : "unset");
     }

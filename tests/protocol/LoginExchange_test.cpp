@@ -90,6 +90,16 @@ TEST_F(LoginExchangeTest, AnswersThatDoNotMatchAreNotTaken) {
     }
 }
 
+TEST_F(LoginExchangeTest, AdapterGoneSinceTheDiscoveryReportsTheFailedSend) {
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    ASSERT_EQ(RunProgram({"ip", "link", "del", "pc0"}), 0);
+    Login(0, u"bob", u"secret");
+    EXPECT_TRUE(window.got.empty());
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, u"result_sendto failed.");
+    EXPECT_EQ(dialogs.shown()[1].text, u"Username or password error.");
+}
+
 TEST_F(LoginExchangeTest, UnknownApplianceStartsNothing) {
     SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
     EXPECT_EQ(StartLogin(registration.handle(), 5, u"bob", u"secret"), 0u);

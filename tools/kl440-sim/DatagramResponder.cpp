@@ -145,21 +145,21 @@ void DatagramResponder::Handle(ByteView request, const sockaddr_in& from) {
             std::lock_guard lock(a->mutex);
             Send(*a, reply, from);
         }
-    } else if (request[0] == kLoginRequest) {
-        auto login = ReadLoginRequest(request);
-        Appliance* a = login ? FindByMac(login->mac) : nullptr;
-        if (a == nullptr) return;
-        std::lock_guard lock(a->mutex);
-        if (a->faults.silentLogin) return;
-        if (a->faults.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(a->faults.delayMs));
-        Send(*a, LoginReply(*a, request, a->Accepts(login->user, login->password)), from);
-    } else if (request[0] == kSetAddressRequest) {
-        auto change = ReadSetAddressRequest(request);
-        Appliance* a = change ? FindByMac(change->mac) : nullptr;
-        if (a == nullptr) return;
-        std::lock_guard lock(a->mutex);
-        if (a->faults.silentSetAddress) return;
-        if (a->faults.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(a->faults.delayMs));
+        return;
+    }
+    // Login and set-address name their appliance by MAC; the others stay quiet.
+    const bool login = request[0] == kLoginRequest;
+    std::optional<LoginRequest> credentials = login ? ReadLoginRequest(request) : std::nullopt;
+    std::optional<SetAddressRequest> change =
+        request[0] == kSetAddressRequest ? ReadSetAddressRequest(request) : std::nullopt;
+    Appliance* a = credentials ? FindByMac(credentials->mac) : change ? FindByMac(change->mac) : nullptr;
+    if (a == nullptr) return;
+    std::lock_guard lock(a->mutex);
+    if (login ? a->faults.silentLogin : a->faults.silentSetAddress) return;
+    if (a->faults.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(a->faults.delayMs));
+    if (login) {
+        Send(*a, LoginReply(*a, request, a->Accepts(credentials->user, credentials->password)), from);
+    } else {
         Send(*a, SetAddressAck(*a, request), from);
         ApplyAddress(*a, *change);
     }

@@ -1,0 +1,177 @@
+// LoadText throughput and a full walk of the XML reader against pugixml reading the
+// same generated appliance-style replies, from UTF-16 and from UTF-8. Rates are in
+// MB/s of the UTF-16 document for every reader, so they compare directly; the
+// closing lines print the time ratios and the bytes of index per element.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <pugixml.hpp>
+#include <string>
+
+#include "xml/XmlReader.h"
+
+namespace {
+
+using lumora::XmlReader;
+
+// A reply listing items until the UTF-16 text reaches `bytes`.
+std::u16string MakeReply(size_t bytes) {
+    std::u16string doc = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<reply><status>ok</status><list>\n";
+    char buf[512];
+    for (unsigned i = 0; doc.size() * 2 < bytes; ++i) {
+        const int n = std::snprintf(buf, sizeof buf,
+            "<item id=\"%u\" type='share' state=\"ok\"><name>share_%u</name><path>/mnt/HD_a2/share_%u</path>"
+            "<size>%u</size><comment>Caf\xE9 &amp; files &lt;%u&gt; &#169;</comment><public/></item>\n",
+            i, i, i, i * 7919u % 1000000u, i % 97);
+        for (int k = 0; k < n; ++k) doc += static_cast<char16_t>(static_cast<unsigned char>(buf[k]));
+    }
+    doc += u"</list></reply>\n";
+    return doc;
+}
+
+std::string ToUtf8(std::u16string_view text) {  // the generator writes the BMP only
+    std::string out;
+    for (char16_t c : text) {
+        if (c < 0x80) out += static_cast<char>(c);
+        else if (c < 0x800) out += static_cast<char>(0xC0 | (c >> 6)), out += static_cast<char>(0x80 | (c & 0x3F));
+        else out += static_cast<char>(0xE0 | (c >> 12)), out += static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+struct Documents {
+    std::u16string utf16;
+    std::string utf8;
+};
+
+const Documents& Doc(size_t bytes) {
+    static std::map<size_t, Documents> docs;
+    auto it = docs.find(bytes);
+    if (it == docs.end()) {
+        Documents d{MakeReply(bytes), {}};
+        d.utf8 = ToUtf8(d.utf16);
+        it = docs.emplace(bytes, std::move(d)).first;
+    }
+    return it->second;
+}
+
+void SetRate(benchmark::State& state, const Documents& d) {
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * d.utf16.size() * 2));
+}
+
+// --- Loading
+
+void LumoraLoad(benchmark::State& state) {
+    const Documents& d = Doc(state.range(0));
+    XmlReader reader;
+    for (auto _ : state) benchmark::DoNotOptimize(reader.LoadText(std::u16string_view(d.utf16)));
+    SetRate(state, d);
+    state.counters["elements"] = reader.EntryCount() - 1;
+    state.counters["table_bytes_per_element"] =
+        static_cast<double>(reader.Table().Capacity() * sizeof(lumora::ElementEntry)) / (reader.EntryCount() - 1);
+}
+
+void PugiLoadUtf16(benchmark::State& state) {
+    const Documents& d = Doc(state.range(0));
+    pugi::xml_document doc;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.load_buffer(d.utf16.data(), d.utf16.size() * 2, pugi::parse_default,
+                                                 pugi::encoding_utf16_le));
+    SetRate(state, d);
+}
+
+void PugiLoadUtf8(benchmark::State& state) {
+    const Documents& d = Doc(state.range(0));
+    pugi::xml_document doc;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.load_buffer(d.utf8.data(), d.utf8.size(), pugi::parse_default, pugi::encoding_utf8));
+    SetRate(state, d);
+}
+
+// --- Walking: every element visited, every leaf's text read
+
+size_t WalkLumora(XmlReader& r) {
+    size_t chars = 0;
+    while (r.FindNextChild()) {
+        r.Descend();
+        chars += r.CurrentText().size();
+        chars += WalkLumora(r);
+        r.Ascend();
+    }
+    return chars;
+}
+
+size_t WalkPugi(const pugi::xml_node& node) {
+    size_t chars = 0;
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        chars += std::char_traits<char>::length(child.child_value());
+        chars += WalkPugi(child);
+    }
+    return chars;
+}
+
+void LumoraWalk(benchmark::State& state) {
+    const Documents& d = Doc(state.range(0));
+    XmlReader reader;
+    reader.LoadText(std::u16string_view(d.utf16));
+    for (auto _ : state) {
+        reader.Rewind();
+        benchmark::DoNotOptimize(WalkLumora(reader));
+    }
+    SetRate(state, d);
+}
+
+void PugiWalk(benchmark::State& state) {
+    const Documents& d = Doc(state.range(0));
+    pugi::xml_document doc;
+    doc.load_buffer(d.utf8.data(), d.utf8.size(), pugi::parse_default, pugi::encoding_utf8);
+    for (auto _ : state) benchmark::DoNotOptimize(WalkPugi(doc));
+    SetRate(state, d);
+}
+
+constexpr int64_t kSmall = 64 << 10, kLarge = 16 << 20;
+
+BENCHMARK(LumoraLoad)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PugiLoadUtf16)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PugiLoadUtf8)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LumoraWalk)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PugiWalk)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+
+// Keeps each run's time per iteration so the ratios can be printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
+                times[r.benchmark_name()] = r.real_accumulated_time / static_cast<double>(r.iterations);
+    }
+    std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    auto ratio = [&](const std::string& ours, const std::string& theirs) {
+        auto a = reporter.times.find(ours), b = reporter.times.find(theirs);
+        if (a == reporter.times.end() || b == reporter.times.end()) return;
+        std::printf("%-28s is %5.2fx as fast as %s\n", ours.c_str(), b->second / a->second, theirs.c_str());
+    };
+    std::printf("\n");
+    for (const char* size : {"65536", "16777216"}) {
+        ratio(std::string("LumoraLoad/") + size, std::string("PugiLoadUtf16/") + size);
+        ratio(std::string("LumoraLoad/") + size, std::string("PugiLoadUtf8/") + size);
+        ratio(std::string("LumoraWalk/") + size, std::string("PugiWalk/") + size);
+    }
+    std::printf("index entry: %zu bytes per element\n", sizeof(lumora::ElementEntry));
+    benchmark::Shutdown();
+    return 0;
+}

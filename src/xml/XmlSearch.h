@@ -1,0 +1,36 @@
+#pragma once
+// Fast searches for one or two code units in UTF-16 text: the reader spends most
+// of its time looking for the next '<', '>', '=' or quote.
+
+#include <cstddef>
+#include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace lumora::xml_search {
+
+// Offset of the first `a` or `b` at or after `from`; text.size() when there is none.
+inline size_t FindEither(std::u16string_view text, size_t from, char16_t a, char16_t b) {
+    const size_t n = text.size();
+    const char16_t* p = text.data();
+    size_t i = from;
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, va), _mm_cmpeq_epi16(v, vb)));
+        if (mask != 0) return i + (__builtin_ctz(static_cast<unsigned>(mask)) >> 1);
+    }
+#endif
+    for (; i < n; ++i)
+        if (p[i] == a || p[i] == b) return i;
+    return n;
+}
+
+// Offset of the first `a` at or after `from`; text.size() when there is none.
+inline size_t Find(std::u16string_view text, size_t from, char16_t a) { return FindEither(text, from, a, a); }
+
+}  // namespace lumora::xml_search
