@@ -16,6 +16,9 @@ inline size_t FindEither(std::u16string_view text, size_t from, char16_t a, char
     const size_t n = text.size();
     const char16_t* p = text.data();
     size_t i = from;
+    // Markup pieces are mostly short: a few plain steps before the wide ones.
+    for (const size_t stop = i + 8 < n ? i + 8 : n; i < stop; ++i)
+        if (p[i] == a || p[i] == b) return i;
 #if defined(__SSE2__)
     const __m128i va = _mm_set1_epi16(static_cast<short>(a));
     const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
