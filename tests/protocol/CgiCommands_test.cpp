@@ -83,7 +83,10 @@ TEST_F(CgiCommandsTest, CommandsRefuseWhatTheyCannotSend) {
 TEST_F(CgiCommandsTest, WizardAndLanRepliesFillTheRecords) {
     sim::CgiState state;
     state.deviceName = "Caf\xC3\xA9";  // the appliance speaks UTF-8
-    state.lan = {0, kAddress, "255.0.0.0", "127.0.0.1", "127.0.0.53", ""};
+    state.lan.ip = kAddress;
+    state.lan.netmask = "255.0.0.0";
+    state.lan.gateway = "127.0.0.1";
+    state.lan.dns1 = "127.0.0.53";
     state.timeZone = 7;
     StartServer(state);
     g_wizardInfo = {};
@@ -176,7 +179,8 @@ TEST_F(CgiCommandsTest, SharesDisksVolumesAndAccess) {
     ASSERT_TRUE(WaitForMessages(4));
     EXPECT_EQ(window.received[2].message, WM_HDINFO_RESULT);
     EXPECT_EQ(window.received[2].lParam, 9);
-    const std::unique_ptr<HdInfo> disks = TakeHdInfo(window.received[2].wParam);
+    const std::shared_ptr<HdInfo> disks = window.received[2].disks;
+    ASSERT_TRUE(disks);
     EXPECT_EQ(disks->diskCount, 2);
     EXPECT_EQ(FieldText(disks->disk2Name), "sdb");
     EXPECT_EQ(disks->disk2SizeGiB, 500);

@@ -12,6 +12,7 @@
 
 #include "platform/Text.h"
 #include "platform/WindowMessages.h"
+#include "protocol/CgiReplyRecords.h"
 #include "protocol/Credentials.h"
 #include "protocol/Messages.h"
 #include "protocol/Msg.h"
@@ -28,13 +29,15 @@ struct CgiReport {
     WPARAM wParam;
     LPARAM lParam;
     std::shared_ptr<CQuery> query;  // redeemed token of a WM_QUERY_RESULT
+    std::shared_ptr<HdInfo> disks;  // the record of a WM_HDINFO_RESULT, taken over
 };
 
 class CgiRecordingWindow : public MessageTarget {
 public:
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override {
-        CgiReport r{message, wParam, lParam, nullptr};
+        CgiReport r{message, wParam, lParam, nullptr, nullptr};
         if (message == WM_QUERY_RESULT) r.query = CMsg::Instance().TakeParam(lParam).request;
+        if (message == WM_HDINFO_RESULT) r.disks = TakeHdInfo(wParam);
         received.push_back(std::move(r));
         return 0;
     }
