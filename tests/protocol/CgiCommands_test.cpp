@@ -28,6 +28,14 @@ TEST_F(CgiCommandsTest, EachCommandSendsItsExactRequest) {
     CopyToField(network.gateway, "127.0.0.1");
     CopyToField(network.dns1, "127.0.0.53");
     VolumeUsage usage;
+    VolumeSpec volume;
+    volume.volumeNumber = 1;
+    CopyToField(volume.raidLevel, "raid1");
+    CopyToField(volume.fileSystem, "ext4");
+    CopyToField(volume.devices, "sdasdb");
+    volume.sizeGiB = 928;
+    volume.matchedSizes = 1;
+    volume.autoSync = 1;
     const HWND w = window.handle();
     struct Case {
         std::function<RequestHandle()> start;
@@ -49,6 +57,10 @@ TEST_F(CgiCommandsTest, EachCommandSendsItsExactRequest) {
         {[&] { return GetShareList(w, 0, 0); }, "/cgi-bin/account_mgr.cgi", "cmd=cgi_get_share_info2&name=bob&usb=0"},
         {[&] { return GetShareList(w, 0, 1); }, "/cgi-bin/account_mgr.cgi", "cmd=cgi_get_share_info2&name=bob&usb=1"},
         {[&] { return GetDiskInfo(w, 0); }, "/xml/current_hd_info.xml", ""},
+        {[&] { return StopFileBrowser(w, 0); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_AJAXPlorer_Stop"},
+        {[&] { return CreateVolumes(w, 0, volume); }, "/cgi-bin/hd_config.cgi",
+         "cmd=cgi_FMT_Create_DiskMGR&f_create_volume_info=1,raid1,ext4,928,sdasdb,none,0,1,928,0,none,1,0,0,null"
+         "&f_create_type=1&f_auto_sync=1"},
         {[&] { return ReadFormatState(w, 0); }, "/xml/dm_read_state.xml", ""},
         {[&] { return RemountDisks(w, 0); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_Disk_Remount"},
         {[&] { return CheckRemountState(w, 0); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_Check_Disk_Remount_State"},
