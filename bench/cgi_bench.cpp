@@ -19,6 +19,10 @@
 #include "platform/Text.h"
 #include "platform/WindowMessages.h"
 #include "protocol/CgiCommands.h"
+#include "protocol/CgiForms.h"
+#include "protocol/CgiReplyParsers.h"
+#include "protocol/CgiRequestText.h"
+#include "protocol/CgiTransport.h"
 #include "protocol/Credentials.h"
 #include "protocol/Messages.h"
 #include "protocol/Msg.h"
@@ -114,6 +118,25 @@ std::vector<double> RunCurl(int count, int batch, bool parallel, double& wallSec
     return latencies;
 }
 
+// The same request without the worker thread and the message: the transport and the
+// reply handler alone, to show what the per-request thread and report cost.
+void ExchangeOnly(benchmark::State& state) {
+    const std::string request = *BuildCgiRequestText(kKindVolumeInfo, kAddress, kVolumeInfoForm, "admin");
+    for (auto _ : state) {
+        std::vector<double> latencies;
+        const Clock::time_point begin = Clock::now();
+        for (int i = 0; i < kSequential; ++i) {
+            const Clock::time_point t = Clock::now();
+            const std::optional<std::string> reply = ExchangeCgiRequest(kAddress, 80, request, [] { return false; });
+            VolumeUsage first;
+            if (reply && CgiStatusOk(*reply)) ParseVolumeUsage(*reply, first);
+            latencies.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t).count());
+        }
+        const double wall = std::chrono::duration<double>(Clock::now() - begin).count();
+        Report(state, "exchange only", Summarise(std::move(latencies), wall));
+    }
+}
+
 void Sequential(benchmark::State& state) {
     for (auto _ : state) {
         double wall = 0;
@@ -165,6 +188,7 @@ int main(int argc, char** argv) {
     SetCredentials("admin", "admin");
 
     benchmark::RegisterBenchmark("GetVolumeInfo/sequential_1000", Sequential)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("exchange_only/sequential_1000", ExchangeOnly)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("curl/sequential_1000", CurlSequential)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("GetVolumeInfo/concurrent_64", Concurrent)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("curl/concurrent_64", CurlConcurrent)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
