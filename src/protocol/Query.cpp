@@ -24,7 +24,10 @@ std::shared_ptr<CQuery> CQuery::Shared() {
 
 void CQuery::PostQueryResult() {
     const std::uint64_t token = CMsg::Instance().Put(Shared());
-    PostMessage(targetWnd, WM_QUERY_RESULT, 0, TokenParam(token));
+    // A window that is gone would never redeem the token; take it back rather than keep
+    // the request for the life of the process.
+    if (!PostMessage(targetWnd, WM_QUERY_RESULT, 0, TokenParam(token)))
+        CMsg::Instance().Take(static_cast<std::uint32_t>(token), static_cast<std::uint32_t>(token >> 32));
 }
 
 void CQuery::Run() {

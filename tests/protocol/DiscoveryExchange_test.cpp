@@ -45,7 +45,7 @@ TEST_F(DiscoveryExchangeTest, NoAdapterReportsAtOnceWithAnEmptyList) {
     const milliseconds took = Discover();
     EXPECT_EQ(AdapterTable::Instance().count, 0);
     EXPECT_EQ(NasList::Instance().Count(), 0);
-    EXPECT_LT(took.count(), 500);
+    EXPECT_LT(took.count(), 1000);
 }
 
 TEST_F(DiscoveryExchangeTest, TwoAdaptersOnOneLanListEachApplianceOnceOnItsOwnSubnet) {
@@ -115,12 +115,20 @@ TEST_F(DiscoveryExchangeTest, AFloodOfJunkDoesNotLengthenTheDiscovery) {
     for (const std::string& name : ListedNames()) EXPECT_EQ(name, "Flooder");
 }
 
-TEST_F(DiscoveryExchangeTest, UnicastRepliesToTheAdapterAddressArrive) {
+TEST_F(DiscoveryExchangeTest, AnAdapterTakesRepliesToTheGroupOrToItsOwnAddressOnly) {
     ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Direct", "00:00:00:00:00:01", "nas0", "10.1.0.20",
-                                                           "reply_to = sender\n")));
+    // A second address on the same adapter: the table keeps the first, so replies sent to
+    // the second are not this adapter's.
+    ASSERT_EQ(RunProgram({"ip", "addr", "add", "10.1.0.2/24", "dev", "pc0"}), 0);
+    ASSERT_TRUE(net.StartSim(SimBinary(),
+                             ApplianceSection("Direct", "00:00:00:00:00:01", "nas0", "10.1.0.20", "reply_to = sender\n") +
+                                 ApplianceSection("Group", "00:00:00:00:00:02", "nas0", "10.1.0.21") +
+                                 ApplianceSection("Astray", "00:00:00:00:00:03", "nas0", "10.1.0.22",
+                                                  "reply_to = 10.1.0.2\n")));
     Discover();
-    EXPECT_EQ(ListedNames(), std::vector<std::string>{"Direct"});
+    ASSERT_EQ(AdapterTable::Instance().count, 1);
+    EXPECT_EQ(FieldText(AdapterTable::Instance().address[0]), "10.1.0.1");
+    EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Direct", "Group"}));
 }
 
 }  // namespace

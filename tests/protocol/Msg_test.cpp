@@ -42,5 +42,19 @@ TEST(MsgTest, PutAndTakeFromManyThreads) {
     EXPECT_EQ(found.load(), 800);
 }
 
+TEST(MsgTest, ResultForAClosedWindowDoesNotStayInTheStore) {
+    MessageLoop loop;
+    SetMessageDispatcher(&loop);
+    auto query = MakeQuery(kNoWindow);  // no such window
+    std::weak_ptr<CQuery> watch = query;
+    query->PostQueryResult();
+    const std::uint64_t next = CMsg::Instance().Put(nullptr);
+    EXPECT_FALSE(CMsg::Instance().Take(static_cast<std::uint32_t>(next - 1), 0).found);
+    query.reset();
+    EXPECT_TRUE(watch.expired());
+    CMsg::Instance().Take(static_cast<std::uint32_t>(next), 0);
+    SetMessageDispatcher(nullptr);
+}
+
 }  // namespace
 }  // namespace lumora

@@ -59,7 +59,7 @@ bool Apply(Appliance& a, const std::string& key, const std::string& value, std::
         else a.faults.modelTag = {t[0], t[1], t[2]};
     } else if (key == "duplicate") a.faults.duplicate = Flag(value);
     else if (key == "wrong_id") a.faults.wrongId = Flag(value);
-    else if (key == "reply_to") a.faults.replyToSender = value == "sender";
+    else if (key == "reply_to") a.faults.replyTo = value == "group" ? std::string() : value;
     else if (key == "delay_ms" || key == "truncate" || key == "junk" || key == "name_length") {
         if (!Number(value, n) || n < 0) {
             error = key + " needs a number";

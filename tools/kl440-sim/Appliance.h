@@ -11,7 +11,7 @@
 //   manage_address (0: the address is already on the link; default 1),
 //   faults: silent = discovery,login,set-address | all, model_tag = A,B,C,
 //   duplicate = 1, delay_ms = N, truncate = N, wrong_id = 1, name_length = N,
-//   junk = N, reply_to = group | sender.
+//   junk = N, reply_to = group | sender | A.B.C.D.
 
 #include <array>
 #include <cstdint>
@@ -37,7 +37,7 @@ struct Faults {
     bool wrongId = false;         // replies echo another request id
     std::optional<std::uint32_t> nameLength;  // a name length field that lies
     int junk = 0;                 // junk datagrams sent to the group before a discovery reply
-    bool replyToSender = false;   // unicast replies to the requester instead of the group
+    std::string replyTo;          // "": the group; "sender": the requester; else that address
 };
 
 // One appliance. Services on different threads share it: lock `mutex` around every use.
