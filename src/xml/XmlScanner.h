@@ -56,7 +56,7 @@ public:
     // whitespace tokens never hold one, so markup starts there.
     size_t NextMarkup(size_t pos) const {
         // Markup often follows markup directly, so look before searching.
-        return pos < text_.size() && text_[pos] == u'<' ? pos : xml_search::Find(text_, pos, u'<');
+        return pos < text_.size() && text_[pos] == u'<' ? pos : xml_search::FindWide(text_, pos, u'<');
     }
     // The markup token whose '<' is at `pos`.
     XmlToken ScanMarkup(size_t pos) const;

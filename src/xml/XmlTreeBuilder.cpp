@@ -13,7 +13,7 @@ using namespace entry_flags;
 XmlTreeBuilder::XmlTreeBuilder(std::u16string_view text, ElementTable& table, XmlProblemLog& log)
     : text_(text), table_(table), log_(log) {
     open_.reserve(8);  // the document level and room for 7 open elements
-    open_.push_back({0, 0, 0, 0});
+    open_.push_back({0, 0, 0, 0, 0});
 }
 
 bool XmlTreeBuilder::SameName(size_t a, size_t b, size_t length) const {
@@ -57,26 +57,20 @@ void XmlTreeBuilder::StartTag(const XmlToken& token) {
     if (count_ >= table_.Capacity()) table_.Reserve(table_.Capacity() + table_.Capacity() / 2);
     const uint32_t n = count_++;
     Level& parent = open_.back();
-    ElementEntry& e = table_[n];
-    e.tagStart = token.start;
-    e.spanLength = token.length;
-    e.tagLengths = 0;
-    table_.SetStartTagLength(n, token.length);
-    e.entryFlags = static_cast<uint32_t>(std::min<size_t>(open_.size() - 1, kDepthMask));
-    e.parentEntry = parent.entry;
-    e.firstChild = 0;
-    e.nextSibling = 0;
-    if (parent.lastChild == 0) {
-        table_[parent.entry].firstChild = n;
-        e.prevSibling = n;
-        e.entryFlags |= kLinkedFirst;
+    uint32_t flags = static_cast<uint32_t>(std::min<size_t>(open_.size() - 1, kDepthMask));
+    uint32_t prev = parent.lastChild;
+    if (prev == 0) {
+        parent.firstChild = n;  // written into the parent's entry when it closes
+        prev = n;
+        flags |= kLinkedFirst;
     } else {
-        table_[parent.lastChild].nextSibling = n;
-        e.prevSibling = parent.lastChild;
+        table_[prev].nextSibling = n;
     }
     parent.lastChild = n;
-    if (!token.emptyElement)
-        open_.push_back({n, token.NameStart(), token.nameLength, 0});
+    const bool longTag = token.length >= ElementTable::kMaxStartTagField;
+    table_[n] = ElementEntry{token.start, token.length, longTag ? 0 : token.length, flags, parent.entry, 0, 0, prev};
+    if (longTag) table_.SetStartTagLength(n, token.length);
+    if (!token.emptyElement) open_.push_back({n, token.NameStart(), token.nameLength, 0, 0});
 }
 
 void XmlTreeBuilder::EndTag(const XmlToken& token) {
@@ -101,7 +95,9 @@ void XmlTreeBuilder::Close(size_t endTagStart, size_t endTagLength) {
 }
 
 void XmlTreeBuilder::LinkLastChild(const Level& level) {
-    if (level.lastChild != 0) table_[table_[level.entry].firstChild].prevSibling = level.lastChild;
+    if (level.lastChild == 0) return;
+    table_[level.entry].firstChild = level.firstChild;
+    table_[level.firstChild].prevSibling = level.lastChild;
 }
 
 void XmlTreeBuilder::Problem() {
@@ -123,10 +119,9 @@ void XmlTreeBuilder::UnendAbove(size_t keep, uint64_t offset2) {
             // Its children become the siblings right after it (it is the last child of
             // its parent while open). Their parent links are fixed once below for the
             // whole run, so nested unended elements stay linear.
-            const uint32_t first = e.firstChild;
             e.firstChild = 0;
-            e.nextSibling = first;
-            table_[first].prevSibling = u;
+            e.nextSibling = top.firstChild;
+            table_[top.firstChild].prevSibling = u;
             parent.lastChild = top.lastChild;
         }
         if (e.entryFlags & kHasProblem) {

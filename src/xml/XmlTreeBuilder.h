@@ -27,7 +27,9 @@ private:
         uint32_t nameStart;
         uint32_t nameLength;
         // Kept here while the element is open, so linking a child reads nothing from
-        // the table; the first child's backward link is written when the level closes.
+        // the table; the parent's first-child link and the first child's backward link
+        // are written when the level closes.
+        uint32_t firstChild;
         uint32_t lastChild;
     };
 
@@ -38,7 +40,7 @@ private:
     void Problem();
     // Marks the open elements above stack index `keep` unended, innermost first.
     void UnendAbove(size_t keep, uint64_t offset2);
-    // Points the first child of `level` back at its last child.
+    // Writes the first child of `level` into its entry and points it back at the last child.
     void LinkLastChild(const Level& level);
     // Whether the `length` characters at offsets a and b are equal.
     bool SameName(size_t a, size_t b, size_t length) const;
