@@ -25,7 +25,12 @@ int PasswordStatus(CQuery& q, std::string_view reply) {
 int LanInformation(CQuery& q, std::string_view reply) {
     const std::optional<LanInfo> lan = ParseLanInfo(reply);
     if (!lan) return 1;
-    if (NasDevice* device = NasList::Instance().At(q.nasIndex)) CopyToField(device->ip, lan->ip);
+    // The list entry follows the appliance, so later requests reach its new address.
+    if (NasDevice* device = NasList::Instance().At(q.nasIndex)) {
+        CopyToField(device->ip, lan->ip);
+        CopyToField(device->netmask, lan->netmask);
+        CopyToField(device->gateway, lan->gateway);
+    }
     CopyToField(g_wizardInfo.ip, lan->ip);
     CopyToField(g_wizardInfo.netmask, lan->netmask);
     CopyToField(g_wizardInfo.gateway, lan->gateway);

@@ -119,6 +119,7 @@ TEST_F(CgiCommandsTest, WizardAndLanRepliesFillTheRecords) {
     EXPECT_EQ(window.received[1].wParam, 0u);
     EXPECT_EQ(FieldText(g_wizardInfo.netmask), "255.255.0.0");
     EXPECT_EQ(FieldText(NasList::Instance().At(0)->ip), kAddress);
+    EXPECT_EQ(FieldText(NasList::Instance().At(0)->netmask), "255.255.0.0");
 
     // An appliance that reports no address changes nothing and fails.
     server->WithState([](sim::CgiState& s) { s.faults.zeroLanAddress = true; s.lan.netmask = "255.255.255.0"; });
