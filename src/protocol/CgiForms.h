@@ -47,6 +47,7 @@ std::string PercentEncode(std::string_view value);
 // Reverses PercentEncode and also turns "+" into a space; bad escapes stay as written.
 std::string PercentDecode(std::string_view value);
 
+// The form bodies of the commands with inputs, fields in the order the appliance reads them.
 std::string ChangePasswordForm(std::string_view userName, std::string_view oldPassword,
                                std::string_view newPassword);
 std::string DeviceInfoForm(const DeviceSettings& settings);

@@ -37,6 +37,7 @@ public:
     // True when the progress reported a format error (the remount still follows).
     bool formatError() const { return formatError_; }
 
+    // Takes the steps' reports and starts the next step (UI thread of the loop).
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 
 private:

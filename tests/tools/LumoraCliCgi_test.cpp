@@ -124,5 +124,14 @@ TEST_F(LumoraCliCgiNetworkTest, ChangingCommandsAndFormat) {
     EXPECT_TRUE(Contains(r.out, "Volume_1          994          0    0%")) << r.out;
 }
 
+TEST_F(LumoraCliCgiNetworkTest, WebSideFollowsASetAddressDatagram) {
+    ProgramResult r = Cli({"set-address", "Office", "--ip", "10.1.0.77", "--mask", "255.255.255.0", "--gateway",
+                           "10.1.0.1"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    r = Cli(As("admin", "admin", {"lan", "Office"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "ip       10.1.0.77")) << r.out;
+}
+
 }  // namespace
 }  // namespace lumora::test
