@@ -84,6 +84,8 @@ int RunSetNetwork(CommandContext& context) {
                                 .Bool("dhcp", g_wizardInfo.dhcpEnable == 1)
                                 .str()
                                 .c_str());
+    } else if (newAddress == oldAddress) {
+        std::printf("Settings taken; the address stays %s.\n", newAddress.c_str());
     } else {
         std::printf("Moved from %s to %s; it answers there.\n", oldAddress.c_str(), newAddress.c_str());
     }
