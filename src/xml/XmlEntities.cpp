@@ -143,7 +143,7 @@ uint32_t LookUpNamedReference(std::u16string_view name) {
 
 void AppendDecoded(std::u16string& out, std::u16string_view text) {
     size_t copied = 0;
-    size_t amp = xml_search::Find(text, 0, u'&');
+    size_t amp = xml_search::FindWide(text, 0, u'&');
     while (amp < text.size()) {
         // A reference is '&', at most kMaxName characters below U+0080, and ';'.
         size_t semi = amp + 1;
@@ -156,7 +156,7 @@ void AppendDecoded(std::u16string& out, std::u16string_view text) {
         }
         // Beyond U+10FFFF there is no character, and no surrogate pair could say it.
         if (value == 0 || value > 0x10FFFF) {
-            amp = xml_search::Find(text, amp + 1, u'&');
+            amp = xml_search::FindWide(text, amp + 1, u'&');
             continue;
         }
         out.append(text.substr(copied, amp - copied));
@@ -168,7 +168,7 @@ void AppendDecoded(std::u16string& out, std::u16string_view text) {
             out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
         }
         copied = semi + 1;
-        amp = xml_search::Find(text, copied, u'&');
+        amp = xml_search::FindWide(text, copied, u'&');
     }
     out.append(text.substr(copied));
 }
