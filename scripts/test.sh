@@ -30,7 +30,7 @@ run_ctest() {  # name, dir, extra ctest args...
   local log="$dir/ctest.log" rc=0
   mkdir -p "$dir"
   echo "== $name"
-  scripts/in-netns.sh xvfb-run -a -s "-screen 0 1280x1024x24" \
+  scripts/in-netns.sh xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     env NO_AT_BRIDGE=1 ctest --test-dir "$dir" -j"$jobs" --output-on-failure --timeout 300 "$@" \
     2>&1 | tee "$log" || rc=$?
   local line p f
