@@ -16,6 +16,7 @@
 namespace lumora {
 
 // Sends the discovery request out of every adapter in turn and adds every acceptable reply to `list`.
+// Datagrams that are not acceptable replies take no turn.
 void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters, ByteView request,
                           const RequestId& id, const ModelTag& modelTag, NasList& list);
 
@@ -27,7 +28,8 @@ struct LoginOutcome {
     bool sendFailed = false;
     std::int8_t result = 0;  // nonzero: accepted
 };
-// Sends the login request out of adapter `entry` and waits for the target's answer.
+// Sends the login request out of adapter `entry` and waits for the target's answer; other
+// datagrams take no turn.
 LoginOutcome RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
                               std::string_view targetIp);
 

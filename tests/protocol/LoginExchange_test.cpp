@@ -90,6 +90,26 @@ TEST_F(LoginExchangeTest, AnswersThatDoNotMatchAreNotTaken) {
     }
 }
 
+TEST_F(LoginExchangeTest, AFloodOfJunkBeforeTheAnswerDoesNotRefuseTheLogin) {
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    net.StopSim();
+    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20",
+                                                           "junk = 10000\ndelay_ms = 300\n")));
+    WriteSetting(kSectionCurrent, kKeyServName, u"Office");
+    RememberLogin(u"Office", u"bob", u"secret");
+    SetDatagramWaitsForTest(DatagramWaits{});
+    const auto start = std::chrono::steady_clock::now();
+    Login(0, u"bob", u"secret");
+    const auto took = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(window.got.size(), 1u);
+    EXPECT_EQ(window.got[0].message, WM_QUERY_RESULT);
+    CMsg::Instance().TakeParam(window.got[0].lParam);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(ReadRememberedLogin(u"Office").password, u"secret");
+    // Never longer than the turns of an unanswered login.
+    EXPECT_LT(took, std::chrono::milliseconds(11 * 70 + 10 * 100 + 1000));
+}
+
 TEST_F(LoginExchangeTest, AdapterGoneSinceTheDiscoveryReportsTheFailedSend) {
     SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
     ASSERT_EQ(RunProgram({"ip", "link", "del", "pc0"}), 0);
