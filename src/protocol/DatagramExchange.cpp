@@ -72,27 +72,23 @@ void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters
     }
 }
 
-LoginOutcome RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
-                              std::string_view targetIp) {
+std::int8_t RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
+                             std::string_view targetIp, const std::function<void()>& sendFailed) {
     const DatagramWaits& waits = CurrentDatagramWaits();
-    LoginOutcome outcome;
-    outcome.sendFailed = !sockets.Send(entry, request);
+    if (!sockets.Send(entry, request) && sendFailed) sendFailed();
     sockets.ZeroBuffer();
     const auto deadline = Deadline(kLoginTurns, waits.loginWait, waits.loginSleep);
     for (int turns = 0; Clock::now() < deadline;) {
         ReceivedDatagram got = sockets.Receive(entry, waits.loginWait);
         if (got.status == Status::Failed) continue;
         if (got.status == Status::Datagram) {
-            if (auto result = ParseLoginReply(got.bytes, id, targetIp)) {
-                outcome.result = *result;
-                return outcome;
-            }
+            if (auto result = ParseLoginReply(got.bytes, id, targetIp)) return *result;
             continue;
         }
         if (++turns >= kLoginTurns) break;
         std::this_thread::sleep_for(waits.loginSleep);
     }
-    return outcome;
+    return 0;
 }
 
 bool RunSetAddressExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id) {
