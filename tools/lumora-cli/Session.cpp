@@ -5,6 +5,7 @@
 
 #include "platform/Text.h"
 #include "protocol/DatagramCommands.h"
+#include "protocol/LoginRefusal.h"
 #include "protocol/Messages.h"
 #include "protocol/Msg.h"
 #include "protocol/NasList.h"
@@ -14,6 +15,8 @@ namespace lumora::cli {
 Session::Session() : registration_(*this) {
     SetMessageDispatcher(&loop_);
     SetDialogService(this);
+    // The settings file is the desktop program's; nothing here names its current appliance.
+    SetRefusalForgetsRememberedLogin(false);
 }
 
 Session::~Session() {
