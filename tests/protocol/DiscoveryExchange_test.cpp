@@ -132,5 +132,25 @@ TEST_F(DiscoveryExchangeTest, AnAdapterTakesRepliesToTheGroupOrToItsOwnAddressOn
     EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Direct", "Group"}));
 }
 
+TEST_F(DiscoveryExchangeTest, AnAddressLabelIsNoAdapterOfItsOwnAndTakesNoOtherLinksReplies) {
+    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    // The second adapter's address carries a label, as aliases made the old way do.
+    ASSERT_TRUE(net.AddAdapter("pc1", "10.2.0.1/24", "nas1"));
+    ASSERT_EQ(RunProgram({"ip", "addr", "del", "10.2.0.1/24", "dev", "pc1"}), 0);
+    ASSERT_EQ(RunProgram({"ip", "addr", "add", "10.2.0.2/24", "dev", "pc1", "label", "pc1:alias"}), 0);
+    ASSERT_EQ(RunProgram({"ip", "addr", "add", "10.3.0.1/24", "dev", "pc0", "label", "pc0:more"}), 0);
+    // On the first adapter's link, but on the second adapter's subnet.
+    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Here", "00:00:00:00:00:01", "nas0", "10.2.0.20")));
+    Discover();
+    const AdapterTable& adapters = AdapterTable::Instance();
+    ASSERT_EQ(adapters.count, 2);
+    EXPECT_EQ(adapters.interfaceName[0], "pc0");
+    EXPECT_EQ(adapters.interfaceName[1], "pc1");
+    EXPECT_EQ(FieldText(adapters.address[1]), "10.2.0.2");
+    ASSERT_EQ(ListedNames(), std::vector<std::string>{"Here"});
+    // Its replies never arrive on pc1, so it stays with the adapter it is reached through.
+    EXPECT_EQ(NasList::Instance().At(0)->adapterIndex, 0);
+}
+
 }  // namespace
 }  // namespace lumora::test
