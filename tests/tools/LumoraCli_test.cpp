@@ -53,6 +53,18 @@ TEST(LumoraCliTest, DiscoveryThatNobodyAnswersExitsWithOne) {
     EXPECT_TRUE(table.out.empty());
 }
 
+TEST(LumoraCliTest, AnApplianceNamedWithDigitsIsFoundByItsName) {
+    SimNetwork net;
+    if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
+    ConfigHome config;
+    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    ASSERT_TRUE(net.StartSim(SimBinary(), "[appliance]\nname = 440\nmac = 00:11:22:33:44:77\ninterface = nas0\n"
+                                          "ip = 10.1.0.44\nnetmask = 255.255.255.0\naccount = admin:pw\n"));
+    ProgramResult byName = Cli({"--json", "login", "440", "-u", "admin", "-p", "pw"});
+    EXPECT_EQ(byName.exitCode, 0) << byName.err;
+    EXPECT_NE(byName.out.find("\"accepted\": true"), std::string::npos);
+}
+
 class LumoraCliNetworkTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -80,9 +80,10 @@ bool Session::Discover() {
 
 int Session::Resolve(const std::string& nas) const {
     NasList& list = NasList::Instance();
+    // A position in the list first; digits that are none may still be an appliance's name.
     if (!nas.empty() && std::all_of(nas.begin(), nas.end(), [](unsigned char c) { return std::isdigit(c); })) {
         const int index = nas.size() < 4 ? std::stoi(nas) : -1;
-        return list.At(index) ? index : -1;
+        if (list.At(index)) return index;
     }
     auto lower = [](std::string text) {
         for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
