@@ -10,6 +10,7 @@
 #include <map>
 #include <pugixml.hpp>
 #include <string>
+#include <vector>
 
 #include "xml/XmlReader.h"
 
@@ -63,6 +64,33 @@ void SetRate(benchmark::State& state, const Documents& d) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * d.utf16.size() * 2));
 }
 
+// --- Memory: pugixml's allocations are counted to compare the memory each reader holds
+
+size_t g_pugiLive = 0;
+constexpr size_t kHeader = 16;  // keeps pugixml's blocks 16-byte aligned
+
+void* CountingAllocate(size_t size) {
+    auto* block = static_cast<char*>(std::malloc(size + kHeader));
+    if (!block) return nullptr;
+    *reinterpret_cast<size_t*>(block) = size;
+    g_pugiLive += size;
+    return block + kHeader;
+}
+
+void CountingDeallocate(void* ptr) {
+    if (!ptr) return;
+    char* block = static_cast<char*>(ptr) - kHeader;
+    g_pugiLive -= *reinterpret_cast<size_t*>(block);
+    std::free(block);
+}
+
+size_t CountElements(const pugi::xml_node& node) {
+    size_t n = 0;
+    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
+        if (c.type() == pugi::node_element) n += 1 + CountElements(c);
+    return n;
+}
+
 // --- Loading
 
 void LumoraLoad(benchmark::State& state) {
@@ -70,25 +98,31 @@ void LumoraLoad(benchmark::State& state) {
     XmlReader reader;
     for (auto _ : state) benchmark::DoNotOptimize(reader.LoadText(std::u16string_view(d.utf16)));
     SetRate(state, d);
-    state.counters["elements"] = reader.EntryCount() - 1;
-    state.counters["table_bytes_per_element"] =
-        static_cast<double>(reader.Table().Capacity() * sizeof(lumora::ElementEntry)) / (reader.EntryCount() - 1);
+    const double elements = reader.EntryCount() - 1;
+    const double table = static_cast<double>(reader.Table().Capacity() * sizeof(lumora::ElementEntry));
+    state.counters["elements"] = elements;
+    state.counters["index_B/element"] = table / elements;
+    state.counters["held_B/element"] = (table + reader.Document().size() * 2) / elements;
+}
+
+// pugixml parsing `bytes` of `encoding`; reports the memory its document holds.
+void PugiLoad(benchmark::State& state, const void* data, size_t bytes, pugi::xml_encoding encoding) {
+    pugi::xml_document doc;
+    for (auto _ : state) benchmark::DoNotOptimize(doc.load_buffer(data, bytes, pugi::parse_default, encoding));
+    const double elements = static_cast<double>(CountElements(doc));
+    state.counters["elements"] = elements;
+    state.counters["held_B/element"] = static_cast<double>(g_pugiLive) / elements;
 }
 
 void PugiLoadUtf16(benchmark::State& state) {
     const Documents& d = Doc(state.range(0));
-    pugi::xml_document doc;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(doc.load_buffer(d.utf16.data(), d.utf16.size() * 2, pugi::parse_default,
-                                                 pugi::encoding_utf16_le));
+    PugiLoad(state, d.utf16.data(), d.utf16.size() * 2, pugi::encoding_utf16_le);
     SetRate(state, d);
 }
 
 void PugiLoadUtf8(benchmark::State& state) {
     const Documents& d = Doc(state.range(0));
-    pugi::xml_document doc;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(doc.load_buffer(d.utf8.data(), d.utf8.size(), pugi::parse_default, pugi::encoding_utf8));
+    PugiLoad(state, d.utf8.data(), d.utf8.size(), pugi::encoding_utf8);
     SetRate(state, d);
 }
 
@@ -115,6 +149,18 @@ size_t WalkPugi(const pugi::xml_node& node) {
     return chars;
 }
 
+// The same walk copying each text into a string of its own, as XmlReader hands it out.
+size_t WalkPugiCopy(const pugi::xml_node& node) {
+    size_t chars = 0;
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        const std::string text = child.child_value();
+        chars += text.size();
+        chars += WalkPugiCopy(child);
+    }
+    return chars;
+}
+
 void LumoraWalk(benchmark::State& state) {
     const Documents& d = Doc(state.range(0));
     XmlReader reader;
@@ -126,13 +172,18 @@ void LumoraWalk(benchmark::State& state) {
     SetRate(state, d);
 }
 
-void PugiWalk(benchmark::State& state) {
+// `walk` over a pugixml tree of the document; the load is outside the timing.
+template <size_t (*walk)(const pugi::xml_node&)>
+void PugiWalkWith(benchmark::State& state) {
     const Documents& d = Doc(state.range(0));
     pugi::xml_document doc;
     doc.load_buffer(d.utf8.data(), d.utf8.size(), pugi::parse_default, pugi::encoding_utf8);
-    for (auto _ : state) benchmark::DoNotOptimize(WalkPugi(doc));
+    for (auto _ : state) benchmark::DoNotOptimize(walk(doc));
     SetRate(state, d);
 }
+
+void PugiWalk(benchmark::State& state) { PugiWalkWith<WalkPugi>(state); }
+void PugiWalkCopy(benchmark::State& state) { PugiWalkWith<WalkPugiCopy>(state); }
 
 constexpr int64_t kSmall = 64 << 10, kLarge = 16 << 20;
 
@@ -141,37 +192,55 @@ BENCHMARK(PugiLoadUtf16)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond
 BENCHMARK(PugiLoadUtf8)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LumoraWalk)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PugiWalk)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PugiWalkCopy)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
 
-// Keeps each run's time per iteration so the ratios can be printed at the end.
+// Keeps each run's CPU time per iteration (the median when runs are repeated) so the
+// ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                times[r.benchmark_name()] = r.real_accumulated_time / static_cast<double>(r.iterations);
+        for (const Run& r : runs) {
+            if (r.error_occurred) continue;
+            const std::string name = r.run_name.str();
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                medians[name] = r.GetAdjustedCPUTime();
+            else if (r.run_type == Run::RT_Iteration && r.repetitions <= 1)
+                medians[name] = r.GetAdjustedCPUTime();
+        }
     }
-    std::map<std::string, double> times;
+    std::map<std::string, double> medians;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
+    // Repeated, interleaved runs by default: the medians hold up on a busy machine.
+    std::vector<char*> args(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=7", interleave = "--benchmark_enable_random_interleaving=true",
+                aggregates = "--benchmark_report_aggregates_only=true";
+    if (argc == 1) args.insert(args.end(), {repetitions.data(), interleave.data(), aggregates.data()});
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    pugi::set_memory_management_functions(CountingAllocate, CountingDeallocate);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto ratio = [&](const std::string& ours, const std::string& theirs) {
-        auto a = reporter.times.find(ours), b = reporter.times.find(theirs);
-        if (a == reporter.times.end() || b == reporter.times.end()) return;
-        std::printf("%-28s is %5.2fx as fast as %s\n", ours.c_str(), b->second / a->second, theirs.c_str());
+        auto a = reporter.medians.find(ours), b = reporter.medians.find(theirs);
+        if (a == reporter.medians.end() || b == reporter.medians.end()) return;
+        std::printf("%-22s %9.1f us   %-22s %9.1f us   ratio %5.2f (>1: XmlReader faster)\n", ours.c_str(), a->second,
+                    theirs.c_str(), b->second, b->second / a->second);
     };
-    std::printf("\n");
+    std::printf("\nCPU time per document:\n");
     for (const char* size : {"65536", "16777216"}) {
-        ratio(std::string("LumoraLoad/") + size, std::string("PugiLoadUtf16/") + size);
-        ratio(std::string("LumoraLoad/") + size, std::string("PugiLoadUtf8/") + size);
-        ratio(std::string("LumoraWalk/") + size, std::string("PugiWalk/") + size);
+        const std::string s = std::string("/") + size;
+        ratio("LumoraLoad" + s, "PugiLoadUtf16" + s);
+        ratio("LumoraLoad" + s, "PugiLoadUtf8" + s);
+        ratio("LumoraWalk" + s, "PugiWalk" + s);
+        ratio("LumoraWalk" + s, "PugiWalkCopy" + s);
     }
-    std::printf("index entry: %zu bytes per element\n", sizeof(lumora::ElementEntry));
+    std::printf("index entry: %zu bytes per element (see index_B/element for the table as sized)\n",
+                sizeof(lumora::ElementEntry));
     benchmark::Shutdown();
     return 0;
 }

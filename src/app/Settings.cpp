@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -33,6 +34,16 @@ std::optional<fs::path> configHome() {
     return std::nullopt;
 }
 
+// Makes a missing folder, and its missing parents (a fresh account may have no
+// configuration folder yet), readable by the owner only: the file holds credentials.
+bool makePrivateFolder(const fs::path& folder) {
+    std::error_code ec;
+    if (fs::is_directory(folder, ec)) return true;
+    if (fs::path parent = folder.parent_path(); parent != folder && !makePrivateFolder(parent)) return false;
+    // Another process may make it at the same moment; what counts is that it is there.
+    return ::mkdir(folder.c_str(), 0700) == 0 || fs::is_directory(folder, ec);
+}
+
 }  // namespace
 
 // --- Access
@@ -43,12 +54,7 @@ std::optional<fs::path> GetSettingsPath() {
     std::optional<fs::path> base = configHome();
     if (!base) return std::nullopt;
     fs::path folder = *base / "Tessil";
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec)) {
-        // A fresh account may have no configuration folder yet, so the parents are made too.
-        fs::create_directories(folder, ec);
-        if (!fs::is_directory(folder, ec)) return std::nullopt;
-    }
+    if (!makePrivateFolder(folder)) return std::nullopt;
     return folder / "Tessil.ini";
 }
 

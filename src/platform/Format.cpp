@@ -10,13 +10,14 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
     const FormatArg* next = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
         char16_t c = format[i];
-        char16_t spec = i + 1 < format.size() ? format[i + 1] : u'\0';
-        if (c != u'%' || spec == u'\0') {
+        char16_t conversion = i + 1 < format.size() ? format[i + 1] : u'\0';
+        if (c != u'%' || conversion == u'\0') {
             out += c;
-        } else if (spec == u'%') {
+        } else if (conversion == u'%') {
             out += u'%';
             ++i;
-        } else if ((spec == u'd' || spec == u'i' || spec == u'u' || spec == u's') && next != args.end()) {
+        } else if (std::u16string_view(u"dius").find(conversion) != std::u16string_view::npos &&
+                   next != args.end()) {
             if (const auto* number = std::get_if<long long>(next)) {
                 std::string digits = std::to_string(*number);
                 out.append(digits.begin(), digits.end());

@@ -1,14 +1,27 @@
 #include "protocol/CgiClient.h"
 
+#include <string_view>
+
+#include "protocol/CgiHandlers.h"
+#include "protocol/CgiRequestText.h"
+#include "protocol/CgiTransport.h"
 #include "protocol/Messages.h"
 #include "protocol/Query.h"
+#include "platform/Text.h"
 
 namespace lumora {
 
-// Until the HTTP client exists every CGI request fails as a failed transport would.
 void RunCgiExchange(CQuery& query) {
+    const std::string_view request(reinterpret_cast<const char*>(query.request.data()),
+                                   static_cast<std::size_t>(query.requestLength));
+    const std::optional<std::string> reply =
+        ExchangeCgiRequest(FieldText(query.host), query.port, request, [&query] { return query.stopFlag(); });
+    int result = 1;
+    if (reply && CgiStatusOk(*reply)) {
+        result = HandleCgiReply(query, *reply);
+    }
     query.FinishWork();
-    if (query.requestType == kRequestCgi) PostMessage(query.targetWnd, WM_CGI_RESULT, 1, query.kind);
+    if (query.requestType == kRequestCgi) PostMessage(query.targetWnd, WM_CGI_RESULT, static_cast<WPARAM>(result), query.kind);
 }
 
 }  // namespace lumora

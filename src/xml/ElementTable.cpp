@@ -17,18 +17,9 @@ void ElementTable::Reset() {
     longEndTags_.clear();
 }
 
-uint32_t ElementTable::StartTagLength(uint32_t n) const {
-    const uint32_t packed = (*this)[n].tagLengths & kMaxStartTagField;
-    if (packed != kMaxStartTagField) return packed;
-    auto it = longStartTags_.find(n);
-    return it == longStartTags_.end() ? packed : it->second;
-}
-
-uint32_t ElementTable::EndTagLength(uint32_t n) const {
-    const uint32_t packed = (*this)[n].tagLengths >> 22;
-    if (packed != kMaxEndTagField) return packed;
-    auto it = longEndTags_.find(n);
-    return it == longEndTags_.end() ? packed : it->second;
+uint32_t ElementTable::LongLength(const std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t marker) {
+    auto it = side.find(n);
+    return it == side.end() ? marker : it->second;
 }
 
 uint32_t ElementTable::KeepLong(std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t length,

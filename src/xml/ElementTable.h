@@ -49,9 +49,15 @@ public:
     const ElementEntry& operator[](uint32_t n) const { return segments_[n >> kSegmentBits][n & (kSegmentSize - 1)]; }
 
     // Start-tag length of entry n, including lengths too long for the packed field.
-    uint32_t StartTagLength(uint32_t n) const;
+    uint32_t StartTagLength(uint32_t n) const {
+        const uint32_t packed = (*this)[n].tagLengths & kMaxStartTagField;
+        return packed != kMaxStartTagField ? packed : LongLength(longStartTags_, n, packed);
+    }
     // End-tag length of entry n (0 = none), including lengths too long for the packed field.
-    uint32_t EndTagLength(uint32_t n) const;
+    uint32_t EndTagLength(uint32_t n) const {
+        const uint32_t packed = (*this)[n].tagLengths >> 22;
+        return packed != kMaxEndTagField ? packed : LongLength(longEndTags_, n, packed);
+    }
     // Stores the start-tag length; a length beyond the field's width is kept on the side.
     void SetStartTagLength(uint32_t n, uint32_t length) {
         ElementEntry& e = (*this)[n];
@@ -66,6 +72,8 @@ public:
     }
 
 private:
+    // The recorded length of entry n, or the marker when it was not too long after all.
+    static uint32_t LongLength(const std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t marker);
     // Records a length too long for its field; returns the field's marker value.
     static uint32_t KeepLong(std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t length, uint32_t marker);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "xml/XmlSearch.h"
+
 namespace lumora {
 
 namespace {
@@ -64,17 +66,25 @@ constexpr std::array<NamedReference, 253> kNamed = {{
 
 constexpr char16_t Fold(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
 
-// Compares two names with A-Z folded to a-z.
-int CompareFolded(std::u16string_view a, std::u16string_view b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const char16_t x = Fold(a[i]), y = Fold(b[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+// The longest name has 8 characters, all ASCII: a folded name packs into one
+// integer, first character highest, so packed names sort as the names do.
+constexpr size_t kLongestName = 8;
+
+constexpr uint64_t Pack(std::u16string_view name) {
+    uint64_t key = 0;
+    for (size_t i = 0; i < kLongestName; ++i) key = key << 8 | (i < name.size() ? Fold(name[i]) : 0);
+    return key;
 }
 
-// The longest name is 8 characters and a reference name at most 9.
+constexpr auto kKeys = [] {
+    std::array<uint64_t, kNamed.size()> keys{};
+    for (size_t i = 0; i < kNamed.size(); ++i) keys[i] = Pack(kNamed[i].name);
+    return keys;
+}();
+
+static_assert(std::is_sorted(kKeys.begin(), kKeys.end()), "the table is sorted by folded name");
+
+// A reference name has at most 9 characters.
 constexpr size_t kMaxName = 9;
 
 // Value of a numeric reference body (after '#'); 0 when it has no digits.
@@ -104,25 +114,37 @@ uint32_t NumericValue(std::u16string_view body) {
 std::span<const NamedReference> NamedReferences() { return kNamed; }
 
 uint32_t LookUpNamedReference(std::u16string_view name) {
-    auto it = std::lower_bound(kNamed.begin(), kNamed.end(), name, [](const NamedReference& r, std::u16string_view n) {
-        return CompareFolded(r.name, n) < 0;
-    });
-    if (it == kNamed.end() || CompareFolded(it->name, name) != 0) return 0;
-    const auto next = it + 1;
-    if (next == kNamed.end() || CompareFolded(next->name, name) != 0) return it->codePoint;
+    if (name.empty() || name.size() > kLongestName) return 0;
+    for (char16_t c : name)
+        if (c >= 0x80) return 0;
+    const uint64_t key = Pack(name);
+    switch (key) {  // the five of XML itself, by far the most common
+    case Pack(u"amp"): return u'&';
+    case Pack(u"lt"): return u'<';
+    case Pack(u"gt"): return u'>';
+    case Pack(u"quot"): return u'"';
+    case Pack(u"apos"): return u'\'';
+    default: break;
+    }
+    const auto at = std::lower_bound(kKeys.begin(), kKeys.end(), key);
+    if (at == kKeys.end() || *at != key) return 0;
+    const size_t i = static_cast<size_t>(at - kKeys.begin());
+    if (i + 1 == kKeys.size() || kKeys[i + 1] != key) return kNamed[i].codePoint;
     // A case pair: the exact spelling wins; otherwise the member whose case agrees
     // at the first letter where the two differ.
-    if (next->name == name) return next->codePoint;
-    if (it->name == name) return it->codePoint;
-    size_t i = 0;
-    while (it->name[i] == next->name[i]) ++i;
-    return name[i] == it->name[i] ? it->codePoint : next->codePoint;
+    const NamedReference& upper = kNamed[i];
+    const NamedReference& lower = kNamed[i + 1];
+    if (lower.name == name) return lower.codePoint;
+    if (upper.name == name) return upper.codePoint;
+    size_t k = 0;
+    while (upper.name[k] == lower.name[k]) ++k;
+    return name[k] == upper.name[k] ? upper.codePoint : lower.codePoint;
 }
 
 void AppendDecoded(std::u16string& out, std::u16string_view text) {
     size_t copied = 0;
-    size_t amp = text.find(u'&');
-    while (amp != std::u16string_view::npos) {
+    size_t amp = xml_search::FindWide(text, 0, u'&');
+    while (amp < text.size()) {
         // A reference is '&', at most kMaxName characters below U+0080, and ';'.
         size_t semi = amp + 1;
         const size_t limit = std::min(text.size(), amp + 2 + kMaxName);
@@ -134,7 +156,7 @@ void AppendDecoded(std::u16string& out, std::u16string_view text) {
         }
         // Beyond U+10FFFF there is no character, and no surrogate pair could say it.
         if (value == 0 || value > 0x10FFFF) {
-            amp = text.find(u'&', amp + 1);
+            amp = xml_search::FindWide(text, amp + 1, u'&');
             continue;
         }
         out.append(text.substr(copied, amp - copied));
@@ -146,7 +168,7 @@ void AppendDecoded(std::u16string& out, std::u16string_view text) {
             out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
         }
         copied = semi + 1;
-        amp = text.find(u'&', copied);
+        amp = xml_search::FindWide(text, copied, u'&');
     }
     out.append(text.substr(copied));
 }

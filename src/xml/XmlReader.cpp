@@ -5,6 +5,7 @@
 
 #include "xml/XmlEntities.h"
 #include "xml/XmlScanner.h"
+#include "xml/XmlSearch.h"
 #include "xml/XmlTreeBuilder.h"
 
 namespace lumora {
@@ -148,7 +149,9 @@ std::u16string XmlReader::TextOf(uint32_t n) const {
     const size_t begin = e.tagStart + startLength;
     const size_t end = e.tagStart + e.spanLength - table_.EndTagLength(n);
     const std::u16string_view content = std::u16string_view(docText_).substr(begin, end - begin);
-    if (content.find(u'<') == std::u16string_view::npos) return DecodeReferences(content);
+    const size_t special = xml_search::FindEitherWide(content, 0, u'<', u'&');
+    if (special == content.size()) return std::u16string(content);
+    if (xml_search::FindWide(content, special, u'<') == content.size()) return DecodeReferences(content);
 
     // Markup inside: keep text (decoded) and CDATA (verbatim), drop the rest.
     std::u16string out;

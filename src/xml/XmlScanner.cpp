@@ -24,8 +24,8 @@ bool EndsTagName(char16_t c) { return c <= u'>' && (IsXmlSpace(c) || c == u'/' |
 XmlToken MakeToken(XmlTokenKind kind, size_t start, size_t end) {
     XmlToken t;
     t.kind = kind;
-    t.start = start;
-    t.length = end - start;
+    t.start = static_cast<uint32_t>(start);
+    t.length = static_cast<uint32_t>(end - start);
     return t;
 }
 
@@ -48,8 +48,6 @@ XmlToken XmlScanner::ScanText(size_t pos) const {
     return MakeToken(XmlTokenKind::Text, pos, i);
 }
 
-size_t XmlScanner::NextMarkup(size_t pos) const { return Find(text_, pos, u'<'); }
-
 XmlToken XmlScanner::ScanMarkup(size_t pos) const {
     const size_t n = text_.size();
     if (pos + 1 >= n) return Unterminated(pos, u"tag");
@@ -63,8 +61,7 @@ XmlToken XmlScanner::ScanMarkup(size_t pos) const {
         i = Find(text_, i, u'>');
         if (i == n) return Unterminated(pos, u"end_tag");
         XmlToken t = MakeToken(XmlTokenKind::EndTag, pos, i + 1);
-        t.nameStart = pos + 2;
-        t.nameLength = nameEnd - (pos + 2);
+        t.nameLength = static_cast<uint32_t>(nameEnd - (pos + 2));
         return t;
     }
     case u'?':
@@ -97,21 +94,25 @@ XmlToken XmlScanner::ScanStartTag(size_t pos) const {
     size_t i = pos + 2;  // the first name character never ends the name
     while (i < n && !EndsTagName(text_[i])) ++i;
     const size_t nameEnd = i;
-    while ((i = FindEither(text_, i, u'>', u'=')) < n) {
-        if (text_[i] == u'>') {
+    for (; i < n; ++i) {
+        const char16_t c = text_[i];
+        if (c > u'>') continue;  // letters and most other characters of a tag
+        if (c == u'>') {
             XmlToken t = MakeToken(XmlTokenKind::StartTag, pos, i + 1);
-            t.nameStart = pos + 1;
-            t.nameLength = nameEnd - (pos + 1);
+            t.nameLength = static_cast<uint32_t>(nameEnd - (pos + 1));
             // "/>" closes an empty element only after the name, whitespace or a quote:
             // in <a x=1/> the slash belongs to the unquoted value.
             t.emptyElement = text_[i - 1] == u'/' &&
                              (i - 1 == nameEnd || IsXmlSpace(text_[i - 2]) || IsQuote(text_[i - 2]));
             return t;
         }
-        i = SkipSpace(i + 1);
-        if (i < n && IsQuote(text_[i])) {
-            i = SkipQuoted(i);
-            if (i == kNone) break;
+        if (c == u'=') {
+            i = SkipSpace(i + 1);
+            if (i < n && IsQuote(text_[i])) {
+                i = SkipQuoted(i);
+                if (i == kNone) break;
+            }
+            --i;  // the loop steps onto the character after the value
         }
     }
     return Unterminated(pos, u"start_tag");

@@ -4,13 +4,16 @@
 // problem token, and each problem is written to the log when one is given.
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
+
+#include "xml/XmlSearch.h"
 
 namespace lumora {
 
 class XmlProblemLog;
 
-enum class XmlTokenKind {
+enum class XmlTokenKind : uint8_t {
     End,  // nothing left to scan
     StartTag,
     EndTag,
@@ -23,14 +26,19 @@ enum class XmlTokenKind {
     Problem,
 };
 
+// Sixteen bytes, so a token comes back in registers; offsets fit as the reader
+// indexes texts of at most 2^32 - 1 code units.
 struct XmlToken {
+    uint32_t start = 0;   // offset of the first character
+    uint32_t length = 0;
+    uint32_t nameLength = 0;  // start and end tags: the name's length
     XmlTokenKind kind = XmlTokenKind::End;
-    size_t start = 0;   // offset of the first character
-    size_t length = 0;
-    size_t nameStart = 0;  // start and end tags: the name's offset and length
-    size_t nameLength = 0;
     bool emptyElement = false;  // start tags: written as <name .../>
+
+    // Start and end tags: offset of the name, after "<" or "</".
+    uint32_t NameStart() const { return start + (kind == XmlTokenKind::EndTag ? 2 : 1); }
 };
+static_assert(sizeof(XmlToken) == 16);
 
 // Whitespace of the reader: tab, line feed, carriage return and space, nothing else.
 inline bool IsXmlSpace(char16_t c) {
@@ -46,7 +54,10 @@ public:
     XmlToken Next(size_t pos) const;
     // Offset of the next '<' at or after `pos` (the text size when none): text and
     // whitespace tokens never hold one, so markup starts there.
-    size_t NextMarkup(size_t pos) const;
+    size_t NextMarkup(size_t pos) const {
+        // Markup often follows markup directly, so look before searching.
+        return pos < text_.size() && text_[pos] == u'<' ? pos : xml_search::FindWide(text_, pos, u'<');
+    }
     // The markup token whose '<' is at `pos`.
     XmlToken ScanMarkup(size_t pos) const;
 

@@ -21,10 +21,16 @@ public:
     uint32_t Build();
 
 private:
-    struct OpenElement {
+    // An open element; the bottom of the stack is the document itself (entry 0).
+    struct Level {
         uint32_t entry;
         uint32_t nameStart;
         uint32_t nameLength;
+        // Kept here while the element is open, so linking a child reads nothing from
+        // the table; the parent's first-child link and the first child's backward link
+        // are written when the level closes.
+        uint32_t firstChild;
+        uint32_t lastChild;
     };
 
     void StartTag(const XmlToken& token);
@@ -34,13 +40,16 @@ private:
     void Problem();
     // Marks the open elements above stack index `keep` unended, innermost first.
     void UnendAbove(size_t keep, uint64_t offset2);
-    uint32_t Innermost() const { return open_.empty() ? 0 : open_.back().entry; }
-    std::u16string_view NameOf(const OpenElement& e) const { return text_.substr(e.nameStart, e.nameLength); }
+    // Writes the first child of `level` into its entry and points it back at the last child.
+    void LinkLastChild(const Level& level);
+    // Whether the `length` characters at offsets a and b are equal.
+    bool SameName(size_t a, size_t b, size_t length) const;
+    std::u16string_view NameOf(const Level& e) const { return text_.substr(e.nameStart, e.nameLength); }
 
     std::u16string_view text_;
     ElementTable& table_;
     XmlProblemLog& log_;
-    std::vector<OpenElement> open_;
+    std::vector<Level> open_;
     uint32_t count_ = 1;
 };
 

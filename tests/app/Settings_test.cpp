@@ -77,6 +77,24 @@ TEST_F(SettingsTest, PathFollowsTheConfigurationHomeAndMakesTheFolder) {
     }
 }
 
+TEST_F(SettingsTest, FoldersItMakesArePrivate) {
+    // The configuration home itself may be missing on a fresh account; it is made too.
+    const fs::path xdg = home.path() / "fresh" / "config";
+    Environment env(nullptr, xdg.c_str());
+    ASSERT_EQ(GetSettingsPath(), xdg / "Tessil" / "Tessil.ini");
+    for (const fs::path& made : {home.path() / "fresh", xdg, xdg / "Tessil"})
+        EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
+
+    // A folder that is already there keeps its mode.
+    const fs::path shared = home.path() / "shared";
+    fs::create_directories(shared / "Tessil");
+    fs::permissions(shared / "Tessil", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+    Environment env2(nullptr, shared.c_str());
+    ASSERT_TRUE(GetSettingsPath());
+    EXPECT_EQ(fs::status(shared / "Tessil").permissions(),
+              fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+}
+
 TEST_F(SettingsTest, ValuesRoundTripExactly) {
     const std::u16string values[] = {
         u"FRE", u"  leading and trailing  ", u"a=b;c[d]", u"QUJD==", u"two\r\nlines", u"%41 100%",

@@ -13,7 +13,7 @@ namespace {
 using K = XmlTokenKind;
 
 struct Scanned {
-    std::vector<std::pair<K, size_t>> tokens;  // kind and length
+    std::vector<std::pair<K, uint32_t>> tokens;  // kind and length
     std::u16string log;
 };
 
@@ -37,7 +37,7 @@ std::string Narrow(std::u16string_view s) { return std::string(s.begin(), s.end(
 TEST(XmlScannerTest, TokensAndProblems) {
     struct Case {
         std::u16string_view text;
-        std::vector<std::pair<K, size_t>> tokens;
+        std::vector<std::pair<K, uint32_t>> tokens;
         std::u16string_view log;
     };
     const Case cases[] = {
@@ -105,7 +105,7 @@ TEST(XmlScannerTest, StartTagNamesAndEmptyElements) {
         const XmlScanner scanner(c.text, nullptr);
         const XmlToken t = scanner.Next(0);
         ASSERT_EQ(t.kind, K::StartTag) << Narrow(c.text);
-        EXPECT_EQ(c.text.substr(t.nameStart, t.nameLength), c.name) << Narrow(c.text);
+        EXPECT_EQ(c.text.substr(t.NameStart(), t.nameLength), c.name) << Narrow(c.text);
         EXPECT_EQ(t.emptyElement, c.empty) << Narrow(c.text);
         EXPECT_EQ(t.length, c.text.size()) << Narrow(c.text);
     }

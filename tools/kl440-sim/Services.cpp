@@ -5,6 +5,7 @@ namespace lumora::sim {
 const std::vector<ServiceStarter>& ServiceStarters() {
     static const std::vector<ServiceStarter> starters = {
         &StartDatagramService,
+        &StartWebService,
     };
     return starters;
 }

@@ -28,4 +28,7 @@ const std::vector<ServiceStarter>& ServiceStarters();
 // The datagram responder: discovery, login check and set-address on UDP 13579.
 std::unique_ptr<Service> StartDatagramService(ApplianceSet& appliances, std::string& error);
 
+// The web side: a CGI server on TCP port 80 of every appliance's address ("web.*" keys).
+std::unique_ptr<Service> StartWebService(ApplianceSet& appliances, std::string& error);
+
 }  // namespace lumora::sim

@@ -36,5 +36,16 @@ int UsageError(const char* name, const std::string& problem = {});
 int RunDiscover(CommandContext& context);
 int RunLogin(CommandContext& context);
 int RunSetAddress(CommandContext& context);
+int RunVolumes(CommandContext& context);
+int RunShares(CommandContext& context);
+int RunInfo(CommandContext& context);
+int RunLan(CommandContext& context);
+int RunAccess(CommandContext& context);
+int RunDisks(CommandContext& context);
+int RunSetDevice(CommandContext& context);
+int RunSetTimeZone(CommandContext& context);
+int RunSetNetwork(CommandContext& context);
+int RunPasswd(CommandContext& context);
+int RunFormat(CommandContext& context);
 
 }  // namespace lumora::cli

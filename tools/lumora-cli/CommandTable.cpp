@@ -10,6 +10,18 @@ const std::vector<Command>& CommandTable() {
         {"discover", "", &RunDiscover},
         {"login", "NAS -u USER -p PASS", &RunLogin},
         {"set-address", "NAS (--dhcp | --ip A --mask M [--gateway G])", &RunSetAddress},
+        {"volumes", "NAS -u USER -p PASS", &RunVolumes},
+        {"shares", "NAS -u USER -p PASS [--usb]", &RunShares},
+        {"info", "NAS -u USER -p PASS", &RunInfo},
+        {"lan", "NAS -u USER -p PASS", &RunLan},
+        {"access", "NAS -u USER -p PASS", &RunAccess},
+        {"disks", "NAS -u USER -p PASS", &RunDisks},
+        {"set-device", "NAS -u USER -p PASS [--name N] [--workgroup W] [--description D]", &RunSetDevice},
+        {"set-timezone", "NAS ZONE -u USER -p PASS", &RunSetTimeZone},
+        {"set-network", "NAS -u USER -p PASS (--dhcp | --ip A --mask M [--gateway G]) [--dns1 D] [--dns2 D]",
+         &RunSetNetwork},
+        {"passwd", "NAS -u USER -p PASS --new NEWPASS", &RunPasswd},
+        {"format", "NAS LAYOUT -u USER -p PASS --yes   (LAYOUT: standard, linear, raid0, raid1)", &RunFormat},
     };
     return table;
 }

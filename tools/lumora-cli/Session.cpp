@@ -73,6 +73,15 @@ std::optional<Report> Session::WaitFor(unsigned message, RequestHandle handle,
     return std::nullopt;
 }
 
+bool Session::PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        loop_.RunUntil(done, std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
 bool Session::Discover() {
     const RequestHandle handle = StartDiscovery(window());
     return handle != 0 && WaitFor(WM_QUERY_RESULT, handle, std::chrono::minutes(2)).has_value();

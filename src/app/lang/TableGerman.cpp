@@ -111,7 +111,7 @@ constexpr std::u16string_view kFirstPart =
     u"|Missing value in address||Fehlender Wert in der Adresse|\t\t   "
     u"|Error||Fehler|\t\t   "
     u"|%dG Used/%dG Available||%d GB belegt/%d GB frei|\t\t   "
-    u"|StandAlone||Einzeln|\t\t   "
+    u"|StandAlone||Einzelne Festplatten|\t\t   "
     u"|Normal Disk. Creates two separate volumes (or one volume if only one hard drive is present). Each hard drive is its own volume.||Normale Festplatte. Erstellt zwei getrennte Volumes (oder ein Volume, wenn nur eine Festplatte eingebaut ist). Jede Festplatte bildet ein eigenes Volume.|\t\t   "
     u"|Just a Bunch Of Disks. It makes the disks appear to be a single larger one. It doesn't provide any of fault tolerance or performance benefits of RAID. Requires two drives.||Just a Bunch Of Disks (JBOD). Die Festplatten erscheinen als eine einzige größere Festplatte. Bietet weder die Ausfallsicherheit noch die Leistungsvorteile von RAID. Erfordert zwei Festplatten.|\t\t   "
     u"|Striped RAID. Improves performance and additional storage but no fault tolerance. Any drive failure destroys the entire array. Requires two drives.||Striping-RAID. Mehr Leistung und Speicherplatz, aber keine Ausfallsicherheit. Fällt eine Festplatte aus, ist der gesamte Verbund verloren. Erfordert zwei Festplatten.|\t\t   "

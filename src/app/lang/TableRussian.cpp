@@ -125,7 +125,7 @@ constexpr std::u16string_view kFirstPart =
     u"|* Select your time zone from the list.||* Выберите часовой пояс из списка.|\t\t   "
     u"|* Enter your Network information here.||* Введите здесь параметры сети.|\t\t   "
     u"|The password has to be at least 8 characters and maximum 16 number with numerical or alphabetical contents only.||Пароль должен содержать от 8 до 16 символов: только цифры или латинские буквы.|\t\t   "
-    u"|Never Logout||Не выходить|\t\t   "
+    u"|Never Logout||Никогда не выходить|\t\t   "
     u"|Old Password||Старый пароль|\t\t   "
     u"|Username or password error.||Неверное имя пользователя или пароль.|\t\t   "
     u"|format error.||Ошибка форматирования.|\t\t   "

@@ -1,0 +1,89 @@
+#include "ui/skin/GdipDialog.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/dcmemory.h>
+#include <wx/region.h>
+
+#include "ui/skin/MyMemDC.h"
+#include "ui/skin/core/SkinMessages.h"
+
+namespace lumora {
+
+CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size)
+    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED), link_(*this, *this), fixedSize_(size) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetClientSize(size);
+    Bind(wxEVT_PAINT, &CGdipDialog::OnPaint, this);
+    Bind(wxEVT_LEFT_DOWN, &CGdipDialog::OnLeftDown, this);
+    Bind(wxEVT_MOTION, &CGdipDialog::OnMotion, this);
+    Bind(wxEVT_LEFT_UP, &CGdipDialog::OnLeftUp, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CGdipDialog::OnCaptureLost, this);
+}
+
+CGdipDialog::~CGdipDialog() {
+    if (HasCapture()) ReleaseMouse();
+}
+
+bool CGdipDialog::Show(bool show) {
+    bool changed = wxDialog::Show(show);
+    if (show) SetClientSize(fixedSize_);
+    return changed;
+}
+
+bool CGdipDialog::SetBackground(int id) {
+    picture_ = std::make_unique<CGdiPlusBitmapResource>();
+    cache_ = wxBitmap();
+    if (picture_->LoadPng(id)) {
+        wxSize client = GetClientSize();
+        cache_.Create(std::max(client.x, 1), std::max(client.y, 1), 24);
+        wxMemoryDC dc(cache_);
+        dc.SetBackground(*wxBLACK_BRUSH);
+        dc.Clear();
+        // A picture larger than the window is scaled down into it, not cropped.
+        picture_->Draw(dc, wxRect(0, 0, std::min(picture_->Width(), client.x), std::min(picture_->Height(), client.y)));
+    }
+    Refresh(false);
+    return true;
+}
+
+void CGdipDialog::SetWindowShape(const std::vector<ShapePoint>& outline) {
+    std::vector<wxPoint> points;
+    for (const ShapePoint& p : outline) points.emplace_back(p.x, p.y);
+    if (points.size() >= 3) SetShape(wxRegion(points.size(), points.data()));
+}
+
+LRESULT CGdipDialog::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SKIN_DRAWPARENTBKGND) return AnswerFromCache(*this, cache_, wParam, lParam);
+    if (message == WM_ERASEBKGND) return 1;
+    return 0;
+}
+
+void CGdipDialog::OnPaint(wxPaintEvent&) {
+    wxPaintDC paint(this);
+    CMyMemDC dc(paint, wxRect(wxPoint(0, 0), GetClientSize()));
+    if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
+    PaintOver(dc);
+}
+
+// A borderless window is dragged by any free spot of its own surface.
+void CGdipDialog::OnLeftDown(wxMouseEvent& event) {
+    dragging_ = true;
+    grabOffset_ = ClientToScreen(event.GetPosition()) - GetPosition();
+    if (!HasCapture()) CaptureMouse();
+    event.Skip();
+}
+
+void CGdipDialog::OnMotion(wxMouseEvent& event) {
+    if (dragging_ && event.LeftIsDown()) Move(ClientToScreen(event.GetPosition()) - grabOffset_);
+    event.Skip();
+}
+
+void CGdipDialog::OnLeftUp(wxMouseEvent& event) {
+    dragging_ = false;
+    if (HasCapture()) ReleaseMouse();
+    event.Skip();
+}
+
+void CGdipDialog::OnCaptureLost(wxMouseCaptureLostEvent&) { dragging_ = false; }
+
+}  // namespace lumora

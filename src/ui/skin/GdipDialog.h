@@ -1,0 +1,57 @@
+#pragma once
+// Base of the skinned top-level windows: borderless, fixed-size, drawn from one picture.
+
+#include <memory>
+#include <vector>
+
+#include <wx/dialog.h>
+
+#include "platform/WindowMessages.h"
+#include "ui/skin/GdiPlusBitmap.h"
+#include "ui/skin/RestoreParentDCHelper.h"
+#include "ui/skin/core/WindowShape.h"
+
+namespace lumora {
+
+class CGdipDialog : public wxDialog, public MessageTarget {
+public:
+    // A borderless window of a fixed client size.
+    CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size);
+    ~CGdipDialog() override;
+
+    // Loads PNG `id` as the picture and draws it into the background cache, scaled
+    // into the smaller of picture and client size; always true, as the original did.
+    bool SetBackground(int id);
+    // Gives the window the outline of a polygon (client coordinates).
+    void SetWindowShape(const std::vector<ShapePoint>& outline);
+
+    HWND Handle() const { return link_.Handle(); }
+    // The background cache (invalid before SetBackground or after a failed load).
+    const wxBitmap& BackgroundCache() const { return cache_; }
+
+    // Shows the window at its fixed size (the toolkit may shrink an undecorated window on mapping).
+    bool Show(bool show = true) override;
+
+    // Answers the children's background requests from the cache; subclasses extend it.
+    LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    // Subclasses draw further things here, after the cache was copied.
+    virtual void PaintOver(wxDC& dc) {}
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
+    CRestoreParentDCHelper link_;
+    wxSize fixedSize_;
+    std::unique_ptr<CGdiPlusBitmapResource> picture_;
+    wxBitmap cache_;
+    bool dragging_ = false;
+    wxPoint grabOffset_;
+};
+
+}  // namespace lumora

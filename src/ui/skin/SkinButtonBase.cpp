@@ -1,0 +1,186 @@
+#include "ui/skin/SkinButtonBase.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/dcmemory.h>
+
+#include "ui/skin/MyMemDC.h"
+#include "ui/skin/WxText.h"
+#include "ui/skin/core/SkinMessages.h"
+
+namespace lumora {
+
+CSkinButtonBase::CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
+                                 const wxSize& size, ButtonKind kind)
+    : CSkinControl(parent, id, pos, size), kind_(kind) {
+    SetLabel(label);
+    Bind(wxEVT_PAINT, &CSkinButtonBase::OnPaint, this);
+    Bind(wxEVT_LEFT_DOWN, &CSkinButtonBase::OnLeftDown, this);
+    // A double click counts as a second click.
+    Bind(wxEVT_LEFT_DCLICK, &CSkinButtonBase::OnLeftDown, this);
+    Bind(wxEVT_LEFT_UP, &CSkinButtonBase::OnLeftUp, this);
+    Bind(wxEVT_ENTER_WINDOW, &CSkinButtonBase::OnEnter, this);
+    Bind(wxEVT_MOTION, &CSkinButtonBase::OnEnter, this);
+    Bind(wxEVT_LEAVE_WINDOW, &CSkinButtonBase::OnLeave, this);
+    Bind(wxEVT_KEY_DOWN, &CSkinButtonBase::OnKeyDown, this);
+    Bind(wxEVT_KEY_UP, &CSkinButtonBase::OnKeyUp, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CSkinButtonBase::OnCaptureLost, this);
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
+    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
+}
+
+CSkinButtonBase::~CSkinButtonBase() {
+    if (HasCapture()) ReleaseMouse();
+}
+
+FaceState CSkinButtonBase::CurrentState() const {
+    return {!IsEnabled(), pressed_ || spaceDown_, HasFocus(), hover_, checked_};
+}
+
+void CSkinButtonBase::SetCheck(int checked) {
+    checked_ = StoredCheck(kind_, checked != 0);
+    if (kind_ == ButtonKind::Radio && checked_) UncheckGroup();
+    Refresh(false);
+}
+
+void CSkinButtonBase::UncheckGroup() {
+    wxWindow* parent = GetParent();
+    if (parent == nullptr) return;
+    std::vector<wxWindow*> siblings;
+    std::vector<bool> starts;
+    int self = -1;
+    for (wxWindow* w : parent->GetChildren()) {
+        if (w == this) self = static_cast<int>(siblings.size());
+        auto* button = dynamic_cast<CSkinButtonBase*>(w);
+        siblings.push_back(w);
+        starts.push_back(siblings.size() == 1 || (button != nullptr && button->IsGroupStart()));
+    }
+    for (int i : OtherGroupMembers(starts, self)) {
+        HWND other = HandleOf(siblings[i]);
+        if (other != kNoWindow) PostMessage(other, WM_SKIN_UNCHECKGROUP);
+    }
+}
+
+LRESULT CSkinButtonBase::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SKIN_UNCHECKGROUP) {
+        if (checked_) {
+            checked_ = 0;
+            Refresh(false);
+        }
+        return 0;
+    }
+    return CSkinControl::OnMessage(message, wParam, lParam);
+}
+
+void CSkinButtonBase::SetToolTip(std::u16string_view text, bool activate) {
+    if (text.empty()) return;
+    if (!tooltip_) {
+        tooltip_ = std::make_unique<CSkinToolTip>(this);
+        tooltip_->SetBackColor(0x000000);
+        tooltip_->SetTextColor(0xFFFFFF);
+    }
+    tooltip_->SetTipText(ToWx(text));
+    tooltip_->Activate(activate);
+}
+
+void CSkinButtonBase::DeleteToolTip() { tooltip_.reset(); }
+
+void CSkinButtonBase::SetHover(bool hover) {
+    if (hover_ == hover) return;
+    hover_ = hover;
+    Refresh(false);
+}
+
+void CSkinButtonBase::SetPressed(bool pressed) {
+    pressed_ = pressed;
+    Refresh(false);
+}
+
+void CSkinButtonBase::DrawDisabledCached(wxDC& dc, const wxRect& area, const std::function<void()>& draw) {
+    if (disabledCache_.IsOk() && disabledCache_.GetSize() == area.GetSize()) {
+        dc.DrawBitmap(disabledCache_, area.x, area.y, false);
+        return;
+    }
+    draw();
+    // The composed face (background included) is kept; nothing refreshes it later.
+    disabledCache_.Create(std::max(area.width, 1), std::max(area.height, 1), 24);
+    wxMemoryDC copy(disabledCache_);
+    copy.Blit(0, 0, area.width, area.height, &dc, area.x, area.y);
+}
+
+void CSkinButtonBase::OnPaint(wxPaintEvent&) {
+    wxPaintDC paint(this);
+    CMyMemDC dc(paint, wxRect(wxPoint(0, 0), GetClientSize()));
+    PaintParentBackground(dc);
+    FaceState state = CurrentState();
+    DrawFace(dc, state);
+    if (drawText_) DrawLabel(dc, state);
+}
+
+void CSkinButtonBase::OnLeftDown(wxMouseEvent& event) {
+    if (!IsEnabled()) return;
+    if (AcceptsFocus()) SetFocus();
+    pressed_ = true;
+    if (!HasCapture()) CaptureMouse();
+    Refresh(false);
+}
+
+void CSkinButtonBase::OnLeftUp(wxMouseEvent& event) {
+    bool wasPressed = pressed_;
+    pressed_ = false;
+    if (HasCapture()) ReleaseMouse();
+    // Released outside the button: no change and no click.
+    bool inside = wxRect(wxPoint(0, 0), GetClientSize()).Contains(event.GetPosition());
+    Refresh(false);
+    if (!inside || !IsEnabled()) return;
+    if (kind_ != ButtonKind::Push) SetCheck(CheckAfterRelease());
+    // Last: the click may close the window the button sits on.
+    if (wasPressed) NotifyClick();
+}
+
+void CSkinButtonBase::OnCaptureLost(wxMouseCaptureLostEvent&) {
+    pressed_ = false;
+    Refresh(false);
+}
+
+void CSkinButtonBase::OnEnter(wxMouseEvent& event) {
+    if (!hover_) {
+        SetHover(true);
+        if (tooltip_) tooltip_->PopupAt(ClientToScreen(event.GetPosition()));
+    }
+    event.Skip();
+}
+
+void CSkinButtonBase::OnLeave(wxMouseEvent& event) {
+    SetHover(false);
+    if (tooltip_) tooltip_->Hide();
+    event.Skip();
+}
+
+void CSkinButtonBase::OnKeyDown(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_SPACE) {
+        event.Skip();
+        return;
+    }
+    if (!spaceDown_ && kind_ != ButtonKind::Push) SetCheck(CheckAfterRelease());
+    spaceDown_ = true;
+    Refresh(false);
+}
+
+void CSkinButtonBase::OnKeyUp(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_SPACE || !spaceDown_) {
+        event.Skip();
+        return;
+    }
+    spaceDown_ = false;
+    Refresh(false);
+    NotifyClick();
+}
+
+void CSkinButtonBase::NotifyClick() {
+    wxCommandEvent click(wxEVT_BUTTON, GetId());
+    click.SetEventObject(this);
+    click.SetInt(checked_);
+    ProcessWindowEvent(click);
+}
+
+}  // namespace lumora

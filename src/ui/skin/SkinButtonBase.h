@@ -1,0 +1,95 @@
+#pragma once
+// What every skinned button shares: the off-screen paint over the parent background,
+// the cached half-opacity disabled face, hover with its tooltip, clicks, check state
+// and the unchecking of a radio group.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/skin/SkinControl.h"
+#include "ui/skin/SkinToolTip.h"
+#include "ui/skin/core/ButtonRules.h"
+
+namespace lumora {
+
+// The state a face is drawn for.
+struct FaceState {
+    bool disabled = false;
+    bool pressed = false;  // the mouse went down on the button and is still down
+    bool focused = false;
+    bool hover = false;
+    int checked = 0;
+};
+
+class CSkinButtonBase : public CSkinControl {
+public:
+    CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos, const wxSize& size,
+                    ButtonKind kind);
+    ~CSkinButtonBase() override;
+
+    ButtonKind Kind() const { return kind_; }
+    // BM_SETCHECK: stores the check (never for push buttons); a checked radio button
+    // posts WM_SKIN_UNCHECKGROUP to the rest of its group.
+    void SetCheck(int checked);
+    // BM_GETCHECK.
+    int GetCheck() const { return checked_; }
+    // Marks this button as the first of a dialog group (the group runs to the next such mark).
+    void SetGroupStart(bool start) { groupStart_ = start; }
+    bool IsGroupStart() const { return groupStart_; }
+
+    // Tooltip text; nothing happens for an empty text. The tip pops up when hovering.
+    void SetToolTip(std::u16string_view text, bool activate = true);
+    using wxWindow::SetToolTip;
+    // Removes the tooltip (a later SetToolTip makes a new one).
+    void DeleteToolTip();
+    // The tooltip, null until a text was given.
+    CSkinToolTip* ToolTip() const { return tooltip_.get(); }
+
+    bool IsHover() const { return hover_; }
+    // Shows or clears the hover look, as the mouse resting on the button does.
+    void SetHover(bool hover);
+    // Shows or clears the pressed look, as a held mouse button does.
+    void SetPressed(bool pressed);
+    // Forgets the cached disabled face (released with the images).
+    void ResetDisabledCache() { disabledCache_ = wxBitmap(); }
+
+    LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
+    bool AcceptsFocus() const override { return IsEnabled(); }
+
+protected:
+    // Draws the face (and marks) for the state; called after the parent background.
+    virtual void DrawFace(wxDC& dc, const FaceState& state) = 0;
+    // Draws the text over the face.
+    virtual void DrawLabel(wxDC& dc, const FaceState& state) {}
+    // The check a click released on the button leaves.
+    virtual int CheckAfterRelease() const { return CheckAfterClick(kind_, checked_); }
+    // Draws through the disabled cache: `draw` composes the face once, later paints copy it.
+    void DrawDisabledCached(wxDC& dc, const wxRect& area, const std::function<void()>& draw);
+    FaceState CurrentState() const;
+
+    bool drawText_ = true;
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnEnter(wxMouseEvent& event);
+    void OnLeave(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void NotifyClick();
+    void UncheckGroup();
+
+    ButtonKind kind_;
+    int checked_ = 0;
+    bool groupStart_ = false;
+    bool hover_ = false;
+    bool pressed_ = false;
+    bool spaceDown_ = false;
+    wxBitmap disabledCache_;
+    std::unique_ptr<CSkinToolTip> tooltip_;
+};
+
+}  // namespace lumora

@@ -1,0 +1,39 @@
+#pragma once
+// Fonts, colours and text layout the skinned controls share.
+
+#include <cstdint>
+
+#include <wx/dc.h>
+#include <wx/font.h>
+#include <wx/gdicmn.h>
+
+namespace lumora {
+
+// A colour given as COLORREF (0x00BBGGRR), the form every skin colour is written in.
+wxColour FromColorRef(std::uint32_t colorRef);
+
+// The skin's face at a cell height in pixels; weights of 600 and above are bold.
+// DejaVu Sans stands in for the face the artwork was drawn for.
+wxFont SkinFont(int height, int weight);
+
+// Text layout flags, with the values the controls were designed with.
+enum TextFlags : unsigned {
+    kTextLeft = 0x0,
+    kTextCenter = 0x1,
+    kTextRight = 0x2,
+    kTextVCenter = 0x4,
+    kTextBottom = 0x8,
+    kTextWordBreak = 0x10,
+    kTextSingleLine = 0x20,
+    kTextNoPrefix = 0x800,
+    kTextEditControl = 0x2000,
+    kTextEndEllipsis = 0x8000,
+};
+
+// Draws text into `rect` with the current font and colour of `dc`; returns the height used.
+// Without kTextSingleLine, kTextWordBreak wraps at spaces; line breaks always break.
+int DrawSkinText(wxDC& dc, const wxString& text, const wxRect& rect, unsigned flags);
+// The size the text takes under the same rules (for measuring before drawing).
+wxSize MeasureSkinText(wxDC& dc, const wxString& text, int width, unsigned flags);
+
+}  // namespace lumora

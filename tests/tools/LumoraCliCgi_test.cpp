@@ -1,0 +1,137 @@
+// lumora-cli's CGI commands end to end: the built tool against kl440-sim's web side
+// in private namespaces.
+
+#include <gtest/gtest.h>
+
+#include "support/SimNetwork.h"
+
+namespace lumora::test {
+namespace {
+
+ProgramResult Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), CliBinary());
+    return CaptureProgram(args);
+}
+
+std::vector<std::string> As(const char* user, const char* password, std::vector<std::string> args) {
+    args.insert(args.end(), {"-u", user, "-p", password});
+    return args;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(LumoraCliCgiTest, UsageErrorsSendNothing) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"volumes", "0", "-u", "admin"},
+        {"format", "0", "raid1", "-u", "admin", "-p", "admin"},  // no --yes
+        {"format", "0", "raid5", "-u", "admin", "-p", "admin", "--yes"},
+        {"set-timezone", "0", "east", "-u", "admin", "-p", "admin"},
+        {"set-device", "0", "-u", "admin", "-p", "admin", "--name", "a-name-longer-than-15"},
+        {"set-network", "0", "-u", "admin", "-p", "admin", "--ip", "10.1.0.9"},
+        {"set-network", "0", "-u", "admin", "-p", "admin", "--dhcp", "--dns1", "nine"},
+        {"passwd", "0", "-u", "admin", "-p", "admin"},
+        {"passwd", "0", "-u", "admin", "-p", "admin", "--new", std::string(17, 'x')},
+    };
+    for (const auto& args : cases) {
+        const ProgramResult r = Cli(args);
+        EXPECT_EQ(r.exitCode, 2) << args[0];
+        EXPECT_TRUE(Contains(r.err, "usage")) << args[0];
+    }
+    EXPECT_TRUE(Contains(Cli({"format", "0", "raid1", "-u", "a", "-p", "b"}).err, "--yes"));
+}
+
+class LumoraCliCgiNetworkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
+        ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+        ASSERT_TRUE(net.StartSim(SimBinary(), R"([appliance]
+name = Office
+mac = 00:11:22:33:44:55
+interface = nas0
+ip = 10.1.0.20
+netmask = 255.255.255.0
+gateway = 10.1.0.1
+dhcp = 0
+account = admin:admin
+account = bob:secret
+web.disks = sda:1000,sdb:500
+web.volumes = 1:standard:sda:1000:250,2:standard:sdb:500:5
+web.shares = Public,)" "M\xC3\xBCsik" R"(
+web.access.bob = 1,1,1,1,0,1,1,1,0,1,0
+web.format_seconds = 1.5
+web.move_delay = 1.5
+)"));
+    }
+    SimNetwork net;
+};
+
+TEST_F(LumoraCliCgiNetworkTest, ReadingCommands) {
+    ProgramResult r = Cli(As("admin", "admin", {"--json", "volumes", "Office"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "\"volume\": 1, \"totalKiB\": 1048576000, \"usedKiB\": 262144000")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "\"volume\": 2")) << r.out;
+
+    r = Cli(As("bob", "secret", {"shares", "0"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Public\nM\xC3\xBCsik\n");
+
+    r = Cli(As("admin", "admin", {"--json", "info", "0"}));
+    EXPECT_TRUE(Contains(r.out, "\"name\": \"Office\"")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "\"ip\": \"10.1.0.20\"")) << r.out;
+
+    r = Cli(As("admin", "admin", {"lan", "0"}));
+    EXPECT_TRUE(Contains(r.out, "netmask  255.255.255.0")) << r.out;
+
+    r = Cli(As("bob", "secret", {"--json", "access", "0"}));
+    EXPECT_TRUE(Contains(r.out, "\"Download Center\": true, \"Backup Center\": true, \"Management Center\": false, "
+                                "\"Surveillance Center\": true")) << r.out;
+
+    r = Cli(As("admin", "admin", {"--json", "disks", "0"}));
+    EXPECT_TRUE(Contains(r.out, "{\"name\": \"sdb\", \"sizeGiB\": 500}")) << r.out;
+
+    // A refused login sends no CGI request and says why.
+    r = Cli(As("admin", "wrong", {"volumes", "0"}));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "Username or password error.")) << r.err;
+}
+
+TEST_F(LumoraCliCgiNetworkTest, ChangingCommandsAndFormat) {
+    ProgramResult r = Cli(As("admin", "admin", {"set-device", "0", "--name", "Attic", "--description", "a&b=c"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    r = Cli(As("admin", "admin", {"set-timezone", "Attic", "33"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    r = Cli(As("admin", "admin", {"--json", "info", "Attic"}));  // the name reached discovery too
+    EXPECT_TRUE(Contains(r.out, "\"description\": \"a&b=c\"")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "\"timeZone\": 33")) << r.out;
+
+    r = Cli(As("admin", "admin", {"passwd", "0", "--new", "n3w&pw"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Cli(As("admin", "admin", {"volumes", "0"})).exitCode, 1);
+    EXPECT_EQ(Cli(As("admin", "n3w&pw", {"volumes", "0"})).exitCode, 0);
+
+    r = Cli(As("admin", "n3w&pw", {"set-network", "0", "--ip", "10.1.0.60", "--mask", "255.255.255.0",
+                                   "--gateway", "10.1.0.1"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "Moved from 10.1.0.20 to 10.1.0.60; it answers there.\n");
+
+    r = Cli(As("admin", "n3w&pw", {"--json", "format", "0", "raid0", "--yes"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "{\"ok\": true, \"layout\": \"raid0\", \"formatError\": false")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "{\"volume\": 1, \"totalGiB\": 994}")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "{\"volume\": 2, \"totalGiB\": 494}")) << r.out;
+    r = Cli(As("admin", "n3w&pw", {"volumes", "Attic"}));
+    EXPECT_TRUE(Contains(r.out, "Volume_1          994          0    0%")) << r.out;
+}
+
+TEST_F(LumoraCliCgiNetworkTest, WebSideFollowsASetAddressDatagram) {
+    ProgramResult r = Cli({"set-address", "Office", "--ip", "10.1.0.77", "--mask", "255.255.255.0", "--gateway",
+                           "10.1.0.1"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    r = Cli(As("admin", "admin", {"lan", "Office"}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "ip       10.1.0.77")) << r.out;
+}
+
+}  // namespace
+}  // namespace lumora::test

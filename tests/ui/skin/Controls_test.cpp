@@ -1,0 +1,119 @@
+// The combo box, slider, progress bar and header's background on real windows.
+
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+
+#include "SkinTestSupport.h"
+#include "ui/skin/GdipComboBox.h"
+#include "ui/skin/GdipListCtrl.h"
+#include "ui/skin/GdipProcessCtrl.h"
+#include "ui/skin/GdipSlider.h"
+#include "ui/skin/ImageIds.h"
+
+namespace lumora::test {
+namespace {
+
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.reset(new RecordingWindow());
+        window->Show();
+    }
+    TestWindow<RecordingWindow> window;
+};
+
+TEST_F(ControlsTest, ComboArrowKeysChooseInsideTheList) {
+    auto* combo = new CGdipComboBox(window.get(), wxID_ANY, wxPoint(10, 10), wxSize(500, 32));
+    EXPECT_TRUE(combo->SetFrameImage(IDB_COMBO_FRAME));
+    EXPECT_FALSE(combo->SetFrameImage(213));
+    std::vector<int> chosen;
+    combo->Bind(wxEVT_COMBOBOX, [&](wxCommandEvent& e) { chosen.push_back(e.GetInt()); });
+    for (auto text : {"one", "two", "three"}) combo->Append(text);
+    combo->SetSelection(7);  // out of range: ignored
+    EXPECT_EQ(combo->GetSelection(), -1);
+    for (int key : {WXK_DOWN, WXK_DOWN, WXK_DOWN, WXK_DOWN, WXK_UP}) SendKey(*combo, wxEVT_KEY_DOWN, key);
+    EXPECT_EQ(chosen, (std::vector<int>{0, 1, 2, 1}));
+    EXPECT_EQ(combo->GetValue(), "two");
+    EXPECT_EQ(combo->GetString(3), "");
+    combo->Clear();
+    EXPECT_EQ(combo->GetValue(), "");
+}
+
+TEST_F(ControlsTest, SliderDragAndWheelNotifyTheParent) {
+    auto* slider = new CGdipSlider(window.get(), 1, wxPoint(10, 10), wxSize(13, 200));
+    slider->SetRange(0, 120);
+    std::vector<std::pair<wxEventType, int>> seen;
+    auto record = [&](wxScrollEvent& e) { seen.emplace_back(e.GetEventType(), e.GetPosition()); };
+    window->Bind(wxEVT_SCROLL_THUMBTRACK, record);
+    window->Bind(wxEVT_SCROLL_THUMBRELEASE, record);
+    window->Bind(wxEVT_SCROLL_LINEUP, record);
+    window->Bind(wxEVT_SCROLL_LINEDOWN, record);
+
+    SendMouse(*slider, wxEVT_LEFT_DOWN, 5, 50);
+    wxMouseEvent drag(wxEVT_MOTION);
+    drag.SetPosition(wxPoint(5, 100));
+    slider->GetEventHandler()->ProcessEvent(drag);
+    SendMouse(*slider, wxEVT_LEFT_UP, 5, 100);
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelRotation = -120;  // towards the user
+    slider->GetEventHandler()->ProcessEvent(wheel);
+    wheel.m_wheelRotation = 120;
+    slider->GetEventHandler()->ProcessEvent(wheel);
+
+    std::vector<std::pair<wxEventType, int>> expected{{wxEVT_SCROLL_THUMBTRACK, 30},
+                                                       {wxEVT_SCROLL_THUMBTRACK, 60},
+                                                       {wxEVT_SCROLL_THUMBRELEASE, 60},
+                                                       {wxEVT_SCROLL_LINEDOWN, 61},
+                                                       {wxEVT_SCROLL_LINEUP, 60}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(slider->FillHeight(), 100);
+    slider->SetPos(500);
+    EXPECT_EQ(slider->GetPos(), 120);
+}
+
+TEST_F(ControlsTest, SliderPressWithoutMovingSendsNoRelease) {
+    auto* slider = new CGdipSlider(window.get(), 1, wxPoint(10, 10), wxSize(13, 200));
+    slider->SetRange(0, 100);
+    int events = 0;
+    window->Bind(wxEVT_SCROLL_THUMBRELEASE, [&](wxScrollEvent&) { ++events; });
+    window->Bind(wxEVT_SCROLL_THUMBTRACK, [&](wxScrollEvent&) { ++events; });
+    Click(*slider, 5, 0);  // position 0 already
+    EXPECT_EQ(events, 0);
+}
+
+TEST_F(ControlsTest, ProgressBarKeepsItsPositionInRange) {
+    auto* bar = new CGdipProcessCtrl(window.get(), wxID_ANY, wxPoint(10, 10), wxSize(357, 16));
+    EXPECT_TRUE(bar->SetImages(IDB_PROGRESS_TRACK, IDB_PROGRESS_LEFT, IDB_PROGRESS_MIDDLE, IDB_PROGRESS_RIGHT));
+    bar->SetPos(150);
+    EXPECT_EQ(bar->GetPos(), 100);
+    EXPECT_EQ(bar->FillWidth(), 357);
+    bar->SetRange(10, 10);
+    EXPECT_EQ(bar->FillWidth(), 0);
+    bar->SetRange(200, 100);
+    EXPECT_EQ(bar->GetLow(), 100);
+    EXPECT_EQ(bar->GetPos(), 100);
+}
+
+TEST_F(ControlsTest, ListAnswersItsHeaderFromItsCacheAndOthersInGrey) {
+    window->SetBackground(IDB_BACKGROUND_MAIN);
+    auto* list = new CGdipListCtrl(window.get(), wxID_ANY, wxPoint(100, 120), wxSize(300, 200));
+    wxWindow* header = nullptr;
+    for (wxWindow* child : list->GetChildren())
+        if (dynamic_cast<CGdipHeaderCtrl*>(child)) header = child;
+    ASSERT_NE(header, nullptr);
+    auto backgroundOf = [&](wxWindow& w) {
+        wxBitmap target(20, 10, 24);
+        wxMemoryDC dc(target);
+        RequestBackground(list, HandleOf(&w), dc);
+        dc.SelectObject(wxNullBitmap);
+        wxImage image = target.ConvertToImage();
+        return wxColour(image.GetRed(5, 5), image.GetGreen(5, 5), image.GetBlue(5, 5));
+    };
+    wxImage cache = window->BackgroundCache().ConvertToImage();
+    EXPECT_EQ(backgroundOf(*header), wxColour(cache.GetRed(105, 125), cache.GetGreen(105, 125), cache.GetBlue(105, 125)));
+    EXPECT_EQ(backgroundOf(list->ChoiceBox()), wxColour(0x50, 0x50, 0x50));
+}
+
+}  // namespace
+}  // namespace lumora::test

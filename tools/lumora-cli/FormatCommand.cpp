@@ -1,0 +1,101 @@
+// lumora-cli format NAS LAYOUT -u USER -p PASS --yes
+// Rebuilds the appliance's volumes: LAYOUT is standard, linear, raid0 or raid1.
+// Every volume and its data is lost, so nothing happens without --yes. Runs the
+// whole sequence (stop the file browser, create, format with a progress bar,
+// remount, check, finish) and then lists the new volumes.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "CgiSupport.h"
+#include "Json.h"
+#include "platform/Text.h"
+#include "protocol/CgiCommands.h"
+#include "protocol/FormatSequence.h"
+#include "protocol/Messages.h"
+#include "protocol/VolumeLayout.h"
+
+namespace lumora::cli {
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+std::string CheckArguments(const Options& o) {
+    const std::string& layout = o.positional[1];
+    if (layout != "standard" && layout != "linear" && layout != "raid0" && layout != "raid1")
+        return "LAYOUT is standard, linear, raid0 or raid1";
+    if (!o.Has("--yes")) return "formatting erases every volume on the appliance; add --yes to go ahead";
+    return {};
+}
+
+void DrawBar(int percent) {
+    percent = std::clamp(percent, 0, 100);
+    const int filled = percent * kBarWidth / 100;
+    std::printf("\r[%s%s] %3d%%", std::string(filled, '#').c_str(), std::string(kBarWidth - filled, '.').c_str(),
+                percent);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int RunFormat(CommandContext& context) {
+    Session session;
+    int exitCode = kExitOk;
+    const std::optional<LoggedIn> login =
+        LogIn(session, context, "format", {}, {"--yes"}, 2, exitCode, &CheckArguments);
+    if (!login) return exitCode;
+    const std::string layout = login->options.positional[1];
+    const std::optional<HdInfo> disks = ReadDisks(session, login->nasIndex);
+    if (!disks) return Fail(context, "Get wizard information failed.");
+    if (disks->diskCount != 1 && disks->diskCount != 2) return Fail(context, "No hard disk is detected.");
+    const std::unique_ptr<VolumeSpec> chain = BuildVolumeChain(*disks, layout);
+    if (!chain) return Fail(context, "Check disk mode error.");
+
+    bool barShown = false;
+    std::vector<std::string> steps;
+    FormatSequence sequence(login->nasIndex, *chain, [&](const FormatSequence::Event& e) {
+        if (context.json) {
+            if (e.kind != FormatSequence::Event::Progress) steps.push_back(e.text);
+            return;
+        }
+        if (e.kind == FormatSequence::Event::Progress) {
+            DrawBar(e.percent);
+            barShown = true;
+            return;
+        }
+        if (barShown) std::printf("\n");
+        std::printf("%s\n", e.text.c_str());
+        barShown = false;
+    });
+    if (!context.json) std::printf("Format Hard Drives: %s on %d disk(s)\n", layout.c_str(), disks->diskCount);
+    if (!sequence.Start() ||
+        !session.PumpUntil([&] { return sequence.finished(); }, std::chrono::minutes(30)))
+        return Fail(context, "setting failed.");
+    if (!sequence.succeeded()) return context.json ? Fail(context, steps.empty() ? "setting failed." : steps.back())
+                                                   : kExitFailed;
+
+    VolumeUsage first;
+    const RequestHandle handle = GetVolumeInfo(session.window(), login->nasIndex, first);
+    const bool listed = handle != 0 && session.WaitFor(WM_QUERY_RESULT, handle, std::chrono::seconds(30));
+    std::vector<std::string> volumes;
+    for (const VolumeUsage* v = listed ? &first : nullptr; v && v->volume != 0; v = v->next.get()) {
+        if (context.json)
+            volumes.push_back(JsonObject().Number("volume", v->volume).Number("totalGiB", v->totalSize >> 20).str());
+        else
+            std::printf("Volume_%d  %d GiB\n", v->volume, v->totalSize >> 20);
+    }
+    if (context.json)
+        std::printf("%s\n", JsonObject()
+                                .Bool("ok", true)
+                                .Text("layout", layout)
+                                .Bool("formatError", sequence.formatError())
+                                .Raw("volumes", JsonList(volumes))
+                                .str()
+                                .c_str());
+    return kExitOk;
+}
+
+}  // namespace lumora::cli

@@ -1,0 +1,123 @@
+// The gallery's other controls: lists, combos, sliders, bars, labels, addresses, folders.
+
+#include "Gallery.h"
+#include "GalleryLayout.h"
+
+#include "ui/skin/FolderListCtrl.h"
+#include "ui/skin/GdipComboBox.h"
+#include "ui/skin/GdipIpAddrCtl.h"
+#include "ui/skin/GdipListCtrl.h"
+#include "ui/skin/GdipProcessCtrl.h"
+#include "ui/skin/GdipSlider.h"
+#include "ui/skin/ImageIds.h"
+#include "ui/skin/TransStatic.h"
+#include "ui/skin/VolumeInfoCtrl.h"
+
+namespace lumora::gallery {
+namespace {
+
+void AddCombos(CGdipDialog& w) {
+    Caption(&w, wxPoint(kComboRow.x, kComboRow.y - 16), "combo boxes: normal, disabled, small");
+    for (int i = 0; i < 2; ++i) {
+        auto* c = new CGdipComboBox(&w, wxID_ANY, wxPoint(kComboRow.x, kComboRow.y + i * 36), wxSize(500, 32));
+        c->SetFrameImage(IDB_COMBO_FRAME);
+        c->Append("KL-440 (192.168.1.20)");
+        c->Append("KL-440 (10.0.0.7)");
+        c->SetSelection(i);
+        if (i == 1) c->Disable();
+    }
+    auto* small = new CGdipComboBox(&w, wxID_ANY, wxPoint(kComboRow.x + 370, kComboRow.y + 72), wxSize(130, 32));
+    small->SetFrameImage(IDB_COMBO_FRAME_SMALL);
+    small->Append("F:");
+    small->SetSelection(0);
+}
+
+void AddAddresses(CGdipDialog& w) {
+    Caption(&w, wxPoint(kAddressRow.x, kAddressRow.y - 16), "address: filled, blank, disabled");
+    for (int i = 0; i < 3; ++i) {
+        auto* a = new CGdipIpAddrCtl(&w, wxID_ANY, wxPoint(kAddressRow.x + i * 195, kAddressRow.y), wxSize(188, 28));
+        if (i != 1) a->SetOctets(192, 168, 1, static_cast<std::uint8_t>(10 + i));
+        if (i == 2) a->Enable(false);
+    }
+}
+
+void AddList(CGdipDialog& w) {
+    Caption(&w, wxPoint(kListAt.x, kListAt.y - 16), "list: selected row, grey \"select\", choice box open, empty rows");
+    auto* list = new CGdipListCtrl(&w, wxID_ANY, kListAt, kListSize);
+    list->InsertColumn(u"Share", 180);
+    list->InsertColumn(u"Drive", 120, ColumnAlign::Center);
+    list->InsertColumn(u"Size", 100, ColumnAlign::Right);
+    const char16_t* rows[][3] = {{u"public", u"select", u"120 GB"},
+                                 {u"music and films of the family", u"E:", u"1.2 TB"},
+                                 {u"photo", u"F:", u"80 GB"}};
+    for (auto& row : rows) {
+        int r = list->InsertItem(row[0]);
+        list->SetItemText(r, 1, row[1]);
+        list->SetItemText(r, 2, row[2]);
+    }
+    list->SetColumnFormat(2, 15, 0xFFA000);
+    list->SetSelection(1);
+    list->ChoiceBox().OpenAt(wxRect(180, 22 + 60, 120, 30), 150, 2, 1, {u"select", u"E:", u"F:", u"G:"}, u"F:");
+}
+
+void AddSliders(CGdipDialog& w) {
+    Caption(&w, wxPoint(kSliderRow.x, kSliderRow.y - 16), "sliders 0, 60/120, max, flat");
+    struct { int min, max, pos; } states[] = {{0, 100, 0}, {0, 120, 60}, {0, 100, 100}, {5, 5, 5}};
+    for (int i = 0; i < 4; ++i) {
+        auto* s = new CGdipSlider(&w, wxID_ANY, wxPoint(kSliderRow.x + i * kSliderStep, kSliderRow.y), wxSize(13, 200));
+        s->SetRange(states[i].min, states[i].max);
+        s->SetPos(states[i].pos);
+    }
+}
+
+void AddBars(CGdipDialog& w) {
+    Caption(&w, wxPoint(kProgressRow.x, kProgressRow.y - 16), "progress 0%, 50%, 100%");
+    for (int i = 0; i < 3; ++i) {
+        auto* p = new CGdipProcessCtrl(&w, wxID_ANY, wxPoint(kProgressRow.x, kProgressRow.y + i * 24), wxSize(357, 16));
+        p->SetImages(IDB_PROGRESS_TRACK, IDB_PROGRESS_LEFT, IDB_PROGRESS_MIDDLE, IDB_PROGRESS_RIGHT);
+        p->SetPos(i * 50);
+    }
+    Caption(&w, wxPoint(kVolumeRow.x, kVolumeRow.y - 16), "volumes: 50 of 200, 1 of 3, empty total");
+    struct { const char16_t* name; std::uint32_t first, second; } volumes[] = {
+        {u"Volume 1", 50, 200}, {u"Volume 2", 1, 3}, {u"Volume 3", 0, 0}};
+    for (int i = 0; i < 3; ++i) {
+        auto* v = new CVolumeInfoCtrl(&w, wxID_ANY, wxPoint(kVolumeRow.x, kVolumeRow.y + i * 52), wxSize(470, 50));
+        v->ShowVolume(volumes[i].name, volumes[i].first, volumes[i].second);
+    }
+}
+
+void AddFolders(CGdipDialog& w) {
+    Caption(&w, wxPoint(kFolderListAt.x, kFolderListAt.y - 16), "folders: selected, long name, scroll bar");
+    auto* f = new CFolderListCtrl(&w, wxID_ANY, kFolderListAt, wxSize(519, 200));
+    for (const char16_t* name : {u"public", u"music", u"a-very-long-folder-name", u"photo", u"backup", u"films"})
+        f->AddFolder(name);
+    f->Select(1);
+}
+
+void AddStatics(CGdipDialog& w) {
+    Caption(&w, wxPoint(kStaticRow.x, kStaticRow.y - 16), "labels and pictures");
+    auto* title = new CTransStatic(&w, wxID_ANY, "KL-440", kStaticRow, wxSize(260, 26));
+    title->SetFontHeight(24);
+    title->SetFontWeight(700);
+    auto* blue = new CTransStatic(&w, wxID_ANY, "Word-wrapped label text that runs over two lines.",
+                                    wxPoint(kStaticRow.x, kStaticRow.y + 30), wxSize(260, 40));
+    blue->SetTextColour(0xFFA000);
+    auto* logo = new CGdipIconStatic(&w, wxID_ANY, wxPoint(kStaticRow.x + 290, kStaticRow.y), wxSize(140, 30));
+    logo->SetImage(IDB_LOGO);
+    auto* wand = new CGdipIconStatic(&w, wxID_ANY, wxPoint(kStaticRow.x + 460, kStaticRow.y), wxSize(100, 100));
+    wand->SetImage(IDB_WIZARD_WAND);
+}
+
+}  // namespace
+
+void AddPanels(CGdipDialog& window) {
+    AddCombos(window);
+    AddAddresses(window);
+    AddBars(window);
+    AddSliders(window);
+    AddFolders(window);
+    AddStatics(window);
+    AddList(window);  // last: its choice box takes the focus
+}
+
+}  // namespace lumora::gallery
