@@ -51,8 +51,10 @@ void AdapterTable::Enumerate() {
     for (ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
         if (entry->ifa_addr == nullptr || entry->ifa_addr->sa_family != AF_INET) continue;
         if ((entry->ifa_flags & IFF_UP) == 0 || (entry->ifa_flags & IFF_LOOPBACK) != 0) continue;
-        // Only the first address of each adapter, like the adapter list of other systems.
-        const std::string_view name = entry->ifa_name;
+        // Only the first address of each adapter, like the adapter list of other systems. An
+        // address label ("eth0:1") is not an adapter: the adapter's name comes before the colon.
+        std::string_view name = entry->ifa_name;
+        name = name.substr(0, name.find(':'));
         const auto taken = interfaceName.begin() + count;
         if (std::find(interfaceName.begin(), taken, name) != taken) continue;
         if (!Add(name, Dotted(entry->ifa_addr), Dotted(entry->ifa_netmask))) break;

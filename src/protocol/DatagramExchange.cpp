@@ -13,9 +13,11 @@ namespace {
 using Status = ReceivedDatagram::Status;
 using Clock = std::chrono::steady_clock;
 
-// Failed receives and datagrams for other addresses count no turn, so a broken socket or
-// a stream of foreign datagrams could hold a wait open for ever. No wait outlasts the
-// time its turns take when nothing at all arrives.
+// Failed receives, datagrams for other addresses and datagrams that are not this
+// exchange's reply take no turn: otherwise any traffic on the port (another PC's
+// discovery and the replies to it, or a flood) would use up the turns before the
+// appliance's answer is read. So that such traffic cannot hold a wait open for ever,
+// no wait outlasts the time its turns take when nothing at all arrives.
 Clock::time_point Deadline(int turns, std::chrono::milliseconds wait, std::chrono::milliseconds sleep) {
     return Clock::now() + turns * (wait + sleep) + std::chrono::milliseconds(50);
 }
@@ -57,35 +59,36 @@ void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters
         const auto deadline = Deadline(kDiscoveryTurns, wait, {});
         for (int turn = 0; turn < kDiscoveryTurns && Clock::now() < deadline;) {
             ReceivedDatagram got = sockets.Receive(entry, wait);
-            if (got.status == Status::Failed) continue;  // a failed receive is no turn
-            ++turn;
-            if (got.status != Status::Datagram) continue;
-            if (auto reply = ParseDiscoveryReply(got.bytes, id, modelTag))
-                AddDiscoveredDevice(list, adapters, entry, *reply);
+            if (got.status == Status::Failed) continue;
+            if (got.status == Status::Timeout) {
+                ++turn;
+                continue;
+            }
+            auto reply = ParseDiscoveryReply(got.bytes, id, modelTag);
+            if (!reply) continue;
+            ++turn;  // a reply takes its turn, also when the appliance is already listed
+            AddDiscoveredDevice(list, adapters, entry, *reply);
         }
     }
 }
 
-LoginOutcome RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
-                              std::string_view targetIp) {
+std::int8_t RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
+                             std::string_view targetIp, const std::function<void()>& sendFailed) {
     const DatagramWaits& waits = CurrentDatagramWaits();
-    LoginOutcome outcome;
-    outcome.sendFailed = !sockets.Send(entry, request);
+    if (!sockets.Send(entry, request) && sendFailed) sendFailed();
     sockets.ZeroBuffer();
     const auto deadline = Deadline(kLoginTurns, waits.loginWait, waits.loginSleep);
     for (int turns = 0; Clock::now() < deadline;) {
         ReceivedDatagram got = sockets.Receive(entry, waits.loginWait);
         if (got.status == Status::Failed) continue;
         if (got.status == Status::Datagram) {
-            if (auto result = ParseLoginReply(got.bytes, id, targetIp)) {
-                outcome.result = *result;
-                return outcome;
-            }
+            if (auto result = ParseLoginReply(got.bytes, id, targetIp)) return *result;
+            continue;
         }
         if (++turns >= kLoginTurns) break;
         std::this_thread::sleep_for(waits.loginSleep);
     }
-    return outcome;
+    return 0;
 }
 
 bool RunSetAddressExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id) {

@@ -6,6 +6,7 @@
 // the query reports it after closing the sockets.
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "protocol/AdapterTable.h"
@@ -16,6 +17,7 @@
 namespace lumora {
 
 // Sends the discovery request out of every adapter in turn and adds every acceptable reply to `list`.
+// Datagrams that are not acceptable replies take no turn.
 void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters, ByteView request,
                           const RequestId& id, const ModelTag& modelTag, NasList& list);
 
@@ -23,13 +25,11 @@ void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters
 // when the appliance's subnet is the adapter's; a new MAC is appended.
 void AddDiscoveredDevice(NasList& list, const AdapterTable& adapters, int entry, const DiscoveryReply& reply);
 
-struct LoginOutcome {
-    bool sendFailed = false;
-    std::int8_t result = 0;  // nonzero: accepted
-};
-// Sends the login request out of adapter `entry` and waits for the target's answer.
-LoginOutcome RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
-                              std::string_view targetIp);
+// Sends the login request out of adapter `entry`, calling `sendFailed` at once when it did not
+// leave, and waits for the target's answer; other datagrams take no turn. Returns the answer's
+// result byte (nonzero: accepted), or 0 when none came.
+std::int8_t RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
+                             std::string_view targetIp, const std::function<void()>& sendFailed);
 
 // Sends the set-address request out of adapter `entry`; true when it was acknowledged.
 bool RunSetAddressExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id);

@@ -1,6 +1,7 @@
 #include "protocol/DatagramSockets.h"
 
 #include <arpa/inet.h>
+#include <net/if.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -63,6 +64,7 @@ DatagramSockets::DatagramSockets(const AdapterTable& table) : buffer_(kReplyBuff
     adapters_.resize(static_cast<std::size_t>(table.count));
     for (std::size_t i = 0; i < adapters_.size(); ++i) {
         adapters_[i].address = inet_addr(table.address[i].data());
+        if (!table.interfaceName[i].empty()) adapters_[i].interfaceIndex = if_nametoindex(table.interfaceName[i].c_str());
         adapters_[i].sendSocket = OpenSendSocket();
     }
     for (std::size_t i = 0; i < adapters_.size(); ++i)
@@ -123,13 +125,16 @@ ReceivedDatagram DatagramSockets::Receive(int entry, std::chrono::milliseconds w
     const auto size = static_cast<std::size_t>(got);
     buffer_[size] = 0;
 
-    // Only what was sent to the group or to this adapter's own address counts as received.
+    // Only what came in on this adapter, sent to the group or to its own address, counts as
+    // received. The interface is checked here too, as the tie to the interface is not granted
+    // everywhere (older systems reserve it to privileged programs).
     bool forUs = true;
     for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
         if (c->cmsg_level != IPPROTO_IP || c->cmsg_type != IP_PKTINFO) continue;
         in_pktinfo info;
         std::memcpy(&info, CMSG_DATA(c), sizeof info);
-        forUs = info.ipi_addr.s_addr == GroupAddress() || info.ipi_addr.s_addr == adapter.address;
+        forUs = (info.ipi_addr.s_addr == GroupAddress() || info.ipi_addr.s_addr == adapter.address) &&
+                (adapter.interfaceIndex == 0 || static_cast<unsigned>(info.ipi_ifindex) == adapter.interfaceIndex);
     }
     if (!forUs) return result;
     result.status = ReceivedDatagram::Status::Datagram;

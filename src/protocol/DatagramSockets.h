@@ -6,7 +6,7 @@
 // port that arrive on that adapter and are addressed to the group or to the
 // adapter's own address, and no others: it is bound to the port on every
 // address, tied to the adapter's interface, and checks each datagram's
-// destination address.
+// destination address and the interface it came in on.
 
 #include <chrono>
 #include <cstddef>
@@ -49,6 +49,7 @@ private:
         int sendSocket = -1;
         int receiveSocket = -1;
         std::uint32_t address = 0;  // network order
+        unsigned interfaceIndex = 0;  // 0: unknown
     };
     std::vector<Adapter> adapters_;
     std::vector<std::uint8_t> buffer_;

@@ -8,8 +8,8 @@
 
 namespace lumora {
 
-inline constexpr int kDiscoveryTurns = 32;    // per adapter; every turn counts
-inline constexpr int kLoginTurns = 11;        // timeouts and non-matching datagrams
+inline constexpr int kDiscoveryTurns = 32;    // per adapter; timeouts and acceptable replies
+inline constexpr int kLoginTurns = 11;        // timeouts
 inline constexpr int kSetAddressTurns = 301;  // timeouts and acknowledgements of other requests
 
 struct DatagramWaits {

@@ -1,5 +1,7 @@
 #include "protocol/Query.h"
 
+#include <algorithm>
+
 #include "app/Language.h"
 #include "platform/Dialogs.h"
 #include "platform/Text.h"
@@ -40,12 +42,15 @@ void CQuery::Run() {
 }
 
 void CQuery::RunDatagramExchange() {
-    if (request.empty() || !datagramSockets) {
+    RequestId id{};
+    if (request.size() < 1 + id.size() || !datagramSockets) {
         datagramSockets.reset();
         return;
     }
     DatagramSockets& sockets = *datagramSockets;
-    const RequestId id = CurrentRequestId();
+    // Replies are matched against the id this request was sent with, not the process-wide
+    // one, which a discovery started meanwhile on the UI thread replaces.
+    std::copy_n(request.begin() + 1, id.size(), id.begin());
     // Sockets are closed before the report, so a window that starts the next exchange
     // as soon as the report arrives finds them free.
     switch (request[0]) {
@@ -56,11 +61,10 @@ void CQuery::RunDatagramExchange() {
         PostQueryResult();
         break;
     case kLoginRequest: {
-        LoginOutcome outcome =
-            RunLoginExchange(sockets, adapterIndex, request, id, FieldText(targetAddress));
+        const std::int8_t result = RunLoginExchange(sockets, adapterIndex, request, id, FieldText(targetAddress),
+                                                    [] { MessageBox(Tr(u"result_sendto failed.")); });
         datagramSockets.reset();
-        if (outcome.sendFailed) MessageBox(Tr(u"result_sendto failed."));
-        if (outcome.result != 0) PostQueryResult();
+        if (result != 0) PostQueryResult();
         else RefuseLogin(targetWnd);
         break;
     }

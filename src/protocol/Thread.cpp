@@ -20,7 +20,14 @@ WorkerCount& workers() {
 
 CThread::CThread() = default;
 
-CThread::~CThread() { JoinUnlessSelf(); }
+CThread::~CThread() {
+    // Waiting for a body that loops until it is told to stop would never end: tell it.
+    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) {
+        Resume();
+        stopFlag_.store(true);
+    }
+    JoinUnlessSelf();
+}
 
 void CThread::JoinUnlessSelf() {
     if (!thread_.joinable()) return;

@@ -22,7 +22,8 @@ using ThreadHandle = std::uint64_t;
 class CThread : public std::enable_shared_from_this<CThread> {
 public:
     CThread();
-    // Does not stop a running thread: waits for it to end, or lets it go when called on it.
+    // Sets the stop flag of a thread still running and waits for it to end (lets it go when
+    // called on it), so a body that idles until stopped does not keep the owner waiting for ever.
     virtual ~CThread();
     CThread(const CThread&) = delete;
     CThread& operator=(const CThread&) = delete;

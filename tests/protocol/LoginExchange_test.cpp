@@ -90,10 +90,57 @@ TEST_F(LoginExchangeTest, AnswersThatDoNotMatchAreNotTaken) {
     }
 }
 
+TEST_F(LoginExchangeTest, AFloodOfJunkBeforeTheAnswerDoesNotRefuseTheLogin) {
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    net.StopSim();
+    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20",
+                                                           "junk = 10000\ndelay_ms = 300\n")));
+    WriteSetting(kSectionCurrent, kKeyServName, u"Office");
+    RememberLogin(u"Office", u"bob", u"secret");
+    SetDatagramWaitsForTest(DatagramWaits{});
+    const auto start = std::chrono::steady_clock::now();
+    Login(0, u"bob", u"secret");
+    const auto took = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(window.got.size(), 1u);
+    EXPECT_EQ(window.got[0].message, WM_QUERY_RESULT);
+    CMsg::Instance().TakeParam(window.got[0].lParam);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(ReadRememberedLogin(u"Office").password, u"secret");
+    // Never longer than the turns of an unanswered login.
+    EXPECT_LT(took, std::chrono::milliseconds(11 * 70 + 10 * 100 + 1000));
+}
+
+TEST_F(LoginExchangeTest, ADiscoveryStartedWhileALoginRunsLeavesTheLoginItsOwnId) {
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    net.StopSim();
+    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20",
+                                                           "delay_ms = 100\n")));
+    // Another id than any a discovery could make now, as if the last discovery were older.
+    CurrentRequestId() = MakeRequestId(12345);
+    const RequestHandle login = StartLogin(registration.handle(), 0, u"bob", u"secret");
+    ASSERT_NE(login, 0u);
+    // Refresh while the login waits: a new process-wide id (the windows ignore the login's result).
+    ASSERT_NE(StartDiscovery(registration.handle()), 0u);
+    ASSERT_TRUE(WaitForMessages(2));
+    bool loginAccepted = false;
+    for (const RecordedMessage& m : window.got) {
+        auto taken = CMsg::Instance().TakeParam(m.lParam);
+        if (taken.request && taken.request->requestHandle == login) loginAccepted = true;
+    }
+    EXPECT_TRUE(loginAccepted);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 TEST_F(LoginExchangeTest, AdapterGoneSinceTheDiscoveryReportsTheFailedSend) {
     SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
     ASSERT_EQ(RunProgram({"ip", "link", "del", "pc0"}), 0);
-    Login(0, u"bob", u"secret");
+    ASSERT_NE(StartLogin(registration.handle(), 0, u"bob", u"secret"), 0u);
+    // The failed send is told at once, before the turns are waited.
+    ASSERT_TRUE(PumpUntil([&] { return !dialogs.shown().empty(); }, std::chrono::seconds(30)));
+    EXPECT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(RunningWorkerCount(), 1);
+    ASSERT_TRUE(PumpUntil([&] { return RunningWorkerCount() == 0; }, std::chrono::seconds(30)));
+    loop.RunFor(std::chrono::milliseconds(20));
     EXPECT_TRUE(window.got.empty());
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[0].text, u"result_sendto failed.");

@@ -36,6 +36,17 @@ TEST(ThreadTest, DefaultRunIdlesUntilStopped) {
     EXPECT_TRUE(idle.stopFlag());
 }
 
+TEST(ThreadTest, DestroyingARunningIdlerEndsIt) {
+    // Without being told to stop, the default body idles for ever and the destructor waits with it.
+    const auto start = std::chrono::steady_clock::now();
+    {
+        auto idle = std::make_unique<CThread>();
+        ASSERT_TRUE(idle->Start());
+        idle->Suspend();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
 TEST(ThreadTest, SharedWorkerOutlivesItsLastOutsideOwner) {
     struct Slow : CThread {
         std::atomic<bool>* ran;

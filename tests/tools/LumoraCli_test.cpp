@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Settings.h"
 #include "support/SimNetwork.h"
 
 namespace lumora::test {
@@ -39,6 +40,31 @@ TEST(LumoraCliTest, UsageErrorsExitWithTwo) {
     EXPECT_EQ(Cli({"--help"}).exitCode, 0);
 }
 
+TEST(LumoraCliTest, DiscoveryThatNobodyAnswersExitsWithOne) {
+    SimNetwork net;
+    if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
+    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    ProgramResult json = Cli({"--json", "discover"});
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_EQ(json.out, "[]\n");
+    EXPECT_NE(json.err.find("no appliance answered"), std::string::npos);
+    ProgramResult table = Cli({"discover"});
+    EXPECT_EQ(table.exitCode, 1);
+    EXPECT_TRUE(table.out.empty());
+}
+
+TEST(LumoraCliTest, AnApplianceNamedWithDigitsIsFoundByItsName) {
+    SimNetwork net;
+    if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
+    ConfigHome config;
+    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    ASSERT_TRUE(net.StartSim(SimBinary(), "[appliance]\nname = 440\nmac = 00:11:22:33:44:77\ninterface = nas0\n"
+                                          "ip = 10.1.0.44\nnetmask = 255.255.255.0\naccount = admin:pw\n"));
+    ProgramResult byName = Cli({"--json", "login", "440", "-u", "admin", "-p", "pw"});
+    EXPECT_EQ(byName.exitCode, 0) << byName.err;
+    EXPECT_NE(byName.out.find("\"accepted\": true"), std::string::npos);
+}
+
 class LumoraCliNetworkTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -64,7 +90,7 @@ dhcp = 1
 account = admin:admin
 )"));
     }
-    ConfigHome config;  // a refused login touches the settings file
+    ConfigHome config;  // the desktop program's settings file, which the tool leaves alone
     SimNetwork net;
 };
 
@@ -86,6 +112,9 @@ TEST_F(LumoraCliNetworkTest, DiscoverListsEveryField) {
 }
 
 TEST_F(LumoraCliNetworkTest, LoginAcceptsAndRefuses) {
+    // What the desktop program remembers for the appliance it used last.
+    WriteSetting(kSectionCurrent, kKeyServName, u"Office");
+    RememberLogin(u"Office", u"admin", u"admin");
     ProgramResult ok = Cli({"login", "Office", "-u", "admin", "-p", "admin"});
     EXPECT_EQ(ok.exitCode, 0) << ok.err;
     ProgramResult refused = Cli({"--json", "login", "00:11:22:33:44:66", "-u", "admin", "-p", "nope"});
@@ -95,6 +124,12 @@ TEST_F(LumoraCliNetworkTest, LoginAcceptsAndRefuses) {
     ProgramResult missing = Cli({"login", "Nobody", "-u", "admin", "-p", "admin"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.empty());
+    ProgramResult wrongHere = Cli({"login", "Office", "-u", "admin", "-p", "nope"});
+    EXPECT_EQ(wrongHere.exitCode, 1);
+    // A refusal of the tool's own does not wipe the desktop program's remembered login.
+    const RememberedLogin kept = ReadRememberedLogin(u"Office");
+    EXPECT_EQ(kept.userName, u"admin");
+    EXPECT_EQ(kept.password, u"admin");
 }
 
 TEST_F(LumoraCliNetworkTest, SetAddressMovesTheAppliance) {

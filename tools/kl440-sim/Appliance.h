@@ -36,7 +36,7 @@ struct Faults {
     int truncate = 0;             // replies cut to this many bytes (0: whole)
     bool wrongId = false;         // replies echo another request id
     std::optional<std::uint32_t> nameLength;  // a name length field that lies
-    int junk = 0;                 // junk datagrams sent to the group before a discovery reply
+    int junk = 0;                 // junk datagrams sent to the group before a discovery or login reply
     std::string replyTo;          // "": the group; "sender": the requester; else that address
 };
 

@@ -154,6 +154,7 @@ void DatagramResponder::Handle(ByteView request, const sockaddr_in& from) {
     if (a == nullptr) return;
     std::lock_guard lock(a->mutex);
     if (login ? a->faults.silentLogin : a->faults.silentSetAddress) return;
+    if (login && a->faults.junk > 0) SendJunk(a->faults.junk);
     if (a->faults.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(a->faults.delayMs));
     if (login) {
         Send(*a, LoginReply(*a, request, a->Accepts(credentials->user, credentials->password)), from);

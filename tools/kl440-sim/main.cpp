@@ -3,8 +3,11 @@
 //   kl440-sim --config FILE
 //
 // Puts each appliance's address on its link, starts every service of
-// Services.cpp, prints "kl440-sim: ready" and runs until SIGINT or SIGTERM.
+// Services.cpp, prints "kl440-sim: ready" and runs until SIGINT or SIGTERM, or
+// until the process that started it ends.
 // Run it only inside a network namespace of its own.
+
+#include <sys/prctl.h>
 
 #include <csignal>
 #include <cstdio>
@@ -18,6 +21,9 @@
 using namespace lumora::sim;
 
 int main(int argc, char** argv) {
+    // Go with whoever started us: a test that dies without stopping us must not leave us
+    // running (and holding its output open).
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     std::string config;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) config = argv[++i];

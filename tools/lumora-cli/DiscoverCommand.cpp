@@ -18,16 +18,15 @@ int RunDiscover(CommandContext& context) {
         return kExitFailed;
     }
     NasList& list = NasList::Instance();
+    // No appliance answering is the "no answer" of the exit codes; --json still prints its list.
+    if (list.Count() == 0) std::fprintf(stderr, "lumora-cli: no appliance answered\n");
     if (context.json) {
         std::vector<std::string> devices;
         for (int i = 0; i < list.Count(); ++i) devices.push_back(DeviceJson(i, *list.At(i)));
         std::printf("%s\n", JsonList(devices).c_str());
-        return kExitOk;
+        return list.Count() == 0 ? kExitFailed : kExitOk;
     }
-    if (list.Count() == 0) {
-        std::printf("No appliance found.\n");
-        return kExitOk;
-    }
+    if (list.Count() == 0) return kExitFailed;
     std::printf("%-3s %-24s %-15s %-15s %-15s %-4s %-17s %s\n", "#", "NAME", "IP", "NETMASK", "GATEWAY", "DHCP",
                 "MAC", "ADAPTER");
     for (int i = 0; i < list.Count(); ++i) {

@@ -5,6 +5,7 @@
 
 #include "platform/Text.h"
 #include "protocol/DatagramCommands.h"
+#include "protocol/LoginRefusal.h"
 #include "protocol/Messages.h"
 #include "protocol/Msg.h"
 #include "protocol/NasList.h"
@@ -14,6 +15,8 @@ namespace lumora::cli {
 Session::Session() : registration_(*this) {
     SetMessageDispatcher(&loop_);
     SetDialogService(this);
+    // The settings file is the desktop program's; nothing here names its current appliance.
+    SetRefusalForgetsRememberedLogin(false);
 }
 
 Session::~Session() {
@@ -86,9 +89,10 @@ bool Session::Discover() {
 
 int Session::Resolve(const std::string& nas) const {
     NasList& list = NasList::Instance();
+    // A position in the list first; digits that are none may still be an appliance's name.
     if (!nas.empty() && std::all_of(nas.begin(), nas.end(), [](unsigned char c) { return std::isdigit(c); })) {
         const int index = nas.size() < 4 ? std::stoi(nas) : -1;
-        return list.At(index) ? index : -1;
+        if (list.At(index)) return index;
     }
     auto lower = [](std::string text) {
         for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -36,7 +36,8 @@ public:
     std::optional<Report> WaitFor(unsigned message, RequestHandle handle, std::chrono::milliseconds timeout);
     // Delivers messages until `done` holds or the time is up; false on time-out.
     bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
-    // The nasIndex of NAS given as list index, name or MAC; -1 when none matches.
+    // The nasIndex of NAS given as list index, name or MAC (an index in the list wins over
+    // a name of digits); -1 when none matches.
     int Resolve(const std::string& nas) const;
     // The messages the workers showed, oldest first (UTF-8).
     std::vector<std::string> Messages() const;
