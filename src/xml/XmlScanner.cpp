@@ -92,8 +92,17 @@ XmlToken XmlScanner::ScanMarkup(size_t pos) const {
 XmlToken XmlScanner::ScanStartTag(size_t pos) const {
     const size_t n = text_.size();
     size_t i = pos + 2;  // the first name character never ends the name
-    while (i < n && !EndsTagName(text_[i])) ++i;
+    size_t equals = kNone;
+    for (; i < n; ++i) {
+        const char16_t c = text_[i];
+        if (c > u'>') continue;
+        if (IsXmlSpace(c) || c == u'/' || c == u'>') break;
+        if (c == u'=' && equals == kNone) equals = i;
+    }
     const size_t nameEnd = i;
+    // An '=' opens a quoted value wherever it stands, even inside the name: in
+    // <a="x>y"> the tag runs to the last '>' although the name stops at the first.
+    if (equals != kNone) i = equals;
     for (; i < n; ++i) {
         const char16_t c = text_[i];
         if (c > u'>') continue;  // letters and most other characters of a tag

@@ -225,6 +225,30 @@ TEST(XmlReaderTest, MoreThanOneSegmentOfElements) {
     EXPECT_EQ(&r.Entry(1), first);
 }
 
+TEST(XmlReaderTest, DepthBeyondSixteenBitsLeavesTheFlagBitsAlone) {
+    const uint32_t levels = 70000;
+    std::u16string open, close;
+    for (uint32_t i = 0; i < levels; ++i) open += u"<a>", close += u"</a>";
+    XmlReader r;
+    ASSERT_TRUE(r.LoadText(open + u"x" + close));
+    ASSERT_EQ(r.EntryCount(), levels + 1);
+    EXPECT_EQ(r.Entry(65535).entryFlags, 65534u | kLinkedFirst);
+    EXPECT_EQ(r.Entry(65536).entryFlags, 65535u | kLinkedFirst);
+    EXPECT_EQ(r.Entry(levels).entryFlags, 65535u | kLinkedFirst) << "the depth stops at its largest value";
+    EXPECT_EQ(r.Entry(levels).parentEntry, levels - 1);
+
+    // The same nesting left open: every element is unended and ends up at the top level.
+    EXPECT_FALSE(r.LoadText(open));
+    ASSERT_EQ(r.EntryCount(), levels + 1);
+    for (uint32_t n : {1u, 2u, 65536u, levels}) {
+        EXPECT_EQ(r.Entry(n).parentEntry, 0u) << n;
+        EXPECT_EQ(r.Entry(n).entryFlags & ~kDepthMask, kLinkedFirst | kUnended) << n;
+    }
+    EXPECT_EQ(r.Entry(1).nextSibling, 2u);
+    EXPECT_EQ(r.Entry(1).prevSibling, levels);
+    EXPECT_LT(r.ProblemLog().size(), XmlProblemLog::kCutOff + 100);
+}
+
 TEST(XmlReaderTest, TagLengthsBeyondTheirBitsStayExact) {
     // An end tag longer than 1,023 and a start tag longer than 4,194,303 code units.
     const std::u16string longEnd = u"</v" + std::u16string(2000, u' ') + u">";

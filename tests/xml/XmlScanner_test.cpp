@@ -100,6 +100,8 @@ TEST(XmlScannerTest, StartTagNamesAndEmptyElements) {
         {u"<a x=1/>", u"a", false},    {u"<a//>", u"a", false},      {u"<a\nb='/>'>", u"a", false},
         {u"<a:b-c.d>", u"a:b-c.d", false}, {u"<_x?y>", u"_x?y", false}, {u"<a x=\"/\">", u"a", false},
         {u"<a '/>", u"a", true},
+        // An '=' inside the name still opens a quoted value; the name stops at the first '>'.
+        {u"<a=\"x>y\">", u"a=\"x", false},  {u"<a='/>'/>", u"a='", true},
     };
     for (const Case& c : cases) {
         const XmlScanner scanner(c.text, nullptr);

@@ -22,7 +22,8 @@ void AddPushButtons(CGdipDialog& w) {
         wxPoint at(kPushRow.x + i * kPushStep, kPushRow.y);
         Caption(&w, Below(at, -18), states[i]);
         auto* b = new CGdipButton(&w, wxID_ANY, "OK", ButtonKind::Push, at, kPushSize);
-        b->LoadImages(IDB_BUTTON_BLUE, IDB_BUTTON_BLUE, IDB_BUTTON_GREY);
+        // As every dialog loads them: grey at rest, blue under the mouse and while pressed.
+        b->LoadImages(IDB_BUTTON_GREY, IDB_BUTTON_BLUE, IDB_BUTTON_BLUE);
         if (i == 1) b->SetHover(true);
         if (i == 2) b->SetPressed(true);
         if (i == 3) b->Disable();

@@ -62,9 +62,15 @@ private:
 CGdipComboBox::CGdipComboBox(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
     : CSkinControl(parent, id, pos, size, wxWANTS_CHARS) {
     SetFont(SkinFont(16, 100));
+    // Otherwise the closed box would cover whatever the layout puts under its list.
+    if (size.y >= kClosedHeight + kFieldHeight) {
+        SetDroppedHeight(size.y - kClosedHeight);
+        SetSize(wxSize(size.x, kClosedHeight));
+    }
     Bind(wxEVT_PAINT, &CGdipComboBox::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CGdipComboBox::OnLeftDown, this);
     Bind(wxEVT_KEY_DOWN, &CGdipComboBox::OnKeyDown, this);
+    Bind(wxEVT_CHAR, &CGdipComboBox::OnChar, this);
     Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
     Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
 }
@@ -111,9 +117,13 @@ void CGdipComboBox::SetFieldOverride(const wxString& text) {
 void CGdipComboBox::ShowPopup() {
     if (GetCount() == 0 || IsPopupShown()) return;
     if (popup_ == nullptr) popup_ = new ComboPopup(*this);
+    popup_->Open(GetClientSize().x, PopupHeight());
+}
+
+int CGdipComboBox::PopupHeight() const {
     int rows = GetCount() * kFieldHeight;
     int height = droppedHeight_ > 0 ? std::min(rows, droppedHeight_) : rows;
-    popup_->Open(GetClientSize().x, std::max(height, kFieldHeight));
+    return std::max(height, kFieldHeight);
 }
 
 void CGdipComboBox::HidePopup() {
@@ -181,6 +191,11 @@ void CGdipComboBox::OnKeyDown(wxKeyEvent& event) {
         ShowPopup();
         return;
     }
+    if (GetCount() > 0 && (key == WXK_HOME || key == WXK_END)) {
+        int next = key == WXK_HOME ? 0 : GetCount() - 1;
+        if (next != selection_ || hasOverride_) OnUserChoice(next);
+        return;
+    }
     int step = (key == WXK_DOWN || key == WXK_RIGHT) ? 1 : (key == WXK_UP || key == WXK_LEFT) ? -1 : 0;
     if (step != 0 && GetCount() > 0) {
         int next = std::clamp(selection_ < 0 ? 0 : selection_ + step, 0, GetCount() - 1);
@@ -188,6 +203,24 @@ void CGdipComboBox::OnKeyDown(wxKeyEvent& event) {
         return;
     }
     event.Skip();
+}
+
+// A typed character picks the next entry that begins with it, going round the list, as
+// a drop-down list does.
+void CGdipComboBox::OnChar(wxKeyEvent& event) {
+    wxChar typed = event.GetUnicodeKey();
+    if (typed == WXK_NONE || typed < 0x20 || GetCount() == 0) {
+        event.Skip();
+        return;
+    }
+    wxString wanted = wxString(typed).Lower();
+    for (int i = 1; i <= GetCount(); ++i) {
+        int candidate = (std::max(selection_, -1) + i) % GetCount();
+        if (items_[candidate].Lower().StartsWith(wanted)) {
+            if (candidate != selection_ || hasOverride_) OnUserChoice(candidate);
+            return;
+        }
+    }
 }
 
 }  // namespace lumora

@@ -17,7 +17,12 @@ class ComboPopup;
 class CGdipComboBox : public CSkinControl {
 public:
     static constexpr int kFieldHeight = 24;
+    // The closed box: the selection field and its border.
+    static constexpr int kClosedHeight = kFieldHeight + 6;
 
+    // A `size` tall enough for a row of the list below the field is a layout height that
+    // includes the opened list, as dialog layouts give drop-down lists: the box itself
+    // then stays kClosedHeight high and the rest becomes the opened list's height.
     CGdipComboBox(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                   const wxSize& size = wxDefaultSize);
     ~CGdipComboBox() override;
@@ -43,8 +48,10 @@ public:
     void HidePopup();
     // Whether the pop-up list is open.
     bool IsPopupShown() const;
-    // Height of the opened list (the field's height when not set).
+    // Height of the opened list (all entries when not set).
     void SetDroppedHeight(int height) { droppedHeight_ = height; }
+    // The height the opened list takes for the current entries.
+    int PopupHeight() const;
 
 protected:
     // The user chose an entry (pop-up pick or arrow key).
@@ -64,6 +71,7 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnChar(wxKeyEvent& event);
     void PopupPicked(int index);
     void PopupClosed();
 

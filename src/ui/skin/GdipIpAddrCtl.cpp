@@ -1,5 +1,7 @@
 #include "ui/skin/GdipIpAddrCtl.h"
 
+#include <vector>
+
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 #include <wx/toplevel.h>
@@ -34,6 +36,8 @@ CIPAddrEdit::CIPAddrEdit(CGdipIpAddrCtl& owner, int index)
     Bind(wxEVT_CHAR, &CIPAddrEdit::OnChar, this);
     Bind(wxEVT_KEY_DOWN, &CIPAddrEdit::OnKeyDown, this);
     Bind(wxEVT_TEXT, &CIPAddrEdit::OnText, this);
+    // A key typed into a full field changes nothing, yet it still finishes the field.
+    Bind(wxEVT_TEXT_MAXLEN, &CIPAddrEdit::OnText, this);
 }
 
 void CIPAddrEdit::OnChar(wxKeyEvent& event) {
@@ -47,9 +51,7 @@ void CIPAddrEdit::OnChar(wxKeyEvent& event) {
         case OctetKey::Default: event.Skip(); break;  // the field's own handling; OnText follows
         case OctetKey::Reject: wxBell(); break;
         case OctetKey::NextField: owner_.FocusField(index_ + 1, true); break;
-        case OctetKey::Tab:
-            owner_.Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
-            break;
+        case OctetKey::Tab: owner_.FocusNeighbour(!event.ShiftDown()); break;
         case OctetKey::Enter: PressDefaultButton(*this); break;
     }
 }
@@ -150,6 +152,26 @@ void CGdipIpAddrCtl::FieldEdited(CIPAddrEdit& field) {
     }
 }
 
+// Tab leaves the control for its neighbour in the window's tab order (the toolkit's own
+// traversal would only step on to the next field).
+void CGdipIpAddrCtl::FocusNeighbour(bool forward) {
+    wxWindow* parent = GetParent();
+    if (parent == nullptr) return;
+    std::vector<wxWindow*> order(parent->GetChildren().begin(), parent->GetChildren().end());
+    auto self = std::find(order.begin(), order.end(), this);
+    if (self == order.end()) return;
+    int count = static_cast<int>(order.size());
+    int at = static_cast<int>(self - order.begin());
+    for (int step = 1; step < count; ++step) {
+        wxWindow* next = order[(at + (forward ? step : count - step)) % count];
+        if (next->IsTopLevel() || !next->IsShown() || !next->IsEnabled()) continue;
+        if (next->CanAcceptFocusFromKeyboard() || dynamic_cast<CGdipIpAddrCtl*>(next) != nullptr) {
+            next->SetFocusFromKbd();
+            return;
+        }
+    }
+}
+
 // Escape cancels the window that holds the control: the wizard frame around a page, or
 // the change-address dialog itself (never the main window behind it).
 void CGdipIpAddrCtl::CancelDialog() {
@@ -200,6 +222,10 @@ void CGdipIpAddrCtl::EnableFields(bool enable) {
         field->SetForegroundColour(enable ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
     }
     wxControl::Enable(enable);
+    // The window's own state changed: remember it, or a later Enable would take the
+    // control for already in that state and leave it as it is.
+    enabled_ = enable;
+    Refresh(false);
 }
 
 bool CGdipIpAddrCtl::SetFont(const wxFont& font) {

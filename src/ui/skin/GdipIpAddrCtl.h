@@ -72,6 +72,7 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
     void FieldEdited(CIPAddrEdit& field);
+    void FocusNeighbour(bool forward);
     void CancelDialog();
 
     CGdiPlusBitmapResource frame_;

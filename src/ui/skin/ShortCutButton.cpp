@@ -36,7 +36,8 @@ void CShortCutButton::DrawFace(wxDC& dc, const FaceState& s) {
         images_[kBarPressed].Draw(dc, client);
     else
         images_[s.hover ? kBarHover : kBarNormal].Draw(dc, client);
-    bool lit = !s.disabled && (pressed || s.hover);
+    // Focus alone lights the bar and the text, not the icon.
+    bool lit = !s.disabled && (s.pressed || s.hover);
     images_[lit ? kIconLit : kIcon].Draw(dc, wxRect(0, 0, kIconSize, kIconSize));
 }
 

@@ -19,7 +19,7 @@ CSkinButtonBase::CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString
     Bind(wxEVT_LEFT_DCLICK, &CSkinButtonBase::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &CSkinButtonBase::OnLeftUp, this);
     Bind(wxEVT_ENTER_WINDOW, &CSkinButtonBase::OnEnter, this);
-    Bind(wxEVT_MOTION, &CSkinButtonBase::OnEnter, this);
+    Bind(wxEVT_MOTION, &CSkinButtonBase::OnMotion, this);
     Bind(wxEVT_LEAVE_WINDOW, &CSkinButtonBase::OnLeave, this);
     Bind(wxEVT_KEY_DOWN, &CSkinButtonBase::OnKeyDown, this);
     Bind(wxEVT_KEY_UP, &CSkinButtonBase::OnKeyUp, this);
@@ -33,7 +33,8 @@ CSkinButtonBase::~CSkinButtonBase() {
 }
 
 FaceState CSkinButtonBase::CurrentState() const {
-    return {!IsEnabled(), pressed_ || spaceDown_, HasFocus(), hover_, checked_};
+    // A held button looks pressed only while the mouse is over it, as the platform button does.
+    return {!IsEnabled(), (pressed_ && pointerInside_) || spaceDown_, HasFocus(), hover_, checked_};
 }
 
 void CSkinButtonBase::SetCheck(int checked) {
@@ -73,13 +74,19 @@ LRESULT CSkinButtonBase::OnMessage(unsigned message, WPARAM wParam, LPARAM lPara
 
 void CSkinButtonBase::SetToolTip(std::u16string_view text, bool activate) {
     if (text.empty()) return;
+    tipText_ = ToWx(text);
+    CreateToolTip();
+    tooltip_->Activate(activate);
+}
+
+void CSkinButtonBase::CreateToolTip() {
     if (!tooltip_) {
         tooltip_ = std::make_unique<CSkinToolTip>(this);
         tooltip_->SetBackColor(0x000000);
         tooltip_->SetTextColor(0xFFFFFF);
+        tooltip_->SetAutomaticDelay(1000);
     }
-    tooltip_->SetTipText(ToWx(text));
-    tooltip_->Activate(activate);
+    tooltip_->SetTipText(tipText_);
 }
 
 void CSkinButtonBase::DeleteToolTip() { tooltip_.reset(); }
@@ -92,6 +99,7 @@ void CSkinButtonBase::SetHover(bool hover) {
 
 void CSkinButtonBase::SetPressed(bool pressed) {
     pressed_ = pressed;
+    pointerInside_ = true;
     Refresh(false);
 }
 
@@ -120,6 +128,7 @@ void CSkinButtonBase::OnLeftDown(wxMouseEvent& event) {
     if (!IsEnabled()) return;
     if (AcceptsFocus()) SetFocus();
     pressed_ = true;
+    pointerInside_ = true;
     if (!HasCapture()) CaptureMouse();
     Refresh(false);
 }
@@ -142,10 +151,27 @@ void CSkinButtonBase::OnCaptureLost(wxMouseCaptureLostEvent&) {
     Refresh(false);
 }
 
+void CSkinButtonBase::OnMotion(wxMouseEvent& event) {
+    bool inside = wxRect(wxPoint(0, 0), GetClientSize()).Contains(event.GetPosition());
+    if (pressed_ && inside != pointerInside_) {
+        pointerInside_ = inside;
+        Refresh(false);
+    }
+    // While the mouse is held the button keeps it, so moves arrive from outside as well.
+    if (inside) OnEnter(event);
+    else event.Skip();
+}
+
 void CSkinButtonBase::OnEnter(wxMouseEvent& event) {
     if (!hover_) {
         SetHover(true);
-        if (tooltip_) tooltip_->PopupAt(ClientToScreen(event.GetPosition()));
+        // Hovering makes the tip afresh from the stored text, switched on, whatever
+        // happened to the tip before.
+        if (!tipText_.empty()) {
+            CreateToolTip();
+            tooltip_->Activate(true);
+            tooltip_->PopupAt(ClientToScreen(event.GetPosition()));
+        }
     }
     event.Skip();
 }

@@ -38,10 +38,11 @@ public:
     void SetGroupStart(bool start) { groupStart_ = start; }
     bool IsGroupStart() const { return groupStart_; }
 
-    // Tooltip text; nothing happens for an empty text. The tip pops up when hovering.
+    // Tooltip text; nothing happens for an empty text. The tip pops up when hovering,
+    // switched on again if `activate` was false.
     void SetToolTip(std::u16string_view text, bool activate = true);
     using wxWindow::SetToolTip;
-    // Removes the tooltip (a later SetToolTip makes a new one).
+    // Removes the tip window; the text stays, and hovering makes the tip again.
     void DeleteToolTip();
     // The tooltip, null until a text was given.
     CSkinToolTip* ToolTip() const { return tooltip_.get(); }
@@ -51,6 +52,8 @@ public:
     void SetHover(bool hover);
     // Shows or clears the pressed look, as a held mouse button does.
     void SetPressed(bool pressed);
+    // Whether the face is drawn pressed (held by the mouse over it, or by the space bar).
+    bool IsPressedLook() const { return CurrentState().pressed; }
     // Forgets the cached disabled face (released with the images).
     void ResetDisabledCache() { disabledCache_ = wxBitmap(); }
 
@@ -75,11 +78,13 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnEnter(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
     void OnLeave(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void NotifyClick();
+    void CreateToolTip();
     void UncheckGroup();
 
     ButtonKind kind_;
@@ -87,9 +92,11 @@ private:
     bool groupStart_ = false;
     bool hover_ = false;
     bool pressed_ = false;
+    bool pointerInside_ = true;  // while pressed: whether the mouse is over the button
     bool spaceDown_ = false;
     wxBitmap disabledCache_;
     std::unique_ptr<CSkinToolTip> tooltip_;
+    wxString tipText_;
 };
 
 }  // namespace lumora

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <wx/fontenum.h>
 #include <wx/tokenzr.h>
 
 namespace lumora {
@@ -9,7 +10,9 @@ namespace lumora {
 wxColour FromColorRef(std::uint32_t c) { return wxColour(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 wxFont SkinFont(int height, int weight) {
-    wxFont font(wxFontInfo(wxSize(0, height > 0 ? height : 1)).FaceName("DejaVu Sans"));
+    // The artwork was drawn for Decker; where it is installed, the text uses it.
+    static const wxString face = wxFontEnumerator::IsValidFacename("Decker") ? "Decker" : "DejaVu Sans";
+    wxFont font(wxFontInfo(wxSize(0, height > 0 ? height : 1)).FaceName(face));
     font.SetWeight(weight >= 600 ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL);
     return font;
 }

@@ -13,7 +13,7 @@ namespace lumora {
 wxColour FromColorRef(std::uint32_t colorRef);
 
 // The skin's face at a cell height in pixels; weights of 600 and above are bold.
-// DejaVu Sans stands in for the face the artwork was drawn for.
+// Decker when the system has it, else DejaVu Sans stands in.
 wxFont SkinFont(int height, int weight);
 
 // Text layout flags, with the values the controls were designed with.

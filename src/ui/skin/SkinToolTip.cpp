@@ -10,6 +10,7 @@ namespace lumora {
 CSkinToolTip::CSkinToolTip(wxWindow* owner) : wxPopupWindow(owner, wxBORDER_NONE) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, &CSkinToolTip::OnPaint, this);
+    autoPop_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Hide(); });
 }
 
 void CSkinToolTip::SetBackColor(std::uint32_t colour) {
@@ -33,7 +34,10 @@ void CSkinToolTip::SetTipText(const wxString& text) {
 
 void CSkinToolTip::Activate(bool active) {
     active_ = active;
-    if (!active_) Hide();
+    if (!active_) {
+        autoPop_.Stop();
+        Hide();
+    }
 }
 
 void CSkinToolTip::PopupAt(const wxPoint& screenPoint) {
@@ -41,6 +45,7 @@ void CSkinToolTip::PopupAt(const wxPoint& screenPoint) {
     Position(screenPoint, wxSize(0, 20));
     Show();
     Raise();
+    if (autoPopMs_ > 0) autoPop_.StartOnce(autoPopMs_);
 }
 
 void CSkinToolTip::OnPaint(wxPaintEvent&) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include <wx/popupwin.h>
+#include <wx/timer.h>
 
 namespace lumora {
 
@@ -20,8 +21,12 @@ public:
     // Turns popping up on or off (off also hides it).
     void Activate(bool active);
     bool IsActive() const { return active_; }
-    // Shows the tip at once just below the mouse position (screen coordinates).
+    // Shows the tip at once just below the mouse position (screen coordinates); it hides
+    // itself again after the pop-down time.
     void PopupAt(const wxPoint& screenPoint);
+    // The automatic delay in ms (TTDT_AUTOMATIC): a shown tip stays ten times as long.
+    void SetAutomaticDelay(int ms) { autoPopMs_ = 10 * ms; }
+    int AutoPopTime() const { return autoPopMs_; }
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -30,6 +35,8 @@ private:
     std::uint32_t textColour_ = 0xFFFFFF;
     wxString text_;
     bool active_ = true;
+    int autoPopMs_ = 5000;  // the platform's default automatic delay of 500 ms, times ten
+    wxTimer autoPop_;
 };
 
 }  // namespace lumora

@@ -1,10 +1,14 @@
 // Skinned buttons driven by synthetic mouse and key events on real windows.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
+#include <wx/dcmemory.h>
 
 #include "SkinTestSupport.h"
 #include "ui/skin/GdipButton.h"
 #include "ui/skin/ImageIds.h"
+#include "ui/skin/ShortCutButton.h"
 #include "ui/skin/UnderLineButton.h"
 
 namespace lumora::test {
@@ -94,6 +98,21 @@ TEST_F(ButtonsTest, PushButtonsClickInsideAndNeverHoldACheck) {
     EXPECT_EQ(clicks, 1) << "a disabled button does not click";
 }
 
+TEST_F(ButtonsTest, APressedFaceFollowsTheMouseWhileHeld) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) { ++clicks; });
+    SendMouse(*push, wxEVT_LEFT_DOWN, 50, 10);
+    EXPECT_TRUE(push->IsPressedLook());
+    SendMouse(*push, wxEVT_MOTION, 300, 10);
+    EXPECT_FALSE(push->IsPressedLook()) << "dragged off: the button looks up again";
+    EXPECT_FALSE(push->IsHover());
+    SendMouse(*push, wxEVT_MOTION, 60, 12);
+    EXPECT_TRUE(push->IsPressedLook()) << "back over it: pressed again";
+    SendMouse(*push, wxEVT_LEFT_UP, 60, 12);
+    EXPECT_FALSE(push->IsPressedLook());
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
     CGdipButton* push = Make(ButtonKind::Push, 10);
     push->SetToolTip(u"", true);
@@ -106,6 +125,68 @@ TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
     SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
     EXPECT_FALSE(push->IsHover());
     EXPECT_FALSE(push->ToolTip()->IsShown());
+}
+
+TEST_F(ButtonsTest, HoverShowsTheTipAfreshFromItsText) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->SetToolTip(u"Search again", false);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 5, 5);
+    ASSERT_NE(push->ToolTip(), nullptr);
+    EXPECT_TRUE(push->ToolTip()->IsShown()) << "hovering switches the tip on";
+    SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
+    push->FreeImages();  // takes the tip window with it, not its text
+    EXPECT_EQ(push->ToolTip(), nullptr);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 5, 5);
+    ASSERT_NE(push->ToolTip(), nullptr);
+    EXPECT_TRUE(push->ToolTip()->IsShown());
+    EXPECT_EQ(push->ToolTip()->TipText(), "Search again");
+}
+
+TEST_F(ButtonsTest, AShownTooltipPopsDownAfterTenTimesItsDelay) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->SetToolTip(u"Search again", true);
+    ASSERT_NE(push->ToolTip(), nullptr);
+    EXPECT_EQ(push->ToolTip()->AutoPopTime(), 10000);
+    push->ToolTip()->SetAutomaticDelay(20);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 5, 5);
+    ASSERT_TRUE(push->ToolTip()->IsShown());
+    EXPECT_TRUE(PumpUntil([&] { return !push->ToolTip()->IsShown(); }));
+    EXPECT_TRUE(push->IsHover()) << "the face stays lit; only the tip goes";
+}
+
+// Draws a shortcut face for a state off-screen and keeps the icon's square.
+class ShortcutProbe : public CShortCutButton {
+public:
+    using CShortCutButton::CShortCutButton;
+    wxImage IconFor(const FaceState& state) {
+        wxBitmap surface(240, 48, 24);
+        wxMemoryDC dc(surface);
+        dc.SetBackground(*wxBLACK_BRUSH);
+        dc.Clear();
+        DrawFace(dc, state);
+        dc.SelectObject(wxNullBitmap);
+        return surface.ConvertToImage().GetSubImage(wxRect(0, 0, kIconSize, 48));
+    }
+};
+
+bool SameImage(const wxImage& a, const wxImage& b) {
+    return a.GetSize() == b.GetSize() &&
+           std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
+}
+
+TEST_F(ButtonsTest, ShortcutIconLightsWhenPressedOrHoveredNotForFocusAlone) {
+    auto* s = new ShortcutProbe(window.get(), wxID_ANY, "Wizard", wxPoint(10, 100), wxSize(240, 48));
+    ASSERT_TRUE(s->LoadImages(IDB_SHORTCUT_BAR_GREY, IDB_SHORTCUT_BAR_BLUE, IDB_SHORTCUT_BAR_FAINT, IDB_SC_GLOBE,
+                              IDB_SC_GLOBE_LIT));
+    FaceState rest, focused, hover, pressed;
+    focused.focused = true;
+    hover.hover = true;
+    pressed.pressed = true;
+    // Focus shows the pressed bar; only pressing or hovering lights the icon on it.
+    EXPECT_FALSE(SameImage(s->IconFor(focused), s->IconFor(pressed))) << "focus alone leaves the icon plain";
+    hover.focused = true;
+    EXPECT_TRUE(SameImage(s->IconFor(hover), s->IconFor(pressed)));
+    EXPECT_FALSE(SameImage(s->IconFor(rest), s->IconFor(hover)));
 }
 
 TEST_F(ButtonsTest, MessagesToAGoneButtonAreDropped) {

@@ -40,6 +40,36 @@ TEST_F(ControlsTest, ComboArrowKeysChooseInsideTheList) {
     EXPECT_EQ(combo->GetValue(), "");
 }
 
+TEST_F(ControlsTest, ComboTypedLettersAndHomeEndChooseEntries) {
+    auto* combo = new CGdipComboBox(window.get(), wxID_ANY, wxPoint(10, 10), wxSize(500, 32));
+    for (auto text : {"Alpha", "beta", "Bravo", "charlie"}) combo->Append(text);
+    std::vector<int> chosen;
+    combo->Bind(wxEVT_COMBOBOX, [&](wxCommandEvent& e) { chosen.push_back(e.GetInt()); });
+    struct Step {
+        wxEventType type;
+        int key;
+    } steps[] = {{wxEVT_CHAR, 'b'}, {wxEVT_CHAR, 'B'}, {wxEVT_CHAR, 'b'}, {wxEVT_CHAR, 'x'},
+                 {wxEVT_CHAR, 'a'}, {wxEVT_KEY_DOWN, WXK_END}, {wxEVT_KEY_DOWN, WXK_HOME}, {wxEVT_KEY_DOWN, WXK_HOME}};
+    for (const Step& s : steps) SendKey(*combo, s.type, s.key);
+    // b, B and b again go round the two b-entries; x matches nothing; Home on the first is no choice.
+    EXPECT_EQ(chosen, (std::vector<int>{1, 2, 1, 0, 3, 0}));
+}
+
+TEST_F(ControlsTest, ComboGivenALayoutHeightKeepsOnlyTheFieldAndOpensThatTall) {
+    struct Case {
+        int height;
+        int closed;
+        int popupFor20;  // opened height with 20 entries
+    } cases[] = {{255, 30, 225}, {32, 32, 480}, {53, 53, 480}, {54, 30, 24}};
+    for (const Case& c : cases) {
+        auto* combo = new CGdipComboBox(window.get(), wxID_ANY, wxPoint(10, 100), wxSize(500, c.height));
+        for (int i = 0; i < 20; ++i) combo->Append(wxString::Format("entry %d", i));
+        EXPECT_EQ(combo->GetSize(), wxSize(500, c.closed)) << c.height;
+        EXPECT_EQ(combo->PopupHeight(), c.popupFor20) << c.height;
+        combo->Destroy();
+    }
+}
+
 TEST_F(ControlsTest, SliderDragAndWheelNotifyTheParent) {
     auto* slider = new CGdipSlider(window.get(), 1, wxPoint(10, 10), wxSize(13, 200));
     slider->SetRange(0, 120);

@@ -87,13 +87,16 @@ TEST_F(GalleryPixels, TooltipIsBlackWithAGreyOutline) {
     ExpectPixel(*shot, left + 1, top + 6, {0, 0, 0}, "inside");
 }
 
-TEST_F(GalleryPixels, DisabledPushButtonIsTheNormalFaceAtHalfOpacity) {
+TEST_F(GalleryPixels, PushFacesByStateAndTheDisabledOneAtHalfOpacity) {
     ASSERT_TRUE(shot->IsOk());
     for (int px : {4, 55}) {
         int y = kPushRow.y + 3;
-        int normal = kPushRow.x + px, disabled = kPushRow.x + 3 * kPushStep + px;
-        ExpectPixel(*shot, normal, y, Over(Background(normal, y), IDB_BUTTON_BLUE, px, 3), "normal face");
-        ExpectPixel(*shot, disabled, y, Over(Background(disabled, y), IDB_BUTTON_BLUE, px, 3, 0.5), "disabled face");
+        int normal = kPushRow.x + px, hover = normal + kPushStep, pressed = normal + 2 * kPushStep;
+        int disabled = normal + 3 * kPushStep;
+        ExpectPixel(*shot, normal, y, Over(Background(normal, y), IDB_BUTTON_GREY, px, 3), "normal face");
+        ExpectPixel(*shot, hover, y, Over(Background(hover, y), IDB_BUTTON_BLUE, px, 3), "hover face");
+        ExpectPixel(*shot, pressed, y, Over(Background(pressed, y), IDB_BUTTON_BLUE, px, 3), "pressed face");
+        ExpectPixel(*shot, disabled, y, Over(Background(disabled, y), IDB_BUTTON_GREY, px, 3, 0.5), "disabled face");
     }
 }
 

@@ -7,6 +7,7 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/skin/GdipButton.h"
 #include "ui/skin/GdipIpAddrCtl.h"
+#include "ui/skin/TransStatic.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/AddressCheck.h"
 
@@ -89,6 +90,13 @@ TEST_F(IpAddrTest, AFinishedFieldMovesOnWithTheNextFieldSelected) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
+TEST_F(IpAddrTest, ADigitTypedIntoAFullFieldFinishesIt) {
+    address->SetOctets(192, 168, 3, 4);
+    Type(0, "192", "5");
+    EXPECT_EQ(address->FieldText(0), u"192");
+    EXPECT_EQ(address->Field(1).GetStringSelection(), "168");
+}
+
 TEST_F(IpAddrTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
     auto* ok = new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
     window->SetDefaultItem(ok);
@@ -97,6 +105,39 @@ TEST_F(IpAddrTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
     SendKey(address->Field(2), wxEVT_CHAR, WXK_RETURN);
     SendKey(address->Field(3), wxEVT_KEY_DOWN, WXK_ESCAPE);
     EXPECT_EQ(pressed, (std::vector<int>{wxID_OK, wxID_CANCEL}));
+}
+
+TEST_F(IpAddrTest, EnablingAfterEnableFieldsReachesControlAndFields) {
+    struct Step {
+        void (*apply)(CGdipIpAddrCtl&);
+        bool enabled;
+    };
+    const Step steps[] = {
+        {[](CGdipIpAddrCtl& a) { a.EnableFields(false); }, false},
+        {[](CGdipIpAddrCtl& a) { a.Enable(true); }, true},
+        {[](CGdipIpAddrCtl& a) { a.Enable(false); }, false},
+        {[](CGdipIpAddrCtl& a) { a.EnableFields(true); }, true},
+        {[](CGdipIpAddrCtl& a) { a.Enable(false); }, false},
+    };
+    for (const Step& step : steps) {
+        step.apply(*address);
+        EXPECT_EQ(address->IsThisEnabled(), step.enabled);
+        for (int k = 0; k < CGdipIpAddrCtl::kFieldCount; ++k) EXPECT_EQ(address->Field(k).IsThisEnabled(), step.enabled);
+    }
+}
+
+TEST_F(IpAddrTest, TabInAFieldLeavesTheControlBothWays) {
+    auto* before = new CGdipButton(window.get(), wxID_ANY, "A", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    before->MoveBeforeInTabOrder(address);
+    auto* label = new CTransStatic(window.get(), wxID_ANY, "label", wxPoint(130, 100), wxSize(50, 20));
+    auto* after = new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
+    label->MoveAfterInTabOrder(address);
+    address->Field(1).SetFocus();
+    SendKey(address->Field(1), wxEVT_CHAR, WXK_TAB);
+    EXPECT_EQ(wxWindow::FindFocus(), after) << "past the label, which takes no focus";
+    address->Field(2).SetFocus();
+    SendKey(address->Field(2), wxEVT_CHAR, WXK_TAB, true);
+    EXPECT_EQ(wxWindow::FindFocus(), before);
 }
 
 TEST_F(IpAddrTest, LettersAreRejected) {
