@@ -204,6 +204,10 @@ int main(int argc, char** argv) {
         std::printf("%-10s time per request, ours / curl: %.2f (p50 %.2f)\n", mode,
                     curl->second.perSecond / ours->second.perSecond, ours->second.p50Ms / curl->second.p50Ms);
     }
+    // curl's own figure times the transfer alone; the transport without thread and message compares with it.
+    const auto exchange = g_results.find("exchange only"), curl = g_results.find("curl sequential");
+    if (exchange != g_results.end() && curl != g_results.end())
+        std::printf("transfer alone, p50 ours / curl: %.2f\n", exchange->second.p50Ms / curl->second.p50Ms);
     SetMessageDispatcher(nullptr);
     server.Stop();
     return 0;

@@ -1,6 +1,7 @@
 #include "platform/WindowMessages.h"
 
 #include <atomic>
+#include <memory>
 #include <unordered_map>
 
 namespace lumora {
@@ -46,13 +47,47 @@ void UnregisterWindow(HWND window) {
 bool IsWindow(HWND window) { return find(window) != nullptr; }
 
 bool PostMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam) {
+    return PostMessage(window, message, wParam, lParam, nullptr);
+}
+
+namespace {
+
+// Travels with a message that owns something; frees it unless the message was delivered,
+// including when the queue is thrown away with the message still in it.
+class DropGuard {
+public:
+    explicit DropGuard(std::function<void()> onDrop) : onDrop_(std::move(onDrop)) {}
+    ~DropGuard() {
+        if (onDrop_) onDrop_();
+    }
+    DropGuard(const DropGuard&) = delete;
+    DropGuard& operator=(const DropGuard&) = delete;
+    void Delivered() { onDrop_ = nullptr; }
+
+private:
+    std::function<void()> onDrop_;
+};
+
+}  // namespace
+
+bool PostMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam, std::function<void()> onDrop) {
     MessageDispatcher* dispatcher = registry().dispatcher.load();
-    if (dispatcher == nullptr || !IsWindow(window)) return false;
+    if (dispatcher == nullptr || !IsWindow(window)) {
+        if (onDrop) onDrop();
+        return false;
+    }
+    // Dispatchers take copyable callables, so the guard is shared; it lives as long as the
+    // queued delivery does.
+    auto guard = onDrop ? std::make_shared<DropGuard>(std::move(onDrop)) : nullptr;
     // Look the window up again on arrival: it may have closed while the message travelled.
     // Targets are unregistered on the UI thread, which is also where this runs, so the
     // pointer cannot go stale between the look-up and the call.
     dispatcher->Dispatch([=] {
-        if (MessageTarget* target = find(window)) target->OnMessage(message, wParam, lParam);
+        MessageTarget* target = find(window);
+        if (target == nullptr) return;
+        // Handed over before the call: the receiver owns the parameter from here on.
+        if (guard) guard->Delivered();
+        target->OnMessage(message, wParam, lParam);
     });
     return true;
 }

@@ -51,6 +51,11 @@ bool IsWindow(HWND window);
 
 // Queues a message for the window; false when there is no such window or no dispatcher.
 bool PostMessage(HWND window, unsigned message, WPARAM wParam = 0, LPARAM lParam = 0);
+// The same for a message whose parameter owns something: `onDrop` runs exactly when the
+// message is never delivered (no window or dispatcher now, the window gone on arrival, or
+// the queue discarded), so the owner can free it. It runs on the thread that drops the
+// message: the caller's when this returns false, else the UI thread or the dispatcher's.
+bool PostMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam, std::function<void()> onDrop);
 // Delivers at once on the calling (UI) thread and returns the answer; 0 for a missing window.
 LRESULT SendMessage(HWND window, unsigned message, WPARAM wParam = 0, LPARAM lParam = 0);
 

@@ -50,8 +50,9 @@ int DiskInformation(CQuery& q, std::string_view reply) {
     const std::optional<HdInfo> info = ParseDiskInfo(reply);
     if (!info) return 1;
     const WPARAM block = ReleaseHdInfo(std::make_unique<HdInfo>(*info));
-    // A window that is already gone cannot free the record: take it back.
-    if (!PostMessage(q.targetWnd, WM_HDINFO_RESULT, block, kKindDiskInfo)) TakeHdInfo(block);
+    // A window that is gone, now or by the time the message arrives, cannot free the
+    // record: take it back then.
+    PostMessage(q.targetWnd, WM_HDINFO_RESULT, block, kKindDiskInfo, [block] { TakeHdInfo(block); });
     return 0;
 }
 

@@ -60,6 +60,40 @@ TEST_F(WindowMessagesTest, MessageForClosedWindowIsDropped) {
     EXPECT_EQ(SendMessage(handle, 2025, 0, 0), 0);
 }
 
+TEST_F(WindowMessagesTest, OwnedParameterIsFreedExactlyWhenTheMessageIsNotDelivered) {
+    int drops = 0;
+    auto onDrop = [&drops] { ++drops; };
+    Recorder window;
+    HWND closed;
+    {
+        WindowRegistration reg(window);
+        closed = reg.handle();
+        // Delivered: the receiver owns the parameter, nothing is freed here.
+        ASSERT_TRUE(PostMessage(reg.handle(), 2029, 7, 9, onDrop));
+        loop.RunFor(std::chrono::milliseconds(20));
+        EXPECT_EQ(window.got.size(), 1u);
+        EXPECT_EQ(drops, 0);
+        // The window closes while the message travels: dropped on arrival.
+        ASSERT_TRUE(PostMessage(reg.handle(), 2029, 8, 9, onDrop));
+    }
+    loop.RunFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(window.got.size(), 1u);
+    EXPECT_EQ(drops, 1);
+    // No such window when posting: dropped at once, on the caller's thread.
+    EXPECT_FALSE(PostMessage(closed, 2029, 9, 9, onDrop));
+    EXPECT_EQ(drops, 2);
+    // The queue goes away with the message still in it.
+    {
+        MessageLoop doomed;
+        SetMessageDispatcher(&doomed);
+        WindowRegistration reg(window);
+        ASSERT_TRUE(PostMessage(reg.handle(), 2029, 10, 9, onDrop));
+        SetMessageDispatcher(&loop);
+    }
+    EXPECT_EQ(drops, 3);
+    EXPECT_EQ(window.got.size(), 1u);
+}
+
 TEST_F(WindowMessagesTest, SendIsSynchronousAndHandlesAreNotReused) {
     Recorder a;
     HWND first;

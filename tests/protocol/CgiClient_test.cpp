@@ -21,7 +21,8 @@ protected:
     WPARAM WizardResult() {
         const std::size_t before = window.received.size();
         EXPECT_NE(GetWizardInfo(window.handle(), 0), 0u);
-        EXPECT_TRUE(WaitForMessages(before + 1));
+        // Generous: a silent appliance takes about 8 s, more on a loaded machine.
+        EXPECT_TRUE(WaitForMessages(before + 1, std::chrono::seconds(30)));
         return window.received.size() > before ? window.received[before].wParam : 99;
     }
     double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
@@ -91,7 +92,8 @@ TEST_F(CgiClientTest, RefusedConnectGivesUpAfterAboutOneSecond) {
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(WizardResult(), 1u);
     EXPECT_GT(Seconds(start), 0.7);
-    EXPECT_LT(Seconds(start), 3.0);
+    // Well below the 8 s of a silent address, with room for a loaded machine's late wake-ups.
+    EXPECT_LT(Seconds(start), 6.0);
 }
 
 TEST_F(CgiClientTest, SilentApplianceEndsAfterAboutEightSeconds) {
@@ -100,7 +102,7 @@ TEST_F(CgiClientTest, SilentApplianceEndsAfterAboutEightSeconds) {
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(WizardResult(), 1u);  // nothing arrived: the status check fails on the empty reply
     EXPECT_GT(Seconds(start), 6.5);
-    EXPECT_LT(Seconds(start), 11.0);
+    EXPECT_LT(Seconds(start), 20.0);  // it ends: 101 idle turns, stretched only by a loaded machine
 }
 
 TEST_F(CgiClientTest, StopFlagEndsTheWaitAtOnce) {
@@ -115,8 +117,10 @@ TEST_F(CgiClientTest, StopFlagEndsTheWaitAtOnce) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const Clock::time_point start = Clock::now();
     query->Stop();
-    EXPECT_LT(Seconds(start), 0.5);
-    ASSERT_TRUE(WaitForMessages(1, std::chrono::seconds(2)));
+    // A wait ends within one 80 ms turn; the bound leaves room for a loaded machine and
+    // still stays far below the 8 s the receive would otherwise take.
+    EXPECT_LT(Seconds(start), 2.0);
+    ASSERT_TRUE(WaitForMessages(1, std::chrono::seconds(10)));
     EXPECT_EQ(window.received[0].wParam, 1u);
 }
 

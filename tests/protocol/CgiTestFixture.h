@@ -62,7 +62,7 @@ protected:
     }
     void TearDown() override {
         if (!ns.ok()) return;
-        WaitForWorkers(std::chrono::seconds(15));
+        WaitForWorkers(std::chrono::seconds(30));
         loop.RunFor(std::chrono::milliseconds(1));
         SetMessageDispatcher(nullptr);
         if (server) server->Stop();
@@ -76,7 +76,7 @@ protected:
         ASSERT_TRUE(server->Start());
     }
     // Pumps the loop until `count` messages arrived at the window.
-    bool WaitForMessages(std::size_t count, std::chrono::milliseconds deadline = std::chrono::seconds(12)) {
+    bool WaitForMessages(std::size_t count, std::chrono::milliseconds deadline = std::chrono::seconds(30)) {
         return loop.RunUntil([&] { return window.received.size() >= count; }, deadline);
     }
     // The request the web side received last, byte for byte.

@@ -34,7 +34,7 @@ TEST_F(FormatSequenceTest, FormatsAndTheVolumeListShowsTheNewLayout) {
     std::vector<FormatSequence::Event> events;
     FormatSequence sequence(0, volumes, [&](const FormatSequence::Event& e) { events.push_back(e); });
     ASSERT_TRUE(sequence.Start());
-    ASSERT_TRUE(loop.RunUntil([&] { return sequence.finished(); }, std::chrono::seconds(20)));
+    ASSERT_TRUE(loop.RunUntil([&] { return sequence.finished(); }, std::chrono::seconds(60)));
     EXPECT_TRUE(sequence.succeeded());
     EXPECT_FALSE(sequence.formatError());
 
@@ -77,7 +77,7 @@ TEST_F(FormatSequenceTest, AFormatErrorStillRemountsAndARefusedLayoutStops) {
     {
         FormatSequence sequence(0, one, keep);
         ASSERT_TRUE(sequence.Start());
-        ASSERT_TRUE(loop.RunUntil([&] { return sequence.finished(); }, std::chrono::seconds(20)));
+        ASSERT_TRUE(loop.RunUntil([&] { return sequence.finished(); }, std::chrono::seconds(60)));
         EXPECT_TRUE(sequence.formatError());
         EXPECT_TRUE(sequence.succeeded());
         EXPECT_EQ(steps.at(2), "format error.");
@@ -87,7 +87,7 @@ TEST_F(FormatSequenceTest, AFormatErrorStillRemountsAndARefusedLayoutStops) {
     VolumeSpec tooBig = Standard(1, "sdb", 501);
     FormatSequence refused(0, tooBig, keep);
     ASSERT_TRUE(refused.Start());
-    ASSERT_TRUE(loop.RunUntil([&] { return refused.finished(); }, std::chrono::seconds(20)));
+    ASSERT_TRUE(loop.RunUntil([&] { return refused.finished(); }, std::chrono::seconds(60)));
     EXPECT_FALSE(refused.succeeded());
     EXPECT_EQ(steps.back(), "setting failed.");
 }

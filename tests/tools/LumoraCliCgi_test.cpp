@@ -133,5 +133,25 @@ TEST_F(LumoraCliCgiNetworkTest, WebSideFollowsASetAddressDatagram) {
     EXPECT_TRUE(Contains(r.out, "ip       10.1.0.77")) << r.out;
 }
 
+TEST(LumoraCliCgiFormatTest, ARefusedFormatSaysSoOnStderr) {
+    SimNetwork net;
+    if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
+    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    // A disk too small for the appliance's reserve: the volume it gives is refused.
+    ASSERT_TRUE(net.StartSim(SimBinary(), R"([appliance]
+name = Tiny
+mac = 00:11:22:33:44:56
+interface = nas0
+ip = 10.1.0.21
+netmask = 255.255.255.0
+account = admin:admin
+web.disks = sda:2
+)"));
+    const ProgramResult r = Cli(As("admin", "admin", {"format", "Tiny", "standard", "--yes"}));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "lumora-cli: setting failed.")) << r.err;
+    EXPECT_FALSE(Contains(r.out, "setting failed.")) << r.out;
+}
+
 }  // namespace
 }  // namespace lumora::test

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "CgiSupport.h"
@@ -15,6 +16,7 @@
 #include "protocol/CgiCommands.h"
 #include "protocol/FormatSequence.h"
 #include "protocol/Messages.h"
+#include "protocol/Thread.h"
 #include "protocol/VolumeLayout.h"
 
 namespace lumora::cli {
@@ -22,6 +24,10 @@ namespace lumora::cli {
 namespace {
 
 constexpr int kBarWidth = 40;
+// A step whose reply fails in transport or does not load reports nothing at all. When
+// no request runs and nothing was heard for this long, the appliance has stopped
+// answering: every step ends (or is polled again) well within it.
+constexpr auto kSilenceLimit = std::chrono::seconds(60);
 
 std::string CheckArguments(const Options& o) {
     const std::string& layout = o.positional[1];
@@ -56,7 +62,9 @@ int RunFormat(CommandContext& context) {
 
     bool barShown = false;
     std::vector<std::string> steps;
+    auto lastHeard = std::chrono::steady_clock::now();
     FormatSequence sequence(login->nasIndex, *chain, [&](const FormatSequence::Event& e) {
+        lastHeard = std::chrono::steady_clock::now();
         if (context.json) {
             if (e.kind != FormatSequence::Event::Progress) steps.push_back(e.text);
             return;
@@ -67,13 +75,25 @@ int RunFormat(CommandContext& context) {
             return;
         }
         if (barShown) std::printf("\n");
-        std::printf("%s\n", e.text.c_str());
         barShown = false;
+        if (e.kind == FormatSequence::Event::Failed) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "lumora-cli: %s\n", e.text.c_str());
+            return;
+        }
+        std::printf("%s\n", e.text.c_str());
     });
     if (!context.json) std::printf("Format Hard Drives: %s on %d disk(s)\n", layout.c_str(), disks->diskCount);
-    if (!sequence.Start() ||
-        !session.PumpUntil([&] { return sequence.finished(); }, std::chrono::minutes(30)))
+    bool silent = false;
+    const auto endedOrSilent = [&] {
+        silent = RunningWorkerCount() == 0 && std::chrono::steady_clock::now() - lastHeard > kSilenceLimit;
+        return sequence.finished() || silent;
+    };
+    if (!sequence.Start()) return context.json ? Fail(context, "setting failed.") : kExitFailed;
+    if (!session.PumpUntil(endedOrSilent, std::chrono::hours(4)) || silent) {
+        if (barShown) std::printf("\n");
         return Fail(context, "setting failed.");
+    }
     if (!sequence.succeeded()) return context.json ? Fail(context, steps.empty() ? "setting failed." : steps.back())
                                                    : kExitFailed;
 
