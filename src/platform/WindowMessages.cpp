@@ -1,6 +1,5 @@
 #include "platform/WindowMessages.h"
 
-#include <atomic>
 #include <memory>
 #include <unordered_map>
 
@@ -11,7 +10,10 @@ struct Registry {
     std::mutex mutex;
     std::unordered_map<HWND, MessageTarget*> targets;
     HWND next = 1;
-    std::atomic<MessageDispatcher*> dispatcher{nullptr};
+    // Held while a post hands its delivery over, so that once SetMessageDispatcher returns
+    // no worker is still inside the old dispatcher and its owner may destroy it.
+    std::mutex dispatcherMutex;
+    MessageDispatcher* dispatcher = nullptr;
 };
 
 Registry& registry() {
@@ -28,7 +30,11 @@ MessageTarget* find(HWND window) {
 
 }  // namespace
 
-void SetMessageDispatcher(MessageDispatcher* dispatcher) { registry().dispatcher = dispatcher; }
+void SetMessageDispatcher(MessageDispatcher* dispatcher) {
+    Registry& r = registry();
+    std::lock_guard lock(r.dispatcherMutex);
+    r.dispatcher = dispatcher;
+}
 
 HWND RegisterWindow(MessageTarget& target) {
     Registry& r = registry();
@@ -71,8 +77,10 @@ private:
 }  // namespace
 
 bool PostMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam, std::function<void()> onDrop) {
-    MessageDispatcher* dispatcher = registry().dispatcher.load();
-    if (dispatcher == nullptr || !IsWindow(window)) {
+    Registry& r = registry();
+    std::unique_lock lock(r.dispatcherMutex);
+    if (r.dispatcher == nullptr || !IsWindow(window)) {
+        lock.unlock();
         if (onDrop) onDrop();
         return false;
     }
@@ -82,7 +90,7 @@ bool PostMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam, st
     // Look the window up again on arrival: it may have closed while the message travelled.
     // Targets are unregistered on the UI thread, which is also where this runs, so the
     // pointer cannot go stale between the look-up and the call.
-    dispatcher->Dispatch([=] {
+    r.dispatcher->Dispatch([=] {
         MessageTarget* target = find(window);
         if (target == nullptr) return;
         // Handed over before the call: the receiver owns the parameter from here on.

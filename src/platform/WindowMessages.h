@@ -39,7 +39,8 @@ public:
     virtual void Dispatch(std::function<void()> deliver) = 0;
 };
 
-// Installs the dispatcher that PostMessage uses (null: posted messages are dropped).
+// Installs the dispatcher that PostMessage uses (null: posted messages are dropped). Once it
+// returns, no post is still handing a message to the previous dispatcher.
 void SetMessageDispatcher(MessageDispatcher* dispatcher);
 
 // Registers a target and returns its new handle; the target must unregister before it dies.
@@ -55,6 +56,7 @@ bool PostMessage(HWND window, unsigned message, WPARAM wParam = 0, LPARAM lParam
 // message is never delivered (no window or dispatcher now, the window gone on arrival, or
 // the queue discarded), so the owner can free it. It runs on the thread that drops the
 // message: the caller's when this returns false, else the UI thread or the dispatcher's.
+// It only frees: a dispatcher that drops at once runs it while posting is held, so it must not post.
 bool PostMessage(HWND window, unsigned message, WPARAM wParam, LPARAM lParam, std::function<void()> onDrop);
 // Delivers at once on the calling (UI) thread and returns the answer; 0 for a missing window.
 LRESULT SendMessage(HWND window, unsigned message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -117,6 +118,29 @@ TEST_F(WindowMessagesTest, QuitEndsRun) {
     });
     loop.Run();
     poster.join();
+    SUCCEED();
+}
+
+TEST(WindowMessagesDispatcherTest, ReplacingTheDispatcherWhileWorkersPostIsSafe) {
+    Recorder window;
+    WindowRegistration reg(window);
+    std::atomic<bool> stop{false};
+    std::vector<std::thread> workers;
+    for (int t = 0; t < 3; ++t)
+        workers.emplace_back([&] {
+            while (!stop) PostMessage(reg.handle(), 2024, 0, 0);
+        });
+    // Each loop is destroyed right after it is uninstalled: a post still inside it would
+    // touch freed memory (the sanitizer builds catch that).
+    for (int i = 0; i < 200; ++i) {
+        auto loop = std::make_unique<MessageLoop>();
+        SetMessageDispatcher(loop.get());
+        loop->RunFor(std::chrono::milliseconds(0));
+        SetMessageDispatcher(nullptr);
+        loop.reset();
+    }
+    stop = true;
+    for (auto& w : workers) w.join();
     SUCCEED();
 }
 
