@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "protocol/AdapterTable.h"
-#include "protocol/DatagramExchange.h"
-#include "protocol/Datagrams.h"
-#include "protocol/NasList.h"
+#include "protocol/datagram/AdapterTable.h"
+#include "protocol/datagram/DatagramExchange.h"
+#include "protocol/datagram/Datagrams.h"
+#include "protocol/datagram/NasList.h"
 
 namespace {
 

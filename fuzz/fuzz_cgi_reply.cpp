@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "protocol/CgiReplyParsers.h"
-#include "protocol/CgiRequestText.h"
+#include "protocol/cgi/CgiReplyParsers.h"
+#include "protocol/cgi/CgiRequestText.h"
 
 using namespace lumora;
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "protocol/Datagrams.h"
+#include "protocol/datagram/Datagrams.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lumora;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "protocol/Datagrams.h"
+#include "protocol/datagram/Datagrams.h"
 
 namespace lumora::sim {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "HostAddress.h"
 #include "Services.h"
-#include "protocol/Datagrams.h"
+#include "protocol/datagram/Datagrams.h"
 
 namespace lumora::sim {
 namespace {

@@ -5,8 +5,8 @@
 #include "Json.h"
 #include "NasArgument.h"
 #include "platform/Text.h"
-#include "protocol/DatagramCommands.h"
-#include "protocol/Messages.h"
+#include "protocol/datagram/DatagramCommands.h"
+#include "protocol/query/Messages.h"
 
 namespace lumora::cli {
 

@@ -10,7 +10,7 @@
 #include "Command.h"
 #include "Options.h"
 #include "Session.h"
-#include "protocol/CgiReplyRecords.h"
+#include "protocol/cgi/CgiReplyRecords.h"
 
 namespace lumora::cli {
 

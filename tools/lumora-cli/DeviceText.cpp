@@ -2,7 +2,7 @@
 
 #include "Json.h"
 #include "platform/Text.h"
-#include "protocol/AdapterTable.h"
+#include "protocol/datagram/AdapterTable.h"
 
 namespace lumora::cli {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "protocol/NasList.h"
+#include "protocol/datagram/NasList.h"
 
 namespace lumora::cli {
 

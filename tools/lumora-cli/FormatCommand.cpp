@@ -13,11 +13,11 @@
 #include "CgiSupport.h"
 #include "Json.h"
 #include "platform/Text.h"
-#include "protocol/CgiCommands.h"
-#include "protocol/FormatSequence.h"
-#include "protocol/Messages.h"
-#include "protocol/Thread.h"
-#include "protocol/VolumeLayout.h"
+#include "protocol/cgi/CgiCommands.h"
+#include "protocol/cgi/FormatSequence.h"
+#include "protocol/query/Messages.h"
+#include "protocol/query/Thread.h"
+#include "protocol/cgi/VolumeLayout.h"
 
 namespace lumora::cli {
 

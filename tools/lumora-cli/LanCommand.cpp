@@ -6,7 +6,7 @@
 #include "CgiSupport.h"
 #include "Json.h"
 #include "platform/Text.h"
-#include "protocol/CgiCommands.h"
+#include "protocol/cgi/CgiCommands.h"
 
 namespace lumora::cli {
 

@@ -8,8 +8,8 @@
 #include "NasArgument.h"
 #include "Options.h"
 #include "platform/Text.h"
-#include "protocol/DatagramCommands.h"
-#include "protocol/Messages.h"
+#include "protocol/datagram/DatagramCommands.h"
+#include "protocol/query/Messages.h"
 
 namespace lumora::cli {
 

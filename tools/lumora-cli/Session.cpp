@@ -4,11 +4,11 @@
 #include <cctype>
 
 #include "platform/Text.h"
-#include "protocol/DatagramCommands.h"
-#include "protocol/LoginRefusal.h"
-#include "protocol/Messages.h"
-#include "protocol/Msg.h"
-#include "protocol/NasList.h"
+#include "protocol/datagram/DatagramCommands.h"
+#include "protocol/datagram/LoginRefusal.h"
+#include "protocol/query/Messages.h"
+#include "protocol/query/Msg.h"
+#include "protocol/datagram/NasList.h"
 
 namespace lumora::cli {
 

@@ -13,7 +13,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/WindowMessages.h"
-#include "protocol/Query.h"
+#include "protocol/query/Query.h"
 
 namespace lumora::cli {
 

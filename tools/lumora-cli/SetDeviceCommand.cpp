@@ -5,7 +5,7 @@
 
 #include "CgiSupport.h"
 #include "platform/Text.h"
-#include "protocol/CgiCommands.h"
+#include "protocol/cgi/CgiCommands.h"
 
 namespace lumora::cli {
 

@@ -12,8 +12,8 @@
 #include "CgiSupport.h"
 #include "Json.h"
 #include "platform/Text.h"
-#include "protocol/CgiCommands.h"
-#include "protocol/NasList.h"
+#include "protocol/cgi/CgiCommands.h"
+#include "protocol/datagram/NasList.h"
 
 namespace lumora::cli {
 

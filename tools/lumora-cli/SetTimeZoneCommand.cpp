@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "CgiSupport.h"
-#include "protocol/CgiCommands.h"
+#include "protocol/cgi/CgiCommands.h"
 
 namespace lumora::cli {
 

@@ -4,8 +4,8 @@
 
 #include "CgiSupport.h"
 #include "Json.h"
-#include "protocol/CgiCommands.h"
-#include "protocol/Messages.h"
+#include "protocol/cgi/CgiCommands.h"
+#include "protocol/query/Messages.h"
 
 namespace lumora::cli {
 

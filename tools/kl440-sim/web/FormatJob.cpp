@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "protocol/CgiForms.h"
+#include "protocol/cgi/CgiForms.h"
 
 namespace lumora::sim {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "platform/Text.h"
-#include "protocol/CgiForms.h"
+#include "protocol/cgi/CgiForms.h"
 
 namespace lumora::sim {
 

@@ -1,0 +1,14 @@
+#include "protocol/cgi/CgiReplyRecords.h"
+
+namespace lumora {
+
+WizardInfo g_wizardInfo;
+std::vector<ShareEntry> g_shareList;
+
+WPARAM ReleaseHdInfo(std::unique_ptr<HdInfo> info) { return reinterpret_cast<WPARAM>(info.release()); }
+
+std::unique_ptr<HdInfo> TakeHdInfo(WPARAM wParam) {
+    return std::unique_ptr<HdInfo>(reinterpret_cast<HdInfo*>(wParam));
+}
+
+}  // namespace lumora
