@@ -6,6 +6,7 @@
 // posted, and read only after that (see CQuery).
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace lumora {
@@ -21,6 +22,11 @@ extern CredentialField g_password;
 void SetCredentials(std::string_view userName, std::string_view password);
 // Empties both fields.
 void ClearCredentials();
+// Why a typed user name or password cannot be sent as it stands, or an empty text
+// when it can: every character needs a byte of the 8-bit code page (a substitute
+// would change the credential), and the text must fit its 16-byte field. The
+// login dialog, the password page and lumora-cli all check with this.
+std::u16string CredentialProblem(std::u16string_view text);
 // The text of a credential field, up to its terminator.
 std::string_view CredentialText(const CredentialField& field);
 
