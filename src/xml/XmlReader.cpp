@@ -20,11 +20,21 @@ constexpr size_t kMaxIndexed = std::numeric_limits<uint32_t>::max();
 // Characters that end an element name when searches read it.
 bool EndsSearchName(char16_t c) {
     switch (c) {
-    case u'\t': case u'\n': case u'\r': case u' ': case u'!': case u'"': case u'\'': case u'/':
-    case u';': case u'<': case u'=': case u'>': case u'?': case u'\\':
-        return true;
-    default:
-        return false;
+        case u'\t':
+        case u'\n':
+        case u'\r':
+        case u' ':
+        case u'!':
+        case u'"':
+        case u'\'':
+        case u'/':
+        case u';':
+        case u'<':
+        case u'=':
+        case u'>':
+        case u'?':
+        case u'\\': return true;
+        default: return false;
     }
 }
 
@@ -49,8 +59,9 @@ bool XmlReader::LoadText(const char16_t* text) { return LoadText(OrEmpty(text));
 bool XmlReader::Index() {
     const std::u16string_view text(docText_.data(), std::min(docText_.size(), kMaxIndexed));
     log_.Clear();
-    table_.Reset();
-    table_.Reserve(text.size() / 64 + 8);
+    // Entries never move, so the first segment must hold every element a text that
+    // fits into it can have; the count of '<' stops once a whole segment is certain.
+    table_.Reset(uint64_t{MaxElements(text, ElementTable::kSegmentSize)} + 1);
     table_[0] = ElementEntry{};
     entryCount_ = 1;
     Rewind();
@@ -67,6 +78,11 @@ bool XmlReader::Index() {
     const bool single = table_[1].nextSibling == 0;
     if (!single) log_.Add({.name = u"root_has_sibling"});
     return single && !(doc.entryFlags & kNotWellFormed);
+}
+
+uint32_t XmlReader::MaxElements(std::u16string_view text, uint32_t cap) {
+    const size_t byLength = std::min<size_t>(text.size() / 3, cap);
+    return static_cast<uint32_t>(std::min(byLength, xml_search::CountWide(text, u'<', byLength)));
 }
 
 // --- Cursor
@@ -126,7 +142,8 @@ uint32_t XmlReader::Search(uint32_t candidate, std::u16string_view name) const {
         if (docText_.size() - at < name.size()) continue;
         size_t i = 0;
         while (i < name.size() && docText_[at + i] == name[i] && !EndsSearchName(name[i])) ++i;
-        if (i == name.size() && (at + i == docText_.size() || EndsSearchName(docText_[at + i]))) return candidate;
+        if (i == name.size() && (at + i == docText_.size() || EndsSearchName(docText_[at + i])))
+            return candidate;
     }
     return 0;
 }
@@ -142,6 +159,13 @@ std::u16string_view XmlReader::NameOf(uint32_t n) const {
 // --- Text
 
 std::u16string XmlReader::TextOf(uint32_t n) const {
+    std::u16string scratch;
+    const std::u16string_view text = TextViewOf(n, scratch);
+    if (text.data() == scratch.data()) return scratch;
+    return std::u16string(text);
+}
+
+std::u16string_view XmlReader::TextViewOf(uint32_t n, std::u16string& scratch) const {
     if (n == 0) return {};
     const ElementEntry& e = table_[n];
     const uint32_t startLength = table_.StartTagLength(n);
@@ -150,21 +174,26 @@ std::u16string XmlReader::TextOf(uint32_t n) const {
     const size_t end = e.tagStart + e.spanLength - table_.EndTagLength(n);
     const std::u16string_view content = std::u16string_view(docText_).substr(begin, end - begin);
     const size_t special = xml_search::FindEitherWide(content, 0, u'<', u'&');
-    if (special == content.size()) return std::u16string(content);
-    if (xml_search::FindWide(content, special, u'<') == content.size()) return DecodeReferences(content);
+    if (special == content.size()) return content;
+    scratch.clear();
+    scratch.reserve(content.size());  // decoding never lengthens a text
+    if (xml_search::FindWide(content, special, u'<') == content.size()) {
+        AppendDecoded(scratch, content);
+        return scratch;
+    }
 
     // Markup inside: keep text (decoded) and CDATA (verbatim), drop the rest.
-    std::u16string out;
     const XmlScanner scanner(content, nullptr);
     for (XmlToken t = scanner.Next(0); t.kind != XmlTokenKind::End; t = scanner.Next(t.start + t.length)) {
         if (t.kind == XmlTokenKind::Text) {
-            AppendDecoded(out, content.substr(t.start, t.length));
+            AppendDecoded(scratch, content.substr(t.start, t.length));
         } else if (t.kind == XmlTokenKind::CData) {
             constexpr size_t kOpen = 9, kClose = 3;  // "<![CDATA[" and "]]>"
-            if (t.length > kOpen + kClose) out.append(content.substr(t.start + kOpen, t.length - kOpen - kClose));
+            if (t.length > kOpen + kClose)
+                scratch.append(content.substr(t.start + kOpen, t.length - kOpen - kClose));
         }
     }
-    return out;
+    return scratch;
 }
 
 }  // namespace lumora

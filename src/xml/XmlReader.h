@@ -46,10 +46,23 @@ public:
     std::u16string CurrentText() const { return TextOf(currentPos_); }
     // Text of the current child, the same way.
     std::u16string ChildText() const { return TextOf(childPos_); }
+    // CurrentText without a copy where it can: a view of the document when the text needs
+    // no decoding, else of `scratch`, which then holds it. Valid until LoadText or a change of `scratch`.
+    std::u16string_view CurrentTextView(std::u16string& scratch) const {
+        return TextViewOf(currentPos_, scratch);
+    }
+    // ChildText the same way.
+    std::u16string_view ChildTextView(std::u16string& scratch) const {
+        return TextViewOf(childPos_, scratch);
+    }
     // The problems met by the last LoadText, each as an empty element.
     const std::u16string& ProblemLog() const { return log_.Text(); }
 
     // --- Inspection (tests, tools)
+
+    // Most elements `text` can hold, up to `cap`: every element needs a '<' of its own
+    // and at least three code units ("<a>"). The first table segment is sized from it.
+    static uint32_t MaxElements(std::u16string_view text, uint32_t cap = UINT32_MAX);
 
     // The document as loaded.
     std::u16string_view Document() const { return docText_; }
@@ -70,6 +83,7 @@ private:
     // First entry from `candidate` on (through next siblings) whose name matches; 0 when none.
     uint32_t Search(uint32_t candidate, std::u16string_view name) const;
     std::u16string TextOf(uint32_t n) const;
+    std::u16string_view TextViewOf(uint32_t n, std::u16string& scratch) const;
 
     std::u16string docText_;
     XmlProblemLog log_;

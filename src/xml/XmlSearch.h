@@ -41,9 +41,31 @@ inline size_t FindEither(std::u16string_view text, size_t from, char16_t a, char
     return stop == n ? n : FindEitherWide(text, stop, a, b);
 }
 
+// Number of `a` in `text`, counted eight units at a time; the count stops growing
+// once it has reached `limit` (it may pass it by up to seven).
+inline size_t CountWide(std::u16string_view text, char16_t a, size_t limit) {
+    const size_t n = text.size();
+    const char16_t* p = text.data();
+    size_t count = 0, i = 0;
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+    for (; i + 8 <= n && count < limit; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        // Two mask bits per matching unit.
+        count += static_cast<size_t>(
+                     __builtin_popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, va))))) /
+                 2;
+    }
+#endif
+    for (; i < n && count < limit; ++i) count += p[i] == a;
+    return count;
+}
+
 // Offset of the first `a` at or after `from`; text.size() when there is none.
 inline size_t Find(std::u16string_view text, size_t from, char16_t a) { return FindEither(text, from, a, a); }
 // The same, eight units at a time from the start.
-inline size_t FindWide(std::u16string_view text, size_t from, char16_t a) { return FindEitherWide(text, from, a, a); }
+inline size_t FindWide(std::u16string_view text, size_t from, char16_t a) {
+    return FindEitherWide(text, from, a, a);
+}
 
 }  // namespace lumora::xml_search
