@@ -14,8 +14,8 @@ std::unique_ptr<ElementEntry[]> NewSegment(uint64_t entries) {
 }  // namespace
 
 void ElementTable::Reset(uint64_t firstEntries) {
-    longStartTags_.clear();
-    longEndTags_.clear();
+    if (!longStartTags_.empty()) longStartTags_.clear();
+    if (!longEndTags_.empty()) longEndTags_.clear();
     const uint64_t wanted = std::clamp<uint64_t>(firstEntries, 1, kSegmentSize);
     // Storage of a similar size is kept; a reader that loaded a large document once
     // does not go on holding its table for small ones.
@@ -26,6 +26,7 @@ void ElementTable::Reset(uint64_t firstEntries) {
     } else if (wanted < kSegmentSize) {
         segments_.resize(1);
     }
+    capacity_ = segments_.size() * kSegmentSize - (kSegmentSize - firstCapacity_);
 }
 
 void ElementTable::Reserve(uint64_t entries) {
@@ -40,6 +41,7 @@ void ElementTable::Reserve(uint64_t entries) {
     }
     const uint64_t segmentsNeeded = (entries + kSegmentSize - 1) >> kSegmentBits;
     while (segments_.size() < segmentsNeeded) segments_.push_back(NewSegment(kSegmentSize));
+    capacity_ = segments_.size() * kSegmentSize;
 }
 
 uint32_t ElementTable::LongLength(const std::unordered_map<uint32_t, uint32_t>& side, uint32_t n,

@@ -47,9 +47,7 @@ public:
     // (as long as the first segment was sized by a true bound, see Reset).
     void Reserve(uint64_t entries);
     // Number of entries that fit without growing.
-    uint64_t Capacity() const {
-        return segments_.size() > 1 ? segments_.size() * kSegmentSize : firstCapacity_;
-    }
+    uint64_t Capacity() const { return capacity_; }
 
     // Entry n; n must be below Capacity().
     ElementEntry& operator[](uint32_t n) { return segments_[n >> kSegmentBits][n & (kSegmentSize - 1)]; }
@@ -90,6 +88,7 @@ private:
 
     std::vector<std::unique_ptr<ElementEntry[]>> segments_;
     uint64_t firstCapacity_ = 0;  // entries of segments_[0]; kSegmentSize once there are more
+    uint64_t capacity_ = 0;
     // Tags whose lengths do not fit their bits; empty for any sensible document.
     std::unordered_map<uint32_t, uint32_t> longStartTags_;
     std::unordered_map<uint32_t, uint32_t> longEndTags_;

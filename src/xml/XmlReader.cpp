@@ -67,7 +67,7 @@ bool XmlReader::Index() {
     Rewind();
     if (text.empty()) return false;
 
-    entryCount_ = XmlTreeBuilder(text, table_, log_).Build();
+    entryCount_ = XmlTreeBuilder(text, table_, log_, openStack_).Build();
     ElementEntry& doc = table_[0];
     doc.spanLength = static_cast<uint32_t>(text.size());
     if (entryCount_ == 1) {
@@ -99,43 +99,14 @@ bool XmlReader::FindNext(std::u16string_view name) {
 
 bool XmlReader::FindNext(const char16_t* name) { return FindNext(OrEmpty(name)); }
 
-bool XmlReader::FindNextChild(std::u16string_view name) {
-    if (currentPos_ == 0) FindNext();
-    if (currentPos_ == 0) return false;
-    const uint32_t from = childPos_ != 0 ? table_[childPos_].nextSibling : table_[currentPos_].firstChild;
-    const uint32_t found = Search(from, name);
-    if (found == 0) return false;
-    childPos_ = found;
-    return true;
-}
-
 bool XmlReader::FindNextChild(const char16_t* name) { return FindNextChild(OrEmpty(name)); }
-
-bool XmlReader::Descend() {
-    if (currentPos_ == 0 || !currentIsElement_) return false;
-    parentPos_ = currentPos_;
-    currentPos_ = childPos_;
-    childPos_ = 0;
-    currentIsElement_ = currentPos_ != 0;
-    return true;
-}
-
-bool XmlReader::Ascend() {
-    if (parentPos_ == 0) return false;
-    childPos_ = currentPos_;
-    currentPos_ = parentPos_;
-    parentPos_ = table_[currentPos_].parentEntry;
-    currentIsElement_ = true;
-    return true;
-}
 
 void XmlReader::Rewind() {
     parentPos_ = currentPos_ = childPos_ = 0;
     currentIsElement_ = false;
 }
 
-uint32_t XmlReader::Search(uint32_t candidate, std::u16string_view name) const {
-    if (name.empty()) return candidate;
+uint32_t XmlReader::SearchNamed(uint32_t candidate, std::u16string_view name) const {
     for (; candidate != 0; candidate = table_[candidate].nextSibling) {
         const size_t at = table_[candidate].tagStart + 1;
         // The name must equal `name` and end right after it.
@@ -176,7 +147,6 @@ std::u16string_view XmlReader::TextViewOf(uint32_t n, std::u16string& scratch) c
     const size_t special = xml_search::FindEitherWide(content, 0, u'<', u'&');
     if (special == content.size()) return content;
     scratch.clear();
-    scratch.reserve(content.size());  // decoding never lengthens a text
     if (xml_search::FindWide(content, special, u'<') == content.size()) {
         AppendDecoded(scratch, content);
         return scratch;
