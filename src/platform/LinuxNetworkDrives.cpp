@@ -3,7 +3,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "app/Settings.h"
 #include "platform/ShareNames.h"
@@ -32,6 +34,19 @@ bool SameShare(std::u16string_view a, std::u16string_view b) {
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
+}
+
+// GVfs's FUSE bridge learns of a new mount a moment after gio reports it; when the same
+// share was mounted before, the first look at its folder fails with EIO. A letter is
+// only handed out once its folder can be read, so that the caller can use it at once.
+bool AwaitFolder(const fs::path& folder) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    for (;;) {
+        std::error_code ec;
+        if (fs::is_directory(folder, ec)) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
 }
 
 }  // namespace
@@ -101,6 +116,7 @@ DriveResult LinuxNetworkDrives::AddConnection(const DriveConnectRequest& request
     };
     const std::optional<fs::path> folder = gio_.LocalPath(uri);
     if (!folder) return undo("the share has no local folder (is gvfs-fuse running?)");
+    if (!AwaitFolder(*folder)) return undo("the share's folder " + folder->string() + " cannot be read");
     std::string reason;
     if (!LinkLetter(*letter, *folder, reason)) return undo(reason);
 

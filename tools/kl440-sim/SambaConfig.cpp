@@ -14,8 +14,8 @@ constexpr unsigned kAccountGroupId = 60000;
 bool SafeShareName(const std::string& name) {
     if (name.empty() || name.size() > 80 || name.front() == ' ' || name.back() == ' ') return false;
     for (unsigned char c : name)
-        if (c < 0x20 || c == 0x7F || std::string_view("[]%/\\\"'=;:<>|*?+,").find(static_cast<char>(c)) !=
-                                         std::string_view::npos)
+        if (c < 0x20 || c == 0x7F ||
+            std::string_view("[]%/\\\"'=;:<>|*?+,").find(static_cast<char>(c)) != std::string_view::npos)
             return false;
     return name != "global" && name != "homes" && name != "printers";
 }
@@ -23,8 +23,8 @@ bool SafeShareName(const std::string& name) {
 bool SafeUserName(const std::string& name) {
     if (name.empty() || name.size() > 32 || name.front() == '-') return false;
     for (char c : name)
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' ||
-              c == '-'))
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+              c == '_' || c == '-'))
             return false;
     return name != "nobody";
 }
@@ -49,13 +49,16 @@ SambaPlan PlanSamba(const Appliance& a) {
     plan.ip = a.ip;
     plan.workgroup = SafeUserName(state.workgroup) ? state.workgroup : "WORKGROUP";
     for (const std::string& share : state.shares) {
-        if (SafeShareName(share)) plan.shares.push_back(share);
-        else plan.skipped.push_back("share " + share);
+        if (SafeShareName(share))
+            plan.shares.push_back(share);
+        else
+            plan.skipped.push_back("share " + share);
     }
     for (const auto& [user, password] : state.passwords) {
         if (SafeUserName(user) && password.find_first_of("\r\n") == std::string::npos && !password.empty())
             plan.accounts.emplace_back(user, password);
-        else plan.skipped.push_back("account " + user);
+        else
+            plan.skipped.push_back("account " + user);
     }
     return plan;
 }
@@ -96,7 +99,8 @@ std::string SambaConfText(const SambaPlan& plan, const std::string& root, const 
 std::string SambaPasswdText(const SambaPlan& plan, const std::string& localUser, unsigned localUid,
                             unsigned localGid) {
     const std::string gid = std::to_string(kAccountGroupId);
-    std::string t = localUser + ":x:" + std::to_string(localUid) + ":" + std::to_string(localGid) + "::/:/bin/false\n";
+    std::string t =
+        localUser + ":x:" + std::to_string(localUid) + ":" + std::to_string(localGid) + "::/:/bin/false\n";
     t += "nobody:x:65534:65534::/nonexistent:/bin/false\n";
     unsigned uid = kFirstAccountId;
     for (const auto& account : plan.accounts)
@@ -106,8 +110,8 @@ std::string SambaPasswdText(const SambaPlan& plan, const std::string& localUser,
 }
 
 std::string SambaGroupText(const std::string& localGroup, unsigned localGid) {
-    return localGroup + ":x:" + std::to_string(localGid) + ":\nnogroup:x:65534:\nkl440:x:" +
-           std::to_string(kAccountGroupId) + ":\n";
+    return localGroup + ":x:" + std::to_string(localGid) +
+           ":\nnogroup:x:65534:\nkl440:x:" + std::to_string(kAccountGroupId) + ":\n";
 }
 
 }  // namespace lumora::sim

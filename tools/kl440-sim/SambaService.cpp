@@ -53,9 +53,11 @@ std::string FindProgram(const std::string& name) {
 std::string FindNssWrapper() {
     std::error_code ec;
     for (const char* dir : {"/usr/lib", "/usr/lib64", "/usr/local/lib", "/lib"}) {
-        if (fs::exists(fs::path(dir) / "libnss_wrapper.so", ec)) return (fs::path(dir) / "libnss_wrapper.so").string();
+        if (fs::exists(fs::path(dir) / "libnss_wrapper.so", ec))
+            return (fs::path(dir) / "libnss_wrapper.so").string();
         for (const auto& sub : fs::directory_iterator(dir, ec))
-            if (fs::exists(sub.path() / "libnss_wrapper.so", ec)) return (sub.path() / "libnss_wrapper.so").string();
+            if (fs::exists(sub.path() / "libnss_wrapper.so", ec))
+                return (sub.path() / "libnss_wrapper.so").string();
     }
     return {};
 }
@@ -91,7 +93,8 @@ public:
             // smbd keeps worker processes in its group; they all go.
             ::kill(-pid_, SIGTERM);
             int status = 0;
-            for (int i = 0; i < 50 && ::waitpid(pid_, &status, WNOHANG) == 0; ++i) std::this_thread::sleep_for(100ms);
+            for (int i = 0; i < 50 && ::waitpid(pid_, &status, WNOHANG) == 0; ++i)
+                std::this_thread::sleep_for(100ms);
             ::kill(-pid_, SIGKILL);
             ::waitpid(pid_, &status, WNOHANG);
         }
@@ -139,7 +142,7 @@ private:
     }
 
     bool Spawn(std::string& error) {
-        std::vector<std::string> args = {tools_.smbd, "-s", Conf(), "--foreground", "--no-process-group",
+        std::vector<std::string> args = {tools_.smbd,     "-s", Conf(), "--foreground", "--no-process-group",
                                          "--debug-stdout"};
         // smbd goes with the simulator even when the simulator is killed outright.
         if (!tools_.setpriv.empty()) args.insert(args.begin(), {tools_.setpriv, "--pdeathsig", "TERM", "--"});
@@ -176,7 +179,8 @@ private:
             int status = 0;
             if (::waitpid(pid_, &status, WNOHANG) == pid_) {
                 pid_ = -1;
-                error = "smbd for " + plan_.applianceName + " stopped; see " + (root_ / "log" / "smbd.log").string();
+                error = "smbd for " + plan_.applianceName + " stopped; see " +
+                        (root_ / "log" / "smbd.log").string();
                 return false;
             }
             std::this_thread::sleep_for(50ms);
@@ -209,7 +213,9 @@ public:
         tools_ = {FindProgram("smbd"), FindProgram("smbpasswd"), FindNssWrapper(), FindProgram("setpriv")};
         if (tools_.smbd.empty() || tools_.smbpasswd.empty() || tools_.nssWrapper.empty()) {
             std::fprintf(stderr, "kl440-sim: samba: %s not found; the shares are not served over SMB\n",
-                         tools_.smbd.empty() ? "smbd" : tools_.smbpasswd.empty() ? "smbpasswd" : "libnss_wrapper.so");
+                         tools_.smbd.empty()        ? "smbd"
+                         : tools_.smbpasswd.empty() ? "smbpasswd"
+                                                    : "libnss_wrapper.so");
             return true;
         }
         std::string pattern = (fs::temp_directory_path() / "kl440-smb-XXXXXX").string();
@@ -220,14 +226,15 @@ public:
         root_ = pattern;
         for (std::size_t i = 0; i < plans.size(); ++i) {
             for (const std::string& name : plans[i].skipped)
-                std::fprintf(stderr, "kl440-sim: samba: %s: %s left out\n", plans[i].applianceName.c_str(), name.c_str());
+                std::fprintf(stderr, "kl440-sim: samba: %s: %s left out\n", plans[i].applianceName.c_str(),
+                             name.c_str());
             auto instance = std::make_unique<SambaInstance>(tools_, plans[i], root_ / std::to_string(i));
             if (!instance->Start(error)) {
                 error = "samba: " + error;
                 return false;
             }
-            std::fprintf(stderr, "kl440-sim: samba: %s serves %zu shares on %s\n", plans[i].applianceName.c_str(),
-                         plans[i].shares.size(), plans[i].ip.c_str());
+            std::fprintf(stderr, "kl440-sim: samba: %s serves %zu shares on %s\n",
+                         plans[i].applianceName.c_str(), plans[i].shares.size(), plans[i].ip.c_str());
             instances_.push_back(std::move(instance));
         }
         return true;

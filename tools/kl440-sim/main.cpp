@@ -28,9 +28,12 @@ int main(int argc, char** argv) {
     std::string config;
     bool samba = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) config = argv[++i];
-        else if (std::strcmp(argv[i], "--samba") == 0) samba = true;
-        else config.clear(), i = argc;
+        if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc)
+            config = argv[++i];
+        else if (std::strcmp(argv[i], "--samba") == 0)
+            samba = true;
+        else
+            config.clear(), i = argc;
     }
     if (config.empty()) {
         std::fprintf(stderr, "usage: kl440-sim --config FILE [--samba]\n");
