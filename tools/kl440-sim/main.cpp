@@ -1,7 +1,8 @@
 // kl440-sim: simulated KL-440 appliances for tests and demonstrations.
 //
-//   kl440-sim --config FILE
+//   kl440-sim --config FILE [--samba]
 //
+// --samba serves every appliance's shares over SMB (as "samba = 1" in each section).
 // Puts each appliance's address on its link, starts every service of
 // Services.cpp, prints "kl440-sim: ready" and runs until SIGINT or SIGTERM, or
 // until the process that started it ends.
@@ -25,15 +26,17 @@ int main(int argc, char** argv) {
     // running (and holding its output open).
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     std::string config;
+    bool samba = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) config = argv[++i];
-        else {
-            std::fprintf(stderr, "usage: kl440-sim --config FILE\n");
-            return 2;
-        }
+        if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc)
+            config = argv[++i];
+        else if (std::strcmp(argv[i], "--samba") == 0)
+            samba = true;
+        else
+            config.clear(), i = argc;
     }
     if (config.empty()) {
-        std::fprintf(stderr, "usage: kl440-sim --config FILE\n");
+        std::fprintf(stderr, "usage: kl440-sim --config FILE [--samba]\n");
         return 2;
     }
     std::string error;
@@ -42,6 +45,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kl440-sim: %s\n", error.c_str());
         return 1;
     }
+    if (samba)
+        for (auto& a : *appliances) a->settings.emplace_back("samba", "1");
 
     // Signals are taken by sigwait below, never by the service threads.
     sigset_t stopSignals;
