@@ -59,13 +59,17 @@ inline bool SaveScreenshot(wxWindow& window, const std::string& name) {
     return wxExecute(command, wxEXEC_SYNC | wxEXEC_NOEVENTS) == 0;
 }
 
-// Runs `step` once the modal dialog of type T is open (from inside its modal loop).
+// Runs `step` once the modal dialog of type T is open (from inside its modal loop), after
+// the messages the dialog posted while opening.
 template <class T>
-void WhenOpen(std::function<void(T&)> step) {
-    wxTheApp->CallAfter([step] {
+void WhenOpen(std::function<void(T&)> step, bool settled = false) {
+    wxTheApp->CallAfter([step, settled] {
         for (wxWindow* window : wxTopLevelWindows)
             if (auto* dialog = dynamic_cast<T*>(window); dialog != nullptr && dialog->IsModal()) {
-                step(*dialog);
+                if (settled)
+                    step(*dialog);
+                else
+                    WhenOpen<T>(step, true);
                 return;
             }
         WhenOpen<T>(step);  // not open yet: look again on the next turn of the loop
