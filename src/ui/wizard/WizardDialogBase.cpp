@@ -221,9 +221,13 @@ void CWizardDialogBase::EndWizard(int code) {
     EndSkinDialog(*this, code, endCode_);
 }
 
-int CWizardDialogBase::DoModal() {
+void CWizardDialogBase::Open() {
     g_hOpenModal = Handle();
     ShowInitialPage();
+}
+
+int CWizardDialogBase::DoModal() {
+    Open();
     return ShowModal();
 }
 

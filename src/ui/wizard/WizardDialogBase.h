@@ -41,7 +41,9 @@ public:
     void Finish();
     void Exit();
 
-    // Runs the wizard modally from its first page and returns its end code.
+    // Registers the wizard as the open modal window and shows its first page.
+    void Open();
+    // Opens it and runs it modally; returns its end code.
     int DoModal();
     // The end code once it ended (also when driven modeless by tests).
     int EndCode() const { return endCode_; }

@@ -3,15 +3,33 @@
 
 #include <string>
 
+#include "ui/wizard/DriveMappingPage.h"
+#include "ui/wizard/NetworkPage.h"
+#include "ui/wizard/RaidPage.h"
+#include "ui/wizard/TimeZonePage.h"
 #include "ui/wizard/UserGroupPage.h"
 #include "ui/wizard/UserNamePage.h"
 #include "ui/wizard/WizardDialog.h"
 
 namespace lumora {
 
+// The template ids that also name the pages.
+enum WizardPageId {
+    kPasswordPageId = 133,
+    kDevicePageId = 134,
+    kTimeZonePageId = 135,
+    kNetworkPageId = 136,
+    kRaidPageId = 137,
+    kDriveMappingPageId = 138
+};
+
 struct WizardPages {
     CUserNamePage password;
     CUserGroupPage device;
+    CTimeZonePage timeZone;
+    CNetworkPage network;
+    CRaidPage raid;
+    CDriveMappingPage driveMapping;
 };
 
 // Adds the administrator's six pages, or the password and drive-mapping pages for any
