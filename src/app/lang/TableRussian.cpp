@@ -129,7 +129,9 @@ constexpr std::u16string_view kFirstPart =
     u"|Old Password||Старый пароль|\t\t   "
     u"|Username or password error.||Неверное имя пользователя или пароль.|\t\t   "
     u"|format error.||Ошибка форматирования.|\t\t   "
-    u"|setting failed.||Ошибка настройки.|\t\t   ";
+    u"|setting failed.||Ошибка настройки.|\t\t   "
+    u"|The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.||Поле %s слишком длинное для NAS. Буквы вне простого английского занимают больше места: сократите его.|\t\t   "
+    u"|The disk names are too long to be joined for this layout.||Имена дисков слишком длинные, чтобы объединить их для этой схемы.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =
