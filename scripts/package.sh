@@ -10,7 +10,7 @@ build=${1:-build}
 
 fail() { echo "package: $*" >&2; exit 1; }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian appstreamcli; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/deps.sh installs it)"
 done
 [[ -f "$build/CMakeCache.txt" ]] ||
@@ -44,6 +44,11 @@ for f in usr/bin/lumora-cli usr/bin/kl440-sim usr/share/applications/lumora.desk
          usr/share/man/man1/lumora-cli.1.gz usr/share/bash-completion/completions/lumora-cli; do
   [[ -e "$scratch/$f" ]] || fail "the package holds no /$f"
 done
+appstreamcli validate --no-net "$scratch/usr/share/metainfo/com.tessil.Lumora.metainfo.xml" >/dev/null ||
+  fail "appstreamcli does not accept the metainfo"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$scratch/usr/share/applications/lumora.desktop" || fail "the desktop entry is not valid"
+fi
 version=$("$scratch/usr/bin/lumora-cli" --version) || fail "the packaged lumora-cli --version failed"
 echo "package: $version (from the unpacked package)"
 [[ "$version" == "lumora-cli $(dpkg-deb -f "$deb" Version)" ]] || fail "lumora-cli reports another version than the package"
