@@ -15,22 +15,26 @@ password=${LUMORA_DEMO_PASSWORD:-admin}
 fail() { echo "tour: $*" >&2; exit 1; }
 step() { echo "tour: $*"; }
 
-# Visible top-level windows of lumora, oldest first.
-windows() { xdotool search --onlyvisible --pid "$LUMORA_PID" 2>/dev/null | sort -n || true; }
+# The visible window of lumora that has this size, if there is one (tooltips and other
+# popups have other sizes, so they are never taken for a dialog).
+window_of_size() {  # width, height
+  local w WIDTH HEIGHT X Y SCREEN WINDOW
+  for w in $(xdotool search --onlyvisible --pid "$LUMORA_PID" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+    if [[ "$WIDTH" == "$1" && "$HEIGHT" == "$2" ]]; then echo "$w"; return 0; fi
+  done
+  return 1
+}
 
-# Waits until lumora shows N visible windows; prints the newest.
-wait_windows() {  # count, what
-  local n=$1 what=$2 list
+# Waits until the window of this size is shown (prints it) or, with "gone", hidden.
+wait_window() {  # width, height, what, [gone]
   for _ in $(seq 300); do
-    kill -0 "$LUMORA_PID" 2>/dev/null || fail "lumora ended while waiting for $what"
-    list=$(windows)
-    if [[ $(grep -c . <<<"$list") -eq $n ]]; then
-      tail -1 <<<"$list"
-      return
-    fi
+    kill -0 "$LUMORA_PID" 2>/dev/null || fail "lumora ended while waiting for $3"
+    if [[ -z "${4:-}" ]]; then window_of_size "$1" "$2" && return 0
+    else window_of_size "$1" "$2" >/dev/null || return 0; fi
     sleep 0.1
   done
-  fail "no $what after 30 s (windows: $(windows | tr '\n' ' '))"
+  fail "$3: nothing after 30 s"
 }
 
 # Waits `min` seconds, then until the screen stays the same for half a second; a
@@ -46,6 +50,19 @@ settle() {  # min seconds
   done
 }
 
+# Moves a window that did not open in the middle of the screen there, as a person
+# would drag it, and says so: the program centres its windows itself.
+centre() {  # window, what
+  local X Y WIDTH HEIGHT SCREEN WINDOW sw sh x y
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  read -r sw sh < <(xdotool getdisplaygeometry)
+  x=$(((sw - WIDTH) / 2)) y=$(((sh - HEIGHT) / 2))
+  if ((X < x - 2 || X > x + 2 || Y < y - 2 || Y > y + 2)); then
+    step "note: the $2 opened at $X,$Y, not in the middle of the ${sw}x${sh} screen; moving it there"
+    xdotool windowmove --sync "$1" "$x" "$y"
+  fi
+}
+
 # Writes the main window's area of the screen (dialogs lie over it) to SHOTS/NAME.png.
 shot() {  # name
   local X Y WIDTH HEIGHT WINDOW SCREEN
@@ -54,12 +71,15 @@ shot() {  # name
   step "$SHOTS/$1.png"
 }
 
-click() {  # window, x, y (client pixels)
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+# Clicks at client pixels of a window, then rests the pointer on an empty spot of the
+# main window, so that the button's tooltip closes before the next screenshot.
+click() {  # window, x, y
+  xdotool mousemove --window "$1" "$2" "$3" click 1 mousemove --window "$main" 1000 660
 }
 
 mkdir -p "$SHOTS"
-main=$(wait_windows 1 "main window")
+main=$(wait_window 1024 680 "main window")
+centre "$main" "main window"
 xdotool windowfocus "$main" 2>/dev/null || true
 
 step "discover: the appliance list fills after one round of discovery"
@@ -68,7 +88,8 @@ shot 1-discovered
 
 step "connect: Connect opens the login dialog"
 click "$main" 537 205
-login=$(wait_windows 2 "login dialog")
+login=$(wait_window 606 400 "login dialog")
+centre "$login" "login dialog"
 settle 0.5
 xdotool windowfocus --sync "$login" 2>/dev/null || true
 click "$login" 300 131                      # user name
@@ -78,7 +99,7 @@ xdotool key ctrl+a BackSpace type --delay 40 "$password"
 settle 0.5
 shot 2-login
 click "$login" 239 337                      # OK
-wait_windows 1 "the login dialog to close" >/dev/null
+wait_window 606 400 "the login dialog to close" gone
 
 step "volumes: the information panel shows the appliance's volumes"
 settle 3
@@ -91,15 +112,16 @@ shot 4-folders
 
 step "settings: the settings dialog"
 click "$main" 893 21
-settings=$(wait_windows 2 "settings dialog")
+settings=$(wait_window 774 506 "settings dialog")
+centre "$settings" "settings dialog"
 settle 1
 shot 5-settings
 xdotool windowfocus "$settings" 2>/dev/null || true
 xdotool key Escape
-wait_windows 1 "the settings dialog to close" >/dev/null
+wait_window 774 506 "the settings dialog to close" gone
 
 step "close"
-click "$main" 1003 19
+xdotool mousemove --window "$main" 1003 19 click 1
 for _ in $(seq 100); do
   kill -0 "$LUMORA_PID" 2>/dev/null || exit 0
   sleep 0.1

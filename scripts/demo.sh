@@ -35,6 +35,12 @@ done
 [[ -z "$config" || -r "$config" ]] || die "cannot read $config"
 : "${DISPLAY:=}" "${WAYLAND_DISPLAY:=}"
 [[ -n "$DISPLAY$WAYLAND_DISPLAY" ]] || headless=1
+# A display reached over TCP (ssh -X: "localhost:10.0") cannot be reached from a
+# namespace without a network; only local socket displays can.
+if ((headless == 0)) && [[ -z "$WAYLAND_DISPLAY" && "${DISPLAY%%:*}" != "" && "${DISPLAY%%:*}" != unix ]]; then
+  say "DISPLAY=$DISPLAY is a network display, which the private namespace cannot reach; running headless"
+  headless=1
+fi
 shots=${shots:-$build/demo-screenshots}
 
 have_gui=0
