@@ -138,7 +138,10 @@ if ((headless == 0)); then
   [[ -n "$DISPLAY" && -z "${XAUTHORITY:-}" && -r "${HOME:-/}/.Xauthority" ]] && export XAUTHORITY=$HOME/.Xauthority
   say "lumora opens on your display; the demo ends when you close it"
   say "accounts: admin / admin, alice / wonderland (alice is an ordinary user)"
-  "$lumora" || die "lumora ended with status $?"
+  # In the background, so that a signal reaches the trap (and the cleanup) at once.
+  "$lumora" &
+  pids+=("$!")
+  wait "$!" || die "lumora ended with status $?"
   exit 0
 fi
 
