@@ -11,6 +11,8 @@ set -euo pipefail
 : "${DISPLAY:?}" "${LUMORA_PID:?}" "${SHOTS:?}"
 user=${LUMORA_DEMO_USER:-admin}
 password=${LUMORA_DEMO_PASSWORD:-admin}
+other_user=${LUMORA_DEMO_OTHER_USER:-alice}
+other_password=${LUMORA_DEMO_OTHER_PASSWORD:-wonderland}
 
 fail() { echo "tour: $*" >&2; exit 1; }
 step() { echo "tour: $*"; }
@@ -77,6 +79,24 @@ click() {  # window, x, y
   xdotool mousemove --window "$1" "$2" "$3" click 1 mousemove --window "$main" 1000 660
 }
 
+# Connect, fill in the login dialog, take its screenshot, OK.
+log_in() {  # user, password, screenshot name
+  local login
+  click "$main" 537 205                     # Connect
+  login=$(wait_window 606 400 "login dialog")
+  centre "$login" "login dialog"
+  settle 0.5
+  xdotool windowfocus --sync "$login" 2>/dev/null || true
+  click "$login" 300 131                    # user name
+  xdotool key ctrl+a BackSpace type --delay 40 "$1"
+  click "$login" 300 204                    # password
+  xdotool key ctrl+a BackSpace type --delay 40 "$2"
+  settle 0.5
+  shot "$3"
+  click "$login" 239 337                    # OK
+  wait_window 606 400 "the login dialog to close" gone
+}
+
 mkdir -p "$SHOTS"
 main=$(wait_window 1024 680 "main window")
 centre "$main" "main window"
@@ -87,19 +107,7 @@ settle 4
 shot 1-discovered
 
 step "connect: Connect opens the login dialog"
-click "$main" 537 205
-login=$(wait_window 606 400 "login dialog")
-centre "$login" "login dialog"
-settle 0.5
-xdotool windowfocus --sync "$login" 2>/dev/null || true
-click "$login" 300 131                      # user name
-xdotool key ctrl+a BackSpace type --delay 40 "$user"
-click "$login" 300 204                      # password
-xdotool key ctrl+a BackSpace type --delay 40 "$password"
-settle 0.5
-shot 2-login
-click "$login" 239 337                      # OK
-wait_window 606 400 "the login dialog to close" gone
+log_in "$user" "$password" 2-login
 
 step "volumes: the information panel shows the appliance's volumes"
 settle 3
@@ -119,6 +127,13 @@ shot 5-settings
 xdotool windowfocus "$settings" 2>/dev/null || true
 xdotool key Escape
 wait_window 774 506 "the settings dialog to close" gone
+
+step "log out, then in as the ordinary user $other_user: the centres follow the user's rights"
+click "$main" 856 21                        # Logout
+settle 1
+log_in "$other_user" "$other_password" 6-user-login
+settle 3
+shot 7-user
 
 step "close"
 xdotool mousemove --window "$main" 1003 19 click 1
