@@ -10,6 +10,7 @@ packages=(
   xvfb xauth iproute2 util-linux curl python3 ccache nftables
   gvfs-backends gvfs-fuse samba libnss-wrapper dbus
   imagemagick
+  xdotool x11-utils lintian appstream dpkg-dev file
 )
 
 missing=()
