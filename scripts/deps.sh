@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   libwxgtk3.2-dev fonts-dejavu-core librsvg2-bin
   xvfb xauth iproute2 util-linux curl python3 ccache nftables
+  gnome-keyring libsecret-tools dbus
 )
 
 missing=()

@@ -125,7 +125,10 @@ constexpr std::u16string_view kFirstPart =
     u"|Old Password||Altes Passwort|\t\t   "
     u"|Username or password error.||Benutzername oder Passwort falsch.|\t\t   "
     u"|format error.||Formatierungsfehler.|\t\t   "
-    u"|setting failed.||Einstellung fehlgeschlagen.|\t\t   ";
+    u"|setting failed.||Einstellung fehlgeschlagen.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Passwörter werden im Schlüsselbund des Desktops aufbewahrt.|\t\t   "
+    u"|Passwords are kept in the settings file.||Passwörter werden in der Einstellungsdatei aufbewahrt.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Der Schlüsselbund des Desktops hat nicht geantwortet; Passwörter werden vorerst in der Einstellungsdatei aufbewahrt.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

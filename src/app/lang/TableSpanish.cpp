@@ -125,7 +125,10 @@ constexpr std::u16string_view kFirstPart =
     u"|Old Password||Contraseña anterior|\t\t   "
     u"|Username or password error.||Nombre de usuario o contraseña incorrectos.|\t\t   "
     u"|format error.||Error de formateo.|\t\t   "
-    u"|setting failed.||Error de configuración.|\t\t   ";
+    u"|setting failed.||Error de configuración.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Las contraseñas se guardan en el llavero del escritorio.|\t\t   "
+    u"|Passwords are kept in the settings file.||Las contraseñas se guardan en el archivo de configuración.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||El llavero del escritorio no respondió; por ahora las contraseñas se guardan en el archivo de configuración.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =
