@@ -11,6 +11,7 @@ packages=(
   gvfs-backends gvfs-fuse samba libnss-wrapper dbus
   imagemagick
   xdotool x11-utils lintian appstream dpkg-dev file
+  gnome-keyring libsecret-tools
 )
 
 missing=()
