@@ -11,6 +11,8 @@
 #include "ui/main/SettingsDialog.h"
 #include "ui/main/TessilDlg.h"
 
+#include "platform/ShareNames.h"
+
 namespace lumora {
 
 void CTessilDlg::OpenWebCentre(int buttonId) {
@@ -30,7 +32,9 @@ void CTessilDlg::OpenWebCentre(int buttonId) {
 
 void CTessilDlg::OpenShare(std::size_t index) {
     if (index >= g_shareList.size()) return;
-    CurrentLauncher().Open(ShareAddress(AnsiToWide(nasAddress_), g_shareList[index].shareName));
+    // A share name the file manager could misread (a slash, a quote, a line break) is not opened.
+    const std::u16string address = ShareAddress(AnsiToWide(nasAddress_), g_shareList[index].shareName);
+    if (!address.empty()) CurrentLauncher().Open(WideToUtf8(address));
 }
 
 void CTessilDlg::ShowHelp() {
