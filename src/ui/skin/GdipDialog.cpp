@@ -38,7 +38,8 @@ bool CGdipDialog::SetBackground(int id) {
     picture_ = std::make_unique<CGdiPlusBitmapResource>();
     cache_ = wxBitmap();
     if (picture_->LoadPng(id)) {
-        wxSize client = GetClientSize();
+        // A window not yet shown may report no client area; its fixed size is what it will have.
+        wxSize client = IsShown() ? GetClientSize() : fixedSize_;
         cache_.Create(std::max(client.x, 1), std::max(client.y, 1), 24);
         wxMemoryDC dc(cache_);
         dc.SetBackground(*wxBLACK_BRUSH);
