@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   libwxgtk3.2-dev fonts-dejavu-core librsvg2-bin
-  xvfb xauth iproute2 util-linux curl python3 ccache
+  xvfb xauth iproute2 util-linux curl python3 ccache nftables
   gvfs-backends gvfs-fuse samba libnss-wrapper dbus
 )
 
