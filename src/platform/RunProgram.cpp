@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -28,14 +29,19 @@ struct Pipe {
 }  // namespace
 
 ProgramOutput RunProgram(const std::vector<std::string>& argv, std::chrono::milliseconds limit) {
+    return RunProgramWithInput(argv, {}, limit);
+}
+
+ProgramOutput RunProgramWithInput(const std::vector<std::string>& argv, const std::string& input,
+                                  std::chrono::milliseconds limit) {
     ProgramOutput result;
     if (argv.empty()) return result;
-    Pipe out;
-    if (::pipe2(out.fd, O_CLOEXEC) != 0) return result;
+    Pipe out, in;
+    if (::pipe2(out.fd, O_CLOEXEC) != 0 || ::pipe2(in.fd, O_CLOEXEC) != 0) return result;
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, in.fd[0], 0);
     posix_spawn_file_actions_adddup2(&actions, out.fd[1], 1);
     posix_spawn_file_actions_adddup2(&actions, out.fd[1], 2);
     std::vector<char*> args;
@@ -46,8 +52,25 @@ ProgramOutput RunProgram(const std::vector<std::string>& argv, std::chrono::mill
     posix_spawn_file_actions_destroy(&actions);
     ::close(out.fd[1]);
     out.fd[1] = -1;
+    ::close(in.fd[0]);
+    in.fd[0] = -1;
     if (rc != 0) return result;
     result.started = true;
+    // Small inputs only (a password): they fit the pipe, so writing cannot block.
+    // A program that exits without reading raises SIGPIPE: hold it on this thread and drop it.
+    if (!input.empty()) {
+        sigset_t pipeSignal, previous;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+        if (::write(in.fd[1], input.data(), input.size()) < 0 && errno == EPIPE) {
+            timespec none{};
+            sigtimedwait(&pipeSignal, nullptr, &none);
+        }
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    }
+    ::close(in.fd[1]);
+    in.fd[1] = -1;
 
     const auto deadline = std::chrono::steady_clock::now() + limit;
     char buffer[4096];

@@ -19,5 +19,9 @@ struct ProgramOutput {
 // and waits at most `limit`; a program still running then is killed.
 ProgramOutput RunProgram(const std::vector<std::string>& argv,
                          std::chrono::milliseconds limit = std::chrono::seconds(10));
+// The same with `input` on the program's standard input (for secrets, which
+// must never appear in an argument vector that other users can read).
+ProgramOutput RunProgramWithInput(const std::vector<std::string>& argv, const std::string& input,
+                                  std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 }  // namespace lumora
