@@ -1,0 +1,95 @@
+// The main window as a person meets it: in each language, kept responsive while an
+// appliance never answers, and reached with the keyboard.
+
+#include "MainWindowFixture.h"
+
+#include <atomic>
+
+#include "protocol/query/Messages.h"
+#include "protocol/query/Thread.h"
+#include "ui/main/TessilApp.h"
+
+namespace lumora::test {
+namespace {
+
+TEST_F(MainWindowTest, CaptionsFollowTheLanguageOfTheSettingsFile) {
+    StartAppliances();
+    RememberLogin(u"Office", u"admin", u"admin");
+    const struct {
+        const char16_t* code;
+        const char* connect;
+        const char* mask;
+    } languages[] = {
+        {u"", "Connect", "Mask:255.255.255.0"},
+        {u"FRE", "Connecter", "Masque:255.255.255.0"},
+        {u"GER", "Verbinden", nullptr},
+        {u"SPA", "Conectar", nullptr},
+        {u"RUS", "\xD0\x9F\xD0\xBE\xD0\xB4\xD0\xBA\xD0\xBB\xD1\x8E\xD1\x87\xD0\xB8\xD1\x82\xD1\x8C", nullptr},
+    };
+    for (const auto& language : languages) {
+        WriteSetting(kSectionLanguage, kKeyLanguage, language.code);
+        SelectLanguageFromSettings();
+        OpenListed();
+        EXPECT_EQ(window->FindWindow(CTessilDlg::kConnect)->GetLabel(), wxString::FromUTF8(language.connect));
+        ConnectAndWaitForPanel();
+        if (language.mask != nullptr) EXPECT_EQ(window->InfoPanel().Line(2).GetText(), language.mask);
+        EXPECT_EQ(window->InfoPanel().Line(1).GetText(), "IP:192.0.2.20")
+            << "the address prefix is not translated";
+        const std::string name = language.code[0] == 0 ? "ENG" : WideToUtf8(language.code);
+        EXPECT_TRUE(SaveScreenshot(*window, "language-" + name));
+        window.reset();
+        ASSERT_TRUE(WaitForWorkers(std::chrono::seconds(10)));
+    }
+}
+
+// The UI thread never waits on the network: while a volume request to an appliance that
+// never answers runs, posted messages and timers are served.
+TEST_F(MainWindowTest, StaysResponsiveWhileAnApplianceNeverAnswers) {
+    StartAppliances("web.fault = never_answer\n");
+    RememberLogin(u"Office", u"admin", u"admin");
+    OpenListed();
+    Press(CTessilDlg::kConnect);
+    // The login is a datagram exchange; the volume request that follows is the silent one.
+    ASSERT_TRUE(PumpUntil([&] { return window->LoggedIn(); }, std::chrono::seconds(20))) << Shown();
+
+    struct Probe : MessageTarget {
+        LRESULT OnMessage(unsigned, WPARAM, LPARAM) override {
+            servedWhileWaiting = RunningWorkerCount() > 0;
+            served = std::chrono::steady_clock::now();
+            return 0;
+        }
+        WindowRegistration registration{*this};
+        std::optional<bool> servedWhileWaiting;
+        std::chrono::steady_clock::time_point served;
+    } probe;
+    bool timerWhileWaiting = false;
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { timerWhileWaiting = RunningWorkerCount() > 0; });
+
+    ASSERT_GT(RunningWorkerCount(), 0);
+    const auto posted = std::chrono::steady_clock::now();
+    std::thread([handle = probe.registration.handle()] { PostMessage(handle, WM_USER + 1); }).join();
+    timer.StartOnce(50);
+    ASSERT_TRUE(PumpUntil([&] { return probe.servedWhileWaiting.has_value() && timerWhileWaiting; }));
+    EXPECT_TRUE(*probe.servedWhileWaiting);
+    EXPECT_FALSE(window->InfoPanel().IsShown()) << "the volumes never came";
+    // Generous: the promise is 100 ms on an idle machine; this one is shared by parallel builds.
+    EXPECT_LT(probe.served - posted, std::chrono::seconds(2));
+}
+
+TEST_F(MainWindowTest, TabVisitsTheControlsInReadingOrder) {
+    StartAppliances();
+    OpenListed();
+    window->ApplianceList().SetFocus();
+    std::vector<int> visited;
+    for (int i = 0; i < 2; ++i) {
+        window->FindFocus()->Navigate(wxNavigationKeyEvent::IsForward);
+        Pump(std::chrono::milliseconds(20));
+        visited.push_back(wxWindow::FindFocus() != nullptr ? wxWindow::FindFocus()->GetId() : -1);
+    }
+    EXPECT_EQ(visited[0], CTessilDlg::kConnect);
+    EXPECT_EQ(visited[1], CTessilDlg::kRefresh);
+}
+
+}  // namespace
+}  // namespace lumora::test
