@@ -93,3 +93,34 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInReadingOrder) {
 
 }  // namespace
 }  // namespace lumora::test
+
+namespace lumora::test {
+namespace {
+
+// Run by the ctest "main-window-double-scale" with GDK_SCALE=2 on a screen big enough.
+TEST_F(MainWindowTest, DrawnWholeAtDoubleScale) {
+    StartAppliances();
+    RememberLogin(u"Office", u"admin", u"admin");
+    OpenListed();
+    if (window->GetContentScaleFactor() != 2.0) GTEST_SKIP() << "needs GDK_SCALE=2";
+    ConnectAndWaitForPanel();
+    EXPECT_EQ(window->GetClientSize(), wxSize(CTessilDlg::kWidth, CTessilDlg::kHeight));
+    ASSERT_TRUE(SaveScreenshot(*window, "double-scale"));
+    wxImage shot(std::string(LUMORA_BINARY_DIR) + "/artifacts/main-window/double-scale.png",
+                 wxBITMAP_TYPE_PNG);
+    ASSERT_EQ(shot.GetSize(), wxSize(2 * CTessilDlg::kWidth, 2 * CTessilDlg::kHeight));
+    // The close box in the far corner and the panel's last volume are drawn, not cut off.
+    auto lit = [&shot](int x, int y) {
+        return shot.GetRed(x, y) + shot.GetGreen(x, y) + shot.GetBlue(x, y) > 300;
+    };
+    int closeBox = 0, usageBar = 0;
+    for (int y = 2 * 7; y < 2 * 32; ++y)
+        for (int x = 2 * 991; x < 2 * 1016; ++x) closeBox += lit(x, y);
+    for (int y = 2 * (256 + 185); y < 2 * (256 + 235); ++y)
+        for (int x = 2 * 316; x < 2 * 897; ++x) usageBar += lit(x, y);
+    EXPECT_GT(closeBox, 50);
+    EXPECT_GT(usageBar, 50);
+}
+
+}  // namespace
+}  // namespace lumora::test
