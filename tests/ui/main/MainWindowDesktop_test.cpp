@@ -5,8 +5,11 @@
 
 #include <atomic>
 
+#include <wx/textctrl.h>
+
 #include "protocol/query/Messages.h"
 #include "protocol/query/Thread.h"
+#include "ui/main/ActivityFilter.h"
 #include "ui/main/TessilApp.h"
 
 namespace lumora::test {
@@ -120,6 +123,53 @@ TEST_F(MainWindowTest, DrawnWholeAtDoubleScale) {
         for (int x = 2 * 316; x < 2 * 897; ++x) usageBar += lit(x, y);
     EXPECT_GT(closeBox, 50);
     EXPECT_GT(usageBar, 50);
+}
+
+}  // namespace
+}  // namespace lumora::test
+
+namespace lumora::test {
+namespace {
+
+// Activity in any window of the tool reaches the main window: key releases of text and
+// Enter, left-button releases; not navigation keys, modifiers or a button held down.
+TEST(ActivityFilterTest, ReportsTheActionsThatCountFromEveryWindow) {
+    struct Counter : MessageTarget {
+        LRESULT OnMessage(unsigned message, WPARAM, LPARAM) override {
+            count += message == WM_USER_ACTIVITY;
+            return 0;
+        }
+        WindowRegistration registration{*this};
+        int count = 0;
+    } mainWindow;
+    TestWindow<RecordingWindow> other(new RecordingWindow(wxSize(200, 100)));
+    other->Show();
+    auto* field = new wxTextCtrl(other.get(), wxID_ANY, "", wxPoint(10, 10), wxSize(100, 24));
+    ActivityFilter filter(mainWindow.registration.handle());
+    filter.Install();
+
+    for (int key : {WXK_LEFT, WXK_TAB, WXK_SHIFT, WXK_CONTROL, WXK_ESCAPE})
+        SendKey(*field, wxEVT_KEY_UP, key);
+    auto press = [&field](bool repeat) {
+        wxKeyEvent event(wxEVT_KEY_DOWN);
+        event.m_keyCode = 'B';
+        event.m_isRepeat = repeat;
+        event.SetEventObject(field);
+        field->GetEventHandler()->ProcessEvent(event);
+    };
+    press(false);  // a first press counts only when released
+    SendMouse(*other, wxEVT_LEFT_DOWN, 5, 5);
+    SendMouse(*other, wxEVT_MOTION, 6, 6);
+    EXPECT_EQ(mainWindow.count, 0);
+    SendMouse(*other, wxEVT_LEFT_UP, 6, 6);
+    SendKey(*field, wxEVT_KEY_UP, 'A');
+    SendKey(*field, wxEVT_KEY_UP, WXK_RETURN);
+    press(true);  // a held key repeating
+    EXPECT_EQ(mainWindow.count, 4);
+
+    filter.Remove();
+    SendKey(*field, wxEVT_KEY_UP, 'A');
+    EXPECT_EQ(mainWindow.count, 4);
 }
 
 }  // namespace
