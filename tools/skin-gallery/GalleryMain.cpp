@@ -82,6 +82,7 @@ private:
             for (wxWindow* child : window_->GetChildren())
                 if (auto* s = dynamic_cast<CShortCutButton*>(child); s && s->IsHover() && s->ToolTip())
                     s->ToolTip()->PopupAt(s->ClientToScreen(wxPoint(60, 30)));
+            OpenDropDowns(*window_);
             window_->Refresh();
             window_->Update();
             timer_.StartOnce(500);

@@ -3,6 +3,7 @@
 #include "Gallery.h"
 #include "GalleryLayout.h"
 
+#include "ui/skin/ComboPopup.h"
 #include "ui/skin/FolderListCtrl.h"
 #include "ui/skin/GdipComboBox.h"
 #include "ui/skin/GdipIpAddrCtl.h"
@@ -30,6 +31,26 @@ void AddCombos(CGdipDialog& w) {
     small->SetFrameImage(IDB_COMBO_FRAME_SMALL);
     small->Append("F:");
     small->SetSelection(0);
+    // The gallery opens this one's list before its screenshot, scrolled to the last entry.
+    Caption(&w, wxPoint(kLongComboAt.x, kLongComboAt.y - 16), "30 entries, list scrolled to the last");
+    auto* longer = new CGdipComboBox(&w, kLongComboId, kLongComboAt, kLongComboSize);
+    longer->SetFrameImage(IDB_COMBO_FRAME_SMALL);
+    for (int i = 1; i <= 30; ++i) longer->Append(wxString::Format("Entry %d", i));
+    longer->SetSelection(0);
+}
+
+void AddTimeZones(CGdipDialog& w) {
+    Caption(&w, wxPoint(kTimeZoneAt.x, kTimeZoneAt.y - 16), "time zones: \"&&&&\" in a name shows one \"&&\"");
+    auto* zones = new CGdipListCtrl(&w, wxID_ANY, kTimeZoneAt, kTimeZoneSize, false);
+    zones->InsertColumn(u"Location", 330);
+    zones->InsertColumn(u"TimeZone", 80, ColumnAlign::Center);
+    const char16_t* rows[][2] = {{u"Pacific Time (US && Canada)", u"GMT-08:00"},
+                                 {u"Mountain Time (US && Canada)", u"GMT-07:00"},
+                                 {u"Central Time(US && Canada)", u"GMT-06:00"},
+                                 {u"Eastern Time (US && Canada)", u"GMT-05:00"}};
+    for (auto& row : rows) zones->SetItemText(zones->InsertItem(row[0]), 1, row[1]);
+    zones->SetColumnFormat(0, 18, 0xFFFFFF);
+    zones->SetColumnFormat(1, 14, 0xAAAAAA);
 }
 
 void AddAddresses(CGdipDialog& w) {
@@ -43,7 +64,7 @@ void AddAddresses(CGdipDialog& w) {
 
 void AddList(CGdipDialog& w) {
     Caption(&w, wxPoint(kListAt.x, kListAt.y - 16), "list: selected row, grey \"select\", choice box open, empty rows");
-    auto* list = new CGdipListCtrl(&w, wxID_ANY, kListAt, kListSize);
+    auto* list = new CGdipListCtrl(&w, kListId, kListAt, kListSize);
     list->InsertColumn(u"Share", 180);
     list->InsertColumn(u"Drive", 120, ColumnAlign::Center);
     list->InsertColumn(u"Size", 100, ColumnAlign::Right);
@@ -57,7 +78,6 @@ void AddList(CGdipDialog& w) {
     }
     list->SetColumnFormat(2, 15, 0xFFA000);
     list->SetSelection(1);
-    list->ChoiceBox().OpenAt(wxRect(180, 22 + 60, 120, 30), 150, 2, 1, {u"select", u"E:", u"F:", u"G:"}, u"F:");
 }
 
 void AddSliders(CGdipDialog& w) {
@@ -104,11 +124,22 @@ void AddStatics(CGdipDialog& w) {
     blue->SetTextColour(0xFFA000);
     auto* logo = new CGdipIconStatic(&w, wxID_ANY, wxPoint(kStaticRow.x + 290, kStaticRow.y), wxSize(140, 30));
     logo->SetImage(IDB_LOGO);
-    auto* wand = new CGdipIconStatic(&w, wxID_ANY, wxPoint(kStaticRow.x + 460, kStaticRow.y), wxSize(100, 100));
+    auto* wand = new CGdipIconStatic(&w, wxID_ANY, kWandAt, wxSize(60, 60));
     wand->SetImage(IDB_WIZARD_WAND);
 }
 
 }  // namespace
+
+void OpenDropDowns(CGdipDialog& w) {
+    // The long list first: opening it focuses its box, and the choice box, which commits
+    // when it loses the focus, must be the one that has it at the end.
+    if (auto* combo = dynamic_cast<CGdipComboBox*>(w.FindWindow(kLongComboId))) {
+        combo->ShowPopup();
+        if (combo->PopupList() != nullptr) combo->PopupList()->Highlight(combo->GetCount() - 1);
+    }
+    if (auto* list = dynamic_cast<CGdipListCtrl*>(w.FindWindow(kListId)))
+        list->ChoiceBox().OpenAt(wxRect(180, 22 + 60, 120, 30), 150, 2, 1, {u"select", u"E:", u"F:", u"G:"}, u"F:");
+}
 
 void AddPanels(CGdipDialog& window) {
     AddCombos(window);
@@ -117,7 +148,8 @@ void AddPanels(CGdipDialog& window) {
     AddSliders(window);
     AddFolders(window);
     AddStatics(window);
-    AddList(window);  // last: its choice box takes the focus
+    AddTimeZones(window);
+    AddList(window);
 }
 
 }  // namespace lumora::gallery

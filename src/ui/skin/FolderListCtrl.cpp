@@ -3,7 +3,6 @@
 #include <wx/dcclient.h>
 
 #include "ui/skin/ImageIds.h"
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinText.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/SkinMessages.h"
@@ -21,7 +20,6 @@ CFolderListCtrl::CFolderListCtrl(wxWindow* parent, wxWindowID id, const wxPoint&
     disk_.LoadPng(IDB_FOLDER_DISK);
     scrollBar_ = new CGdipSlider(this, 1, wxPoint(kScrollBarX, 0), wxSize(kScrollBarWidth, kScrollBarHeight));
     scrollBar_->Hide();
-    Bind(wxEVT_PAINT, &CFolderListCtrl::OnPaint, this);
     Bind(wxEVT_SIZE, &CFolderListCtrl::OnSize, this);
     Bind(wxEVT_SCROLL_THUMBTRACK, &CFolderListCtrl::OnScroll, this);
     Bind(wxEVT_SCROLL_THUMBRELEASE, &CFolderListCtrl::OnScroll, this);
@@ -79,11 +77,7 @@ void CFolderListCtrl::OnScroll(wxScrollEvent& event) {
     Refresh(false);
 }
 
-void CFolderListCtrl::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
-    PaintParentBackground(dc);
+void CFolderListCtrl::Paint(wxDC& dc, const wxRect& client) {
     if (grid_.Count() == 0) return;
     wxDCClipper clip(dc, wxRect(0, 0, client.width - kScrollBarWidth, client.height));
     dc.SetFont(SkinFont(18, 100));

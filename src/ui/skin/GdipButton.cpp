@@ -34,11 +34,6 @@ void CGdipButton::FreeImages() {
     ResetDisabledCache();
 }
 
-void CGdipButton::SetDrawText(bool draw) {
-    drawText_ = draw;
-    Refresh(false);
-}
-
 void CGdipButton::DrawFace(wxDC& dc, const FaceState& s) {
     wxRect client(wxPoint(0, 0), GetClientSize());
     switch (Kind()) {

@@ -3,6 +3,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 #include <wx/region.h>
+#include <wx/toplevel.h>
 
 #include "ui/skin/MyMemDC.h"
 #include "ui/skin/core/SkinMessages.h"
@@ -18,6 +19,7 @@ CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title,
     Bind(wxEVT_MOTION, &CGdipDialog::OnMotion, this);
     Bind(wxEVT_LEFT_UP, &CGdipDialog::OnLeftUp, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CGdipDialog::OnCaptureLost, this);
+    Bind(wxEVT_CHAR_HOOK, &CGdipDialog::OnCharHook, this);
 }
 
 CGdipDialog::~CGdipDialog() {
@@ -34,7 +36,8 @@ bool CGdipDialog::SetBackground(int id) {
     picture_ = std::make_unique<CGdiPlusBitmapResource>();
     cache_ = wxBitmap();
     if (picture_->LoadPng(id)) {
-        wxSize client = GetClientSize();
+        // A window not yet shown may report no client area; its fixed size is what it will have.
+        wxSize client = IsShown() ? GetClientSize() : fixedSize_;
         cache_.Create(std::max(client.x, 1), std::max(client.y, 1), 24);
         wxMemoryDC dc(cache_);
         dc.SetBackground(*wxBLACK_BRUSH);
@@ -59,10 +62,10 @@ LRESULT CGdipDialog::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CGdipDialog::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    CMyMemDC dc(paint, wxRect(wxPoint(0, 0), GetClientSize()));
-    if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
-    PaintOver(dc);
+    PaintOffScreen(*this, [this](wxDC& dc, const wxRect&) {
+        if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
+        PaintOver(dc);
+    });
 }
 
 // A borderless window is dragged by any free spot of its own surface.
@@ -85,5 +88,13 @@ void CGdipDialog::OnLeftUp(wxMouseEvent& event) {
 }
 
 void CGdipDialog::OnCaptureLost(wxMouseCaptureLostEvent&) { dragging_ = false; }
+
+// Every key passes here before the focused control sees it.
+void CGdipDialog::OnCharHook(wxKeyEvent& event) {
+    std::optional<DialogKey> key = DialogKeyOf(event);
+    wxWindow* focus = FindFocus();
+    wxWindow& from = (focus != nullptr && wxGetTopLevelParent(focus) == this) ? *focus : *this;
+    if (!key || FocusWantsKey(focus, *key) || !SendDialogKey(from, *key)) event.Skip();
+}
 
 }  // namespace lumora

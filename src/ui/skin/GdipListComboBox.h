@@ -21,6 +21,8 @@ public:
     // Ends the session now (focus gone): commits and hides; nothing when none is open.
     void Commit();
     bool IsEditing() const { return edit_.IsOpen(); }
+    // While a session is open, Enter and Escape end it (never the window's buttons).
+    bool WantsDialogKey(DialogKey key) const override { return IsEditing() || CGdipComboBox::WantsDialogKey(key); }
     const ChoiceEdit& Session() const { return edit_; }
 
 protected:

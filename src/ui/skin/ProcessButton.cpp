@@ -19,11 +19,6 @@ void CProcessButton::SetLastStep(bool last) {
     Refresh(false);
 }
 
-void CProcessButton::SetDrawText(bool draw) {
-    drawText_ = draw;
-    Refresh(false);
-}
-
 void CProcessButton::DrawFace(wxDC& dc, const FaceState& s) {
     if (!marksLoaded_) {
         marks_[0].LoadPng(IDB_STEP_DONE);

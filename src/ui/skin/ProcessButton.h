@@ -22,8 +22,6 @@ public:
     StepState GetStepState() const { return state_; }
     // The last tab shows only the start of its mark.
     void SetLastStep(bool last);
-    // Whether the step name is drawn.
-    void SetDrawText(bool draw);
 
 protected:
     void DrawFace(wxDC& dc, const FaceState& state) override;

@@ -22,11 +22,6 @@ void CShortCutButton::SetSelectedSection(bool selected) {
     Refresh(false);
 }
 
-void CShortCutButton::SetDrawText(bool draw) {
-    drawText_ = draw;
-    Refresh(false);
-}
-
 void CShortCutButton::DrawFace(wxDC& dc, const FaceState& s) {
     wxRect client(wxPoint(0, 0), GetClientSize());
     bool pressed = s.pressed || s.focused;

@@ -20,8 +20,6 @@ public:
     // Marks the button as the section shown (the main window marks exactly one).
     void SetSelectedSection(bool selected);
     bool IsSelectedSection() const { return selectedSection_; }
-    // Whether the section name is drawn.
-    void SetDrawText(bool draw);
 
 protected:
     void DrawFace(wxDC& dc, const FaceState& state) override;

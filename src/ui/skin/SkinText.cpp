@@ -5,6 +5,8 @@
 #include <wx/fontenum.h>
 #include <wx/tokenzr.h>
 
+#include "ui/skin/core/TextPrefix.h"
+
 namespace lumora {
 
 wxColour FromColorRef(std::uint32_t c) { return wxColour(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
@@ -19,8 +21,14 @@ wxFont SkinFont(int height, int weight) {
 
 namespace {
 
-std::vector<wxString> wrapLines(wxDC& dc, const wxString& text, int width, unsigned flags) {
+wxString shownText(const wxString& text, unsigned flags) {
+    if ((flags & kTextNoPrefix) || !text.Contains("&")) return text;
+    return wxString(ApplyPrefixRule(std::wstring_view(text.wc_str(), text.length())));
+}
+
+std::vector<wxString> wrapLines(wxDC& dc, const wxString& raw, int width, unsigned flags) {
     std::vector<wxString> lines;
+    wxString text = shownText(raw, flags);
     if (flags & kTextSingleLine) {
         wxString one = text;
         one.Replace("\n", " ");

@@ -34,7 +34,6 @@ CVolumeInfoCtrl::CVolumeInfoCtrl(wxWindow* parent, wxWindowID id, const wxPoint&
     sizes_->SetFontHeight(13);
     percent_->SetTextFormat(kTextSingleLine | kTextBottom | kTextRight);
     percent_->SetFontHeight(17);
-    Bind(wxEVT_PAINT, &CVolumeInfoCtrl::OnPaint, this);
     Bind(wxEVT_SIZE, &CVolumeInfoCtrl::OnSize, this);
 }
 
@@ -66,12 +65,6 @@ void CVolumeInfoCtrl::OnSize(wxSizeEvent& event) {
     percent_->SetSize(kPercentRect);
     bar_->SetSize(kBarRect);
     event.Skip();
-}
-
-// The children draw themselves; the control shows only what lies behind it.
-void CVolumeInfoCtrl::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    PaintParentBackground(paint);
 }
 
 }  // namespace lumora

@@ -5,10 +5,12 @@
 
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
+#include <wx/panel.h>
 
 #include "SkinTestSupport.h"
 #include "ui/skin/GdiPlusBitmap.h"
 #include "ui/skin/ImageIds.h"
+#include "ui/skin/SkinCachedPanel.h"
 #include "ui/skin/SkinPanel.h"
 #include "ui/skin/TransStatic.h"
 #include "ui/skin/VolumeInfoCtrl.h"
@@ -53,6 +55,43 @@ TEST(Background, PanelsPassRequestsOnToTheDialog) {
     const wxBitmap& cache = window->BackgroundCache();
     EXPECT_EQ(PixelOf(BackgroundOf(*label), 3, 4), PixelOf(cache, 30 + 10 + 100 + 3, 40 + 20 + 5 + 4));
     EXPECT_EQ(PixelOf(BackgroundOf(*inner), 0, 0), PixelOf(cache, 40, 60));
+}
+
+// A pane whitened at alpha 20, as the information panel draws itself.
+class WhitePane : public CSkinCachedPanel {
+public:
+    using CSkinCachedPanel::CSkinCachedPanel;
+    int composed = 0;
+
+protected:
+    void PaintCache(wxMemoryDC& dc) override {
+        ++composed;
+        BlendOver(dc, wxRect(wxPoint(0, 0), GetClientSize()), 0xFFFFFF, 20);
+    }
+};
+
+TEST(Background, ACachedContainerGivesItsChildrenItsOwnLookAndAPlainPanelItsColour) {
+    TestWindow<RecordingWindow> window(new RecordingWindow(wxSize(640, 480)));
+    window->SetBackground(IDB_BACKGROUND_MAIN);
+    auto* pane = new WhitePane(window.get(), wxID_ANY, wxPoint(30, 40), wxSize(500, 400));
+    auto* inner = new CSkinPanel(pane, wxID_ANY, wxPoint(10, 20), wxSize(300, 300));
+    auto* label = new CTransStatic(inner, wxID_ANY, "x", wxPoint(100, 5), wxSize(40, 20));
+    wxColour dialog = PixelOf(window->BackgroundCache(), 30 + 10 + 100 + 3, 40 + 20 + 5 + 4);
+    wxColour got = PixelOf(BackgroundOf(*label), 3, 4);
+    auto whitened = [](int c) { return c + (255 - c) * 20 / 255.0; };
+    EXPECT_NEAR(got.Red(), whitened(dialog.Red()), 1.5);
+    EXPECT_NEAR(got.Blue(), whitened(dialog.Blue()), 1.5);
+    EXPECT_EQ(PixelOf(pane->Cache(), 10 + 100 + 3, 20 + 5 + 4), got) << "the child's part of the pane";
+    EXPECT_EQ(pane->composed, 1) << "composed once, answered from the cache after";
+    pane->InvalidateCache();
+    BackgroundOf(*label);
+    EXPECT_EQ(pane->composed, 2);
+
+    // A plain wxPanel breaks the link: its children get the panel's own colour.
+    auto* plain = new wxPanel(window.get(), wxID_ANY, wxPoint(300, 10), wxSize(100, 100));
+    plain->SetBackgroundColour(wxColour(1, 2, 3));
+    auto* lost = new CTransStatic(plain, wxID_ANY, "x", wxPoint(5, 5), wxSize(20, 10));
+    EXPECT_EQ(PixelOf(BackgroundOf(*lost), 3, 3), wxColour(1, 2, 3));
 }
 
 TEST(Background, APictureLargerThanTheWindowIsScaledDown) {

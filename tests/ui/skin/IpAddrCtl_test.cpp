@@ -140,6 +140,27 @@ TEST_F(IpAddrTest, TabInAFieldLeavesTheControlBothWays) {
     EXPECT_EQ(wxWindow::FindFocus(), before);
 }
 
+TEST_F(IpAddrTest, KeyboardFocusFromOutsideEntersAtTheFirstField) {
+    auto* after = new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
+    address->SetOctets(10, 0, 0, 7);
+    // What Shift+Tab from the button does to the toolkit's traversal: the last field gets the focus.
+    auto focusFrom = [&](wxWindow* previous, int k) {
+        address->Field(k).SetFocus();
+        wxFocusEvent gained(wxEVT_SET_FOCUS, address->Field(k).GetId());
+        gained.SetEventObject(&address->Field(k));
+        gained.SetWindow(previous);
+        address->Field(k).GetEventHandler()->ProcessEvent(gained);
+        Pump();
+    };
+    focusFrom(after, 3);
+    EXPECT_EQ(wxWindow::FindFocus(), &address->Field(0));
+    EXPECT_EQ(address->Field(0).GetStringSelection(), "10");
+    focusFrom(&address->Field(2), 3);  // moving inside the control stays where it went
+    EXPECT_EQ(wxWindow::FindFocus(), &address->Field(3));
+    focusFrom(nullptr, 3);  // the window activated again: the field it had
+    EXPECT_EQ(wxWindow::FindFocus(), &address->Field(3));
+}
+
 TEST_F(IpAddrTest, LettersAreRejected) {
     address->Field(0).ChangeValue("1");
     SendKey(address->Field(0), wxEVT_CHAR, 'a');

@@ -107,6 +107,41 @@ TEST_F(ListTest, KeysMoveTheSelectionAndReportScrolling) {
     EXPECT_TRUE(PumpUntil([&] { return window->Of(WM_SKIN_LISTSCROLLED).size() == 2; }));
 }
 
+TEST_F(ListTest, AClickReportsItsRowAfterTheSelectionAndKeysDoNot) {
+    std::vector<std::pair<wxEventType, int>> heard;
+    auto record = [&](wxCommandEvent& e) { heard.emplace_back(e.GetEventType(), e.GetInt()); };
+    list->Bind(wxEVT_LISTBOX, record);
+    list->Bind(EVT_SKIN_LIST_CLICK, record);
+    Press(1, 0);
+    Press(1, 0);  // the same row again: a click, but no new selection
+    SendKey(*list, wxEVT_KEY_DOWN, WXK_DOWN);
+    list->PressAt(wxPoint(250, 22 + 5 * 30), false);  // below the last row: nothing at all
+    Press(0, 0, true);                                 // with Shift: nothing at all
+    std::vector<std::pair<wxEventType, int>> expected{
+        {wxEVT_LISTBOX, 1}, {EVT_SKIN_LIST_CLICK, 1}, {EVT_SKIN_LIST_CLICK, 1}, {wxEVT_LISTBOX, 2}};
+    EXPECT_EQ(heard, expected);
+    EXPECT_EQ(list->GetSelection(), 2);
+}
+
+TEST_F(ListTest, AHandlerMayClearOrDestroyTheListItWasToldOf) {
+    list->Bind(wxEVT_LISTBOX, [&](wxCommandEvent&) { list->DeleteAllItems(); });
+    Press(2, 1);  // opens the choice box, then the handler empties the list
+    EXPECT_EQ(list->GetItemCount(), 0);
+    EXPECT_FALSE(list->ChoiceBox().IsEditing()) << "no box left open over a row that is gone";
+    EXPECT_EQ(window->Of(WM_SKIN_LISTGETCHOICES).size(), 1u);
+    Pump();
+    EXPECT_TRUE(window->Of(WM_SKIN_LISTITEMEDITED).empty()) << "nothing edited in a row that is gone";
+
+    auto* doomed = new CGdipListCtrl(window.get(), wxID_ANY, wxPoint(10, 300), wxSize(400, 22 + 3 * 30));
+    doomed->InsertColumn(u"Share", 200);
+    doomed->InsertItem(u"public");
+    bool clicked = false;
+    doomed->Bind(wxEVT_LISTBOX, [&](wxCommandEvent&) { doomed->Destroy(); });
+    window->Bind(EVT_SKIN_LIST_CLICK, [&](wxCommandEvent&) { clicked = true; });
+    doomed->PressAt(wxPoint(100, 22 + 15), false);
+    EXPECT_FALSE(clicked) << "a destroyed list reports nothing more";
+}
+
 TEST_F(ListTest, OutsideIndexesAreRefused) {
     EXPECT_FALSE(list->SetItemText(3, 0, u"x"));
     EXPECT_FALSE(list->SetItemText(0, 5, u"x"));

@@ -55,6 +55,17 @@ inline bool SendKey(wxWindow& window, wxEventType type, int code, bool shift = f
     return window.GetEventHandler()->ProcessEvent(event);
 }
 
+// Offers a key the way the toolkit first does: a char-hook event at the focused window,
+// passed up to its top-level window. True when something took it (the control then
+// never gets its own key events).
+inline bool SendCharHook(wxWindow& focus, int code) {
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = code;
+    event.SetEventObject(&focus);
+    event.ResumePropagation(wxEVENT_PROPAGATE_MAX);
+    return focus.GetEventHandler()->ProcessEvent(event);
+}
+
 struct Recorded {
     unsigned message;
     WPARAM wParam;

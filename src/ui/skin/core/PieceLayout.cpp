@@ -1,5 +1,6 @@
 #include "ui/skin/core/PieceLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumora {
@@ -32,6 +33,14 @@ std::vector<FillPiece> cutFill(int fill, int endAt, int fullMiddles, int lastMid
 }
 
 }  // namespace
+
+void BarRange::SetRange(int low, int high) {
+    low_ = std::min(low, high);
+    high_ = std::max(low, high);
+    SetPos(position_);
+}
+
+void BarRange::SetPos(int position) { position_ = std::clamp(position, low_, high_); }
 
 int SliderFillHeight(int position, int minimum, int maximum, int height) {
     if (maximum == minimum) return 200;

@@ -75,5 +75,19 @@ TEST(ProgressPieces, EmptyRangeDrawsNothing) {
     EXPECT_EQ(covered(ProgressPieces(346)), 346);
 }
 
+TEST(BarRange, ReversedRangeIsOrderedAndThePositionStaysInside) {
+    BarRange r;
+    r.SetPos(150);
+    EXPECT_EQ(r.Pos(), 100);
+    r.SetRange(200, 120);
+    EXPECT_EQ(r.Low(), 120);
+    EXPECT_EQ(r.High(), 200);
+    EXPECT_EQ(r.Pos(), 120);
+    r.SetPos(-7);
+    EXPECT_EQ(r.Pos(), 120);
+    r.SetRange(5, 5);
+    EXPECT_EQ(r.Pos(), 5);
+}
+
 }  // namespace
 }  // namespace lumora
