@@ -30,7 +30,7 @@ void CTessilDlg::OpenWebCentre(int buttonId) {
 
 void CTessilDlg::OpenShare(std::size_t index) {
     if (index >= g_shareList.size()) return;
-    CurrentLauncher().Open(ShareAddress(AnsiToWide(nasAddress_), g_shareList[index].shareName));
+    CurrentLauncher().Open(ShareBrowseAddress(AnsiToWide(nasAddress_), g_shareList[index].shareName));
 }
 
 void CTessilDlg::ShowHelp() {

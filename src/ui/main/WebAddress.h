@@ -16,7 +16,7 @@ std::string WebCentreAddress(std::u16string_view address, WebCentre centre, std:
                              std::u16string_view password);
 
 // A share as the file manager opens it: "smb://ADDRESS/SHARE" (the share name percent-encoded).
-std::string ShareAddress(std::u16string_view address, std::u16string_view shareName);
+std::string ShareBrowseAddress(std::u16string_view address, std::u16string_view shareName);
 
 // Percent-encoding of the UTF-8 form of `text`; only unreserved characters stay as they are.
 std::string PercentEncode(std::u16string_view text);
