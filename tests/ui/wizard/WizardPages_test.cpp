@@ -146,6 +146,7 @@ TEST_F(WizardPagesTest, TimeZoneIsSentAsLoadedOrAsClickedAndNeverOutsideTheList)
     ASSERT_TRUE(PumpUntil([&] { return page.loadedRow == 73; }, 20s));
     const int top = page.list->GetTopIndex();
     Click(*page.list, 40, 2 * 30 + 10);  // the third row shown
+    Pump(30ms);
     ASSERT_TRUE(Press(Id::kNextId));
     ASSERT_TRUE(WaitForPage(pages.network));
     const std::vector<std::string> sent = Requests("cmd=cgi_timezone");
