@@ -30,6 +30,7 @@ void CNetworkPage::SetupSkin() {
                           IDB_RADIO_ON, IDB_RADIO_ON, ButtonKind::Radio);
     fixed = MakeSkinButton(window_, kStatic, Edges(49, 30, 222, 48), u"Static", u"Static IP Address",
                            IDB_RADIO_OFF, IDB_RADIO_ON, IDB_RADIO_ON, ButtonKind::Radio);
+    MakeRadioGroup({dhcp, fixed});
     const char16_t* captions[] = {u"IP ADDress", u"Subnet Mask", u"Gateway IP", u"DNS 1", u"DNS 2"};
     const int ids[] = {kAddress, kNetmask, kGateway, kDns1, kDns2};
     for (int row = 0; row < 5; ++row) {

@@ -50,6 +50,7 @@ void CProcessDialog::LayoutControls() {
     logo_->SetImage(IDB_CHECK_MARK);
     logo_->Hide();
     EnableButtons(false);
+    SetDefaultItem(ok_);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { Close(IDOK); }, kOk);
     Bind(

@@ -49,6 +49,7 @@ void CRaidPage::SetupSkin() {
         button->SetDescription(ToWx(Tr(kLayouts[i].description)));
         buttons[i] = button;
     }
+    MakeRadioGroup({buttons[0], buttons[1], buttons[2], buttons[3]});
     buttons[0]->SetCheck(1);
 }
 

@@ -36,7 +36,7 @@ void CSettingIpDialog::LayoutControls() {
                            IDB_RADIO_ON, ButtonKind::Radio);
     static_ = MakeSkinButton(this, kStatic, Edges(81, 70, 254, 88), u"Static", u"Static IP Address",
                              IDB_RADIO_OFF, IDB_RADIO_ON, IDB_RADIO_ON, ButtonKind::Radio);
-    dhcp_->SetGroupStart(true);
+    MakeRadioGroup({dhcp_, static_});
     const char16_t* captions[] = {u"IP ADDress", u"Subnet Mask", u"Gateway IP"};
     const int ids[] = {kAddress, kNetmask, kGateway};
     for (int row = 0; row < 3; ++row) {
@@ -46,7 +46,7 @@ void CSettingIpDialog::LayoutControls() {
     }
     ok_ = MakePushButton(this, kOk, Edges(184, 320, 294, 354), u"OK", u"OK");
     cancel_ = MakePushButton(this, kCancel, Edges(312, 320, 422, 354), u"Cancel", u"Cancel");
-    ok_->SetGroupStart(true);
+    SetDefaultItem(ok_);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { SelectMode(true); }, kDhcp);
     Bind(

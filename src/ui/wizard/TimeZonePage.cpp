@@ -35,7 +35,7 @@ void CTimeZonePage::SetupSkin() {
     list->SetColumnFormat(0, 18, 0xFFFFFF);
     list->SetColumnFormat(1, 14, 0xAAAAAA);
     // Only a click picks the zone; moving the highlight with the keys does not.
-    list->Bind(wxEVT_LEFT_DOWN, &CTimeZonePage::OnListPress, this);
+    list->Bind(EVT_SKIN_LIST_CLICK, [this](wxCommandEvent& event) { selectedRow = event.GetInt(); });
     up = MakeSkinButton(window_, kUp, Edges(238, 0, 258, 14), u"", u"Up", IDB_ARROW_UP, IDB_ARROW_UP,
                         IDB_ARROW_UP);
     down = MakeSkinButton(window_, kDown, Edges(238, 202, 258, 216), u"", u"Down", IDB_ARROW_DOWN,
@@ -47,13 +47,6 @@ void CTimeZonePage::SetupSkin() {
     window_->Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ScrollBy(1); }, kDown);
     UpdateScrollButtons();
-}
-
-void CTimeZonePage::OnListPress(wxMouseEvent& event) {
-    const wxPoint at = event.GetPosition();
-    const auto cell = list->Model().HitTest(at.x, at.y + list->GetTopIndex() * ListModel::kRowHeight);
-    selectedRow = cell ? cell->row : -1;
-    event.Skip();
 }
 
 void CTimeZonePage::ScrollBy(int rows) {

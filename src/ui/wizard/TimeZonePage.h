@@ -27,7 +27,6 @@ public:
     int loadedRow = -1;    // row loaded from the appliance; -1 until an answer named a zone
 
 private:
-    void OnListPress(wxMouseEvent& event);
     void ScrollBy(int rows);
 };
 

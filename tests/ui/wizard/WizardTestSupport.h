@@ -12,7 +12,7 @@
 #include <vector>
 
 #include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
+#include <wx/dcclient.h>
 
 #include "platform/Text.h"
 #include "protocol/datagram/DatagramCommands.h"
@@ -179,9 +179,9 @@ protected:
         const wxPoint origin = window.GetScreenPosition();
         wxBitmap shot(size.x, size.y, 24);
         {
-            wxScreenDC screen;
+            wxClientDC source(&window);
             wxMemoryDC memory(shot);
-            memory.Blit(0, 0, size.x, size.y, &screen, origin.x, origin.y);
+            memory.Blit(0, 0, size.x, size.y, &source, 0, 0);
         }
         const std::filesystem::path folder =
             std::filesystem::path(LUMORA_BINARY_DIR) / "artifacts" / "wizard";
