@@ -57,8 +57,10 @@ if [[ "${LUMORA_DEMO_INSIDE:-}" != 1 ]]; then
       die "cmake could not configure $build"
   fi
   say "building ${targets[*]}"
-  cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null ||
-    die "the build failed; run: cmake --build $build --target ${targets[*]}"
+  cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >"$build/demo-build.log" 2>&1 || {
+    grep -E "error|FAILED|multiple definition|undefined reference" "$build/demo-build.log" | cut -c1-300 | head -15 >&2
+    die "the build failed (whole output: $build/demo-build.log)"
+  }
   mkdir -p "$shots"
   export LUMORA_DEMO_INSIDE=1 LUMORA_BUILD_DIR=$build
   args=(--shots "$(realpath "$shots")")
