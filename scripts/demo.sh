@@ -71,7 +71,7 @@ if [[ "${LUMORA_DEMO_INSIDE:-}" != 1 ]]; then
     exec unshare --net -- "$0" "${args[@]}"
   fi
   unshare --map-root-user --net true 2>/dev/null ||
-    die "this system allows no unprivileged user namespaces (sysctl kernel.unprivileged_userns_clone=1, or run as root)"
+    die "this system allows no unprivileged user namespaces; allow them (sysctl kernel.unprivileged_userns_clone=1, on Ubuntu kernel.apparmor_restrict_unprivileged_userns=0) or run: sudo $0"
   exec unshare --map-root-user --net -- "$0" "${args[@]}"
 fi
 
