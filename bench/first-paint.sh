@@ -40,7 +40,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br 3>"$work/display" 2>"
 xvfb=$!
 for _ in $(seq 200); do [[ -s "$work/display" ]] && break; sleep 0.05; done
 [[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -1 "$work/display")" NO_AT_BRIDGE=1 XDG_CONFIG_HOME=$work/config
+DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY NO_AT_BRIDGE=1 XDG_CONFIG_HOME=$work/config
 unset WAYLAND_DISPLAY
 
 programs=("$bare")

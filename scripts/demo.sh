@@ -153,7 +153,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br >"$work/xvfb.log" 2>&
 pids+=("$!")
 for _ in $(seq 200); do [[ -s "$work/display" ]] && break; sleep 0.05; done
 [[ -s "$work/display" ]] || die "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -1 "$work/display")"
+DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY
 
 # The first-open offer would stop the tour; a fresh user sees it in the desktop run.
 printf '[Used]\nFirstOpen=FALSE\n' >"$XDG_CONFIG_HOME/Tessil/Tessil.ini"
