@@ -4,14 +4,13 @@
 #include "app/Language.h"
 #include "app/Settings.h"
 #include "platform/Dialogs.h"
+#include "platform/ShareNames.h"
 #include "platform/Text.h"
 #include "protocol/query/Credentials.h"
 #include "ui/main/Launcher.h"
 #include "ui/main/MainWindowState.h"
 #include "ui/main/SettingsDialog.h"
 #include "ui/main/TessilDlg.h"
-
-#include "platform/ShareNames.h"
 
 namespace lumora {
 
@@ -32,7 +31,7 @@ void CTessilDlg::OpenWebCentre(int buttonId) {
 
 void CTessilDlg::OpenShare(std::size_t index) {
     if (index >= g_shareList.size()) return;
-    // A share name the file manager could misread (a slash, a quote, a line break) is not opened.
+    // A name that could not stand in an address (slashes, quotes, control characters) opens nothing.
     const std::u16string address = ShareAddress(AnsiToWide(nasAddress_), g_shareList[index].shareName);
     if (!address.empty()) CurrentLauncher().Open(WideToUtf8(address));
 }

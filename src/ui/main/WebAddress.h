@@ -1,6 +1,5 @@
 #pragma once
-// The addresses the main window hands to the desktop for an appliance's web
-// centres (its shares: ShareAddress in platform/ShareNames.h).
+// The addresses of an appliance's web centres, which the main window hands to the browser.
 
 #include <string>
 #include <string_view>

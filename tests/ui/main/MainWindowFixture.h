@@ -25,10 +25,18 @@
 #include "ui/main/Launcher.h"
 #include "ui/main/MainWindowState.h"
 #include "ui/main/TessilDlg.h"
+#include "ui/skin/DialogKeys.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/SkinTestSupport.h"
 
 namespace lumora::test {
+
+// Presses the button `id` of `dialog` as a click does.
+inline void PressButton(wxWindow& dialog, int id) {
+    wxWindow* button = dialog.FindWindow(id);
+    ASSERT_NE(button, nullptr) << id;
+    lumora::PressButton(*button);
+}
 
 class RecordingLauncher : public Launcher {
 public:
