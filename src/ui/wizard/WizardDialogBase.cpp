@@ -18,7 +18,6 @@ namespace lumora {
 
 namespace {
 
-constexpr unsigned kWmClose = 0x0010;
 constexpr int kPollTimerId = 1;
 
 }  // namespace
@@ -256,7 +255,7 @@ LRESULT CWizardDialogBase::OnMessage(unsigned message, WPARAM wParam, LPARAM lPa
         OnCgiResult(wParam, lParam);
         return 0;
     }
-    if (message == kWmClose) {
+    if (message == WM_CLOSE) {
         EndWizard(IDCANCEL);
         return 0;
     }

@@ -42,7 +42,7 @@ public:
         }
         if (message == WM_OTHER_SUBNET) {
             ++otherSubnet;
-            if (g_hOpenModal != kNoWindow) SendMessage(g_hOpenModal, 0x0010);
+            if (g_hOpenModal != kNoWindow) SendMessage(g_hOpenModal, WM_CLOSE);
         }
         return 0;
     }
