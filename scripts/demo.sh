@@ -114,9 +114,11 @@ nsenter -t "$holder" -n ip link set lo up
 
 sim_args=()
 [[ -n "$config" ]] && sim_args=(--config "$config")
+# Real SMB shares for the drive-mapping page, where Samba is installed.
+command -v smbd >/dev/null 2>&1 && sim_args+=(--samba)
 nsenter -t "$holder" -n "$sim" "${sim_args[@]}" >"$work/sim.log" 2>&1 &
 pids+=("$!")
-for _ in $(seq 200); do
+for _ in $(seq 600); do
   grep -q "kl440-sim: ready" "$work/sim.log" && break
   kill -0 "${pids[-1]}" 2>/dev/null || break
   sleep 0.05
@@ -133,6 +135,18 @@ fi
 [[ -n "$lumora" ]] || die "lumora was not built under $build/src"
 export XDG_CONFIG_HOME="$work/config" NO_AT_BRIDGE=1
 mkdir -p "$XDG_CONFIG_HOME/Tessil"
+
+# A session bus of the demo's own: GVfs mounts the simulated shares from inside this
+# namespace (the desktop's own GVfs cannot reach them), and the user's keyring is
+# never touched.
+if command -v dbus-daemon >/dev/null 2>&1; then
+  export XDG_RUNTIME_DIR="$work/run" GVFS_REMOTE_VOLUME_MONITOR_IGNORE=1
+  mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+  if bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>/dev/null); then
+    export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+    pids+=("${bus##*$'\n'}")
+  fi
+fi
 
 if ((headless == 0)); then
   # Our own X11 or Wayland socket is a file, so it is reachable from this namespace
