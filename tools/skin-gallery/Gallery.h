@@ -13,5 +13,7 @@ void AddButtons(CGdipDialog& window);
 void AddPanels(CGdipDialog& window);
 // Opens the long combo box's list at its last entry (once the window is on the screen).
 void OpenLongComboList(CGdipDialog& window);
+// True once the long combo's list is on the screen and drawn.
+bool LongComboListShown(CGdipDialog& window);
 
 }  // namespace lumora::gallery

@@ -89,6 +89,17 @@ private:
             timer_.StartOnce(500);
             return;
         }
+        // A loaded machine maps the list's own window late: wait until it is on the screen
+        // and drawn (at most about ten seconds), so the picture never misses it.
+        if (!LongComboListShown(*window_) && step < 40) {
+            timer_.StartOnce(250);
+            return;
+        }
+        if (!listSettled_) {
+            listSettled_ = true;
+            timer_.StartOnce(300);
+            return;
+        }
         result_ = Grab(*window_, output_) ? 0 : 1;
         if (result_ != 0)
             std::fprintf(stderr, "skin-gallery: could not write %s\n", output_.utf8_str().data());
@@ -97,6 +108,7 @@ private:
     }
 
     wxString output_;
+    bool listSettled_ = false;
     CGdipDialog* window_ = nullptr;
     WxMessageDispatcher dispatcher_;
     WxDialogService dialogs_;

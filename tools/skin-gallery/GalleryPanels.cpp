@@ -152,6 +152,14 @@ void OpenLongComboList(CGdipDialog& w) {
     }
 }
 
+bool LongComboListShown(CGdipDialog& w) {
+    auto* combo = dynamic_cast<CGdipComboBox*>(w.FindWindow(kLongComboId));
+    if (combo == nullptr || combo->PopupList() == nullptr) return true;  // nothing to wait for
+    if (!combo->PopupList()->IsShownOnScreen()) return false;
+    combo->PopupList()->Update();
+    return true;
+}
+
 void AddPanels(CGdipDialog& window) {
     AddCombos(window);
     AddAddresses(window);
