@@ -46,7 +46,7 @@ protected:
     static void SetUpTestSuite() {
         sandbox = new Sandbox();
         std::string out = (sandbox->path() / "gallery.png").string();
-        std::string command = std::string("\"") + LUMORA_BINARY_DIR + "/tools/skin-gallery/skin-gallery\" \"" + out + "\"";
+        std::string command = std::string("\"") + LUMORA_GALLERY_PATH + "\" \"" + out + "\"";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
         shot = new wxImage(out, wxBITMAP_TYPE_PNG);
     }
