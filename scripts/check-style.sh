@@ -4,12 +4,12 @@
 #
 #   scripts/check-style.sh [BASE]     BASE defaults to main
 #
-# The naming check needs a compile database; it configures build-style/ (core only)
-# when none is there. Exits nonzero when either check finds something.
+# The naming check needs a compile database: $LUMORA_STYLE_DB, or build-style/ (core only),
+# configured when missing. Exits nonzero when either check finds something.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 base=${1:-main}
-db=build-style
+db=${LUMORA_STYLE_DB:-build-style}  # a folder with compile_commands.json
 status=0
 
 mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
