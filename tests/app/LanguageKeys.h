@@ -7,7 +7,7 @@
 namespace lumora::testing {
 
 // Interface texts; the four "Min" rows are in the Russian table only.
-inline constexpr std::array<std::u16string_view, 117> kInterfaceKeys = {
+inline constexpr std::array<std::u16string_view, 122> kInterfaceKeys = {
     u"Select NAS",
     u"Login failed.",
     u"Connect",
@@ -125,6 +125,11 @@ inline constexpr std::array<std::u16string_view, 117> kInterfaceKeys = {
     u"Never Logout",
     u"Old Password",
     u"Username or password error.",
+    u"The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.",
+    u"The disk names are too long to be joined for this layout.",
+    u"Passwords are kept in the desktop keyring.",
+    u"Passwords are kept in the settings file.",
+    u"The desktop keyring did not answer; passwords are kept in the settings file for now.",
 };
 
 // The minute choices of the logout-time list, present only in Russian.

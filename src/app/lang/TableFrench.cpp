@@ -125,7 +125,12 @@ constexpr std::u16string_view kFirstPart =
     u"|Old Password||Ancien mot de passe|\t\t   "
     u"|Username or password error.||Nom d'utilisateur ou mot de passe incorrect.|\t\t   "
     u"|format error.||Erreur de formatage.|\t\t   "
-    u"|setting failed.||Échec du réglage.|\t\t   ";
+    u"|setting failed.||Échec du réglage.|\t\t   "
+    u"|The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.||Le champ %s est trop long pour le NAS. Les lettres hors de l'anglais courant prennent plus de place : veuillez le raccourcir.|\t\t   "
+    u"|The disk names are too long to be joined for this layout.||Les noms des disques sont trop longs pour être joints dans cette disposition.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Les mots de passe sont conservés dans le trousseau du bureau.|\t\t   "
+    u"|Passwords are kept in the settings file.||Les mots de passe sont conservés dans le fichier de paramètres.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Le trousseau du bureau n'a pas répondu ; les mots de passe sont conservés dans le fichier de paramètres pour l'instant.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

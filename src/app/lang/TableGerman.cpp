@@ -125,7 +125,12 @@ constexpr std::u16string_view kFirstPart =
     u"|Old Password||Altes Passwort|\t\t   "
     u"|Username or password error.||Benutzername oder Passwort falsch.|\t\t   "
     u"|format error.||Formatierungsfehler.|\t\t   "
-    u"|setting failed.||Einstellung fehlgeschlagen.|\t\t   ";
+    u"|setting failed.||Einstellung fehlgeschlagen.|\t\t   "
+    u"|The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.||Das Feld %s ist zu lang für das NAS. Buchstaben außerhalb des einfachen Englisch brauchen mehr Platz: Bitte kürzen Sie es.|\t\t   "
+    u"|The disk names are too long to be joined for this layout.||Die Namen der Festplatten sind zu lang, um sie für diese Anordnung zu verbinden.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Passwörter werden im Schlüsselbund des Desktops aufbewahrt.|\t\t   "
+    u"|Passwords are kept in the settings file.||Passwörter werden in der Einstellungsdatei aufbewahrt.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Der Schlüsselbund des Desktops hat nicht geantwortet; Passwörter werden vorerst in der Einstellungsdatei aufbewahrt.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

@@ -129,7 +129,12 @@ constexpr std::u16string_view kFirstPart =
     u"|Old Password||Старый пароль|\t\t   "
     u"|Username or password error.||Неверное имя пользователя или пароль.|\t\t   "
     u"|format error.||Ошибка форматирования.|\t\t   "
-    u"|setting failed.||Ошибка настройки.|\t\t   ";
+    u"|setting failed.||Ошибка настройки.|\t\t   "
+    u"|The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.||Поле %s слишком длинное для NAS. Буквы вне простого английского занимают больше места: сократите его.|\t\t   "
+    u"|The disk names are too long to be joined for this layout.||Имена дисков слишком длинные, чтобы объединить их для этой схемы.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Пароли хранятся в связке ключей рабочего стола.|\t\t   "
+    u"|Passwords are kept in the settings file.||Пароли хранятся в файле настроек.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Связка ключей рабочего стола не ответила; пока пароли хранятся в файле настроек.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =
