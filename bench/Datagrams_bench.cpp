@@ -16,15 +16,16 @@ using namespace lumora;
 const RequestId kId = MakeRequestId(42);
 
 Bytes Reply(int n) {
-    Bytes d(104 + 12, 0);
-    d[0] = kDiscoveryReply;
-    std::copy_n(kId.begin(), 6, d.begin() + 1);
-    d[16] = static_cast<std::uint8_t>(n);
-    d[17] = 10, d[18] = 1, d[20] = static_cast<std::uint8_t>(n);
-    std::memcpy(d.data() + 24, "255.255.255.0", 13);
-    d[57] = 11;
-    d[100] = 12;
-    std::memcpy(d.data() + 104, "KL440-000000", 12);
+    namespace at = layout;
+    Bytes d(at::kName + 12, 0);
+    d[at::kType] = kDiscoveryReply;
+    std::copy_n(kId.begin(), at::kIdEchoed, d.begin() + at::kId);
+    d[at::kMac + at::kMacSize - 1] = static_cast<std::uint8_t>(n);
+    d[at::kAddress] = 10, d[at::kAddress + 1] = 1, d[at::kAddress + 3] = static_cast<std::uint8_t>(n);
+    std::memcpy(d.data() + at::kNetmask, "255.255.255.0", 13);
+    d[at::kModelTag + 1] = 11;
+    d[at::kNameLength] = 12;
+    std::memcpy(d.data() + at::kName, "KL440-000000", 12);
     return d;
 }
 

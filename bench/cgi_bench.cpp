@@ -127,7 +127,8 @@ void ExchangeOnly(benchmark::State& state) {
         const Clock::time_point begin = Clock::now();
         for (int i = 0; i < kSequential; ++i) {
             const Clock::time_point t = Clock::now();
-            const std::optional<std::string> reply = ExchangeCgiRequest(kAddress, 80, request, [] { return false; });
+            const std::optional<std::string> reply =
+                ExchangeCgiRequest(kAddress, 80, request, [] { return false; }).reply;
             VolumeUsage first;
             if (reply && CgiStatusOk(*reply)) ParseVolumeUsage(*reply, first);
             latencies.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t).count());

@@ -44,10 +44,10 @@ private:
     ChildProcess sim_;
 };
 
-#ifdef LUMORA_BINARY_DIR
-// The built simulator and command-line tool.
-inline std::string SimBinary() { return std::string(LUMORA_BINARY_DIR) + "/tools/kl440-sim/kl440-sim"; }
-inline std::string CliBinary() { return std::string(LUMORA_BINARY_DIR) + "/tools/lumora-cli/lumora-cli"; }
+#if defined(LUMORA_SIM_PATH) && defined(LUMORA_CLI_PATH)
+// The built simulator and command-line tool (their paths come from the build).
+inline std::string SimBinary() { return LUMORA_SIM_PATH; }
+inline std::string CliBinary() { return LUMORA_CLI_PATH; }
 #endif
 
 }  // namespace lumora::test

@@ -153,5 +153,29 @@ web.disks = sda:2
     EXPECT_FALSE(Contains(r.out, "setting failed.")) << r.out;
 }
 
+TEST(LumoraCliCgiFailureTest, AFailedRequestPrintsItsReason) {
+    SimNetwork net;
+    if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
+    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    ASSERT_TRUE(net.StartSim(SimBinary(), R"([appliance]
+name = Broken
+mac = 00:11:22:33:44:57
+interface = nas0
+ip = 10.1.0.22
+netmask = 255.255.255.0
+account = admin:admin
+web.status_line = HTTP/1.0 500 Internal Server Error
+)"));
+    ProgramResult r = Cli(As("admin", "admin", {"lan", "Broken"}));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err,
+                         "lumora-cli: the appliance reported no address: 10.1.0.22 did not answer the "
+                         "request with status 200"))
+        << r.err;
+    r = Cli(As("admin", "admin", {"--json", "lan", "Broken"}));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.out, R"("reason": "10.1.0.22 did not answer)")) << r.out;
+}
+
 }  // namespace
 }  // namespace lumora::test

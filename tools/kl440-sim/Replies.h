@@ -1,6 +1,11 @@
 #pragma once
 // The datagrams a KL-440 sends back, and the requests it reads.
 //
+// The offsets and type bytes here are written out again rather than taken from
+// protocol/datagram/DatagramLayout.h, on purpose: the simulator is a second,
+// independent reading of the wire, so a wrong offset in the tool's layout shows
+// up as a failed exchange instead of being repeated on both sides.
+//
 // Callers hold the appliance's lock while building its replies.
 
 #include <array>

@@ -55,12 +55,22 @@ std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, c
 bool WaitForCgi(Session& session, RequestHandle handle) {
     if (handle == 0) return false;
     const std::optional<Report> report = session.WaitFor(WM_CGI_RESULT, handle, kCgiTimeout);
+    if (report && report->wParam != 0) NoteFailureReason(handle);
     return report && report->wParam == 0;
 }
 
 int Fail(const CommandContext& context, const std::string& what) {
-    if (context.json) std::printf("%s\n", JsonObject().Bool("ok", false).Text("error", what).str().c_str());
-    else std::fprintf(stderr, "lumora-cli: %s\n", what.c_str());
+    const std::string reason = TakeFailureReason();
+    if (context.json) {
+        JsonObject object;
+        object.Bool("ok", false).Text("error", what);
+        if (!reason.empty()) object.Text("reason", reason);
+        std::printf("%s\n", object.str().c_str());
+    } else if (reason.empty()) {
+        std::fprintf(stderr, "lumora-cli: %s\n", what.c_str());
+    } else {
+        std::fprintf(stderr, "lumora-cli: %s: %s\n", what.c_str(), reason.c_str());
+    }
     return kExitFailed;
 }
 

@@ -32,7 +32,8 @@ std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, c
 // Waits for the WM_CGI_RESULT of a started request; true when it reports success.
 bool WaitForCgi(Session& session, RequestHandle handle);
 
-// Prints a failure (as {"ok":false,"error":...} with --json) and returns kExitFailed.
+// Prints a failure with the reason the failed request left, if any ("WHAT: REASON", or
+// {"ok":false,"error":WHAT,"reason":REASON} with --json), and returns kExitFailed.
 int Fail(const CommandContext& context, const std::string& what);
 
 // Prints {"ok":true} or the text, and returns kExitOk.

@@ -2,15 +2,33 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "platform/Text.h"
 #include "protocol/datagram/DatagramCommands.h"
 #include "protocol/datagram/LoginRefusal.h"
 #include "protocol/query/Messages.h"
 #include "protocol/query/Msg.h"
+#include "protocol/query/RequestFailure.h"
 #include "protocol/datagram/NasList.h"
 
 namespace lumora::cli {
+
+namespace {
+
+std::string& KeptFailureReason() {
+    static std::string reason;
+    return reason;
+}
+
+}  // namespace
+
+void NoteFailureReason(RequestHandle handle) {
+    if (const std::optional<RecordedFailure> failure = TakeRequestFailure(handle))
+        KeptFailureReason() = DescribeRequestFailure(failure->failure, failure->host);
+}
+
+std::string TakeFailureReason() { return std::exchange(KeptFailureReason(), std::string()); }
 
 Session::Session() : registration_(*this) {
     SetMessageDispatcher(&loop_);
@@ -68,8 +86,13 @@ std::optional<Report> Session::WaitFor(unsigned message, RequestHandle handle,
         // A worker posts before it ends, so once none runs its report is already queued.
         const bool ended = RunningWorkerCount() == 0;
         loop_.RunUntil([&] { return !reports_.empty(); }, std::chrono::milliseconds(ended ? 1 : 20));
-        if (ended) return take();
+        if (ended) {
+            std::optional<Report> report = take();
+            if (!report) NoteFailureReason(handle);
+            return report;
+        }
     }
+    NoteFailureReason(handle);
     return std::nullopt;
 }
 

@@ -56,4 +56,10 @@ private:
     std::vector<std::string> messages_;
 };
 
+// Keeps the reason the request `handle` recorded for its failure, if any, for the next
+// failure message (see Fail); main thread.
+void NoteFailureReason(RequestHandle handle);
+// The kept reason ("connection refused by 192.0.2.7"), once; "" when none was kept.
+std::string TakeFailureReason();
+
 }  // namespace lumora::cli

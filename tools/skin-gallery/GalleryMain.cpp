@@ -48,6 +48,10 @@ bool Grab(wxWindow& window, const wxString& path) {
     return shot.ConvertToImage().SaveFile(path, wxBITMAP_TYPE_PNG);
 }
 
+}  // namespace
+
+// Outside the unnamed namespace: the application macro defines wxGetApp() for it,
+// which would otherwise be an unused function of this file alone.
 class GalleryApp : public wxApp {
 public:
     bool OnInit() override {
@@ -117,7 +121,6 @@ private:
     int result_ = 1;
 };
 
-}  // namespace
 }  // namespace lumora::gallery
 
 wxIMPLEMENT_APP(lumora::gallery::GalleryApp);

@@ -2,24 +2,21 @@
 
 #include <arpa/inet.h>
 
-#include <thread>
-
 #include "platform/Text.h"
-#include "protocol/datagram/DatagramTimings.h"
 
 namespace lumora {
 namespace {
 
 using Status = ReceivedDatagram::Status;
-using Clock = std::chrono::steady_clock;
 
 // Failed receives, datagrams for other addresses and datagrams that are not this
 // exchange's reply take no turn: otherwise any traffic on the port (another PC's
 // discovery and the replies to it, or a flood) would use up the turns before the
 // appliance's answer is read. So that such traffic cannot hold a wait open for ever,
 // no wait outlasts the time its turns take when nothing at all arrives.
-Clock::time_point Deadline(int turns, std::chrono::milliseconds wait, std::chrono::milliseconds sleep) {
-    return Clock::now() + turns * (wait + sleep) + std::chrono::milliseconds(50);
+Clock::TimePoint Deadline(Clock& clock, int turns, std::chrono::milliseconds wait,
+                          std::chrono::milliseconds sleep) {
+    return clock.Now() + turns * (wait + sleep) + std::chrono::milliseconds(50);
 }
 
 std::uint32_t Subnet(std::string_view address, std::string_view netmask) {
@@ -50,15 +47,16 @@ void AddDiscoveredDevice(NasList& list, const AdapterTable& adapters, int entry,
     list.Append(device);
 }
 
-void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters, ByteView request,
-                          const RequestId& id, const ModelTag& modelTag, NasList& list) {
-    const auto wait = CurrentDatagramWaits().discoveryWait;
-    sockets.ZeroBuffer();
-    for (int entry = 0; entry < sockets.Count(); ++entry) {
-        sockets.Send(entry, request);
-        const auto deadline = Deadline(kDiscoveryTurns, wait, {});
-        for (int turn = 0; turn < kDiscoveryTurns && Clock::now() < deadline;) {
-            ReceivedDatagram got = sockets.Receive(entry, wait);
+void RunDiscoveryExchange(DatagramPort& port, const AdapterTable& adapters, ByteView request,
+                          const RequestId& id, const ModelTag& modelTag, NasList& list,
+                          const DatagramWaits& waits) {
+    const auto wait = waits.discoveryWait;
+    Clock& clock = port.clock();
+    for (int entry = 0; entry < port.Count(); ++entry) {
+        port.Send(entry, request);
+        const auto deadline = Deadline(clock, kDiscoveryTurns, wait, {});
+        for (int turn = 0; turn < kDiscoveryTurns && clock.Now() < deadline;) {
+            ReceivedDatagram got = port.Receive(entry, wait);
             if (got.status == Status::Failed) continue;
             if (got.status == Status::Timeout) {
                 ++turn;
@@ -72,32 +70,32 @@ void RunDiscoveryExchange(DatagramSockets& sockets, const AdapterTable& adapters
     }
 }
 
-std::int8_t RunLoginExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id,
-                             std::string_view targetIp, const std::function<void()>& sendFailed) {
-    const DatagramWaits& waits = CurrentDatagramWaits();
-    if (!sockets.Send(entry, request) && sendFailed) sendFailed();
-    sockets.ZeroBuffer();
-    const auto deadline = Deadline(kLoginTurns, waits.loginWait, waits.loginSleep);
-    for (int turns = 0; Clock::now() < deadline;) {
-        ReceivedDatagram got = sockets.Receive(entry, waits.loginWait);
+std::int8_t RunLoginExchange(DatagramPort& port, int entry, ByteView request, const RequestId& id,
+                             std::string_view targetIp, const std::function<void()>& sendFailed,
+                             const DatagramWaits& waits) {
+    Clock& clock = port.clock();
+    if (!port.Send(entry, request) && sendFailed) sendFailed();
+    const auto deadline = Deadline(clock, kLoginTurns, waits.loginWait, waits.loginSleep);
+    for (int turns = 0; clock.Now() < deadline;) {
+        ReceivedDatagram got = port.Receive(entry, waits.loginWait);
         if (got.status == Status::Failed) continue;
         if (got.status == Status::Datagram) {
             if (auto result = ParseLoginReply(got.bytes, id, targetIp)) return *result;
             continue;
         }
         if (++turns >= kLoginTurns) break;
-        std::this_thread::sleep_for(waits.loginSleep);
+        clock.SleepFor(waits.loginSleep);
     }
     return 0;
 }
 
-bool RunSetAddressExchange(DatagramSockets& sockets, int entry, ByteView request, const RequestId& id) {
-    const DatagramWaits& waits = CurrentDatagramWaits();
-    sockets.Send(entry, request);
-    const auto deadline = Deadline(kSetAddressTurns, waits.setAddressWait, waits.setAddressSleep);
-    for (int turns = 0; Clock::now() < deadline;) {
-        sockets.ZeroBuffer();
-        ReceivedDatagram got = sockets.Receive(entry, waits.setAddressWait);
+bool RunSetAddressExchange(DatagramPort& port, int entry, ByteView request, const RequestId& id,
+                           const DatagramWaits& waits) {
+    Clock& clock = port.clock();
+    port.Send(entry, request);
+    const auto deadline = Deadline(clock, kSetAddressTurns, waits.setAddressWait, waits.setAddressSleep);
+    for (int turns = 0; clock.Now() < deadline;) {
+        ReceivedDatagram got = port.Receive(entry, waits.setAddressWait);
         if (got.status == Status::Failed) continue;
         if (got.status == Status::Datagram) {
             AckMatch match = MatchSetAddressAck(got.bytes, id);
@@ -105,7 +103,7 @@ bool RunSetAddressExchange(DatagramSockets& sockets, int entry, ByteView request
             if (match == AckMatch::NotAck) continue;
         }
         if (++turns >= kSetAddressTurns) return false;
-        std::this_thread::sleep_for(waits.setAddressSleep);
+        clock.SleepFor(waits.setAddressSleep);
     }
     return false;
 }

@@ -94,13 +94,11 @@ bool DatagramSockets::Send(int entry, std::span<const std::uint8_t> datagram) {
     return sent == static_cast<ssize_t>(datagram.size());
 }
 
-void DatagramSockets::ZeroBuffer() { std::fill(buffer_.begin(), buffer_.end(), 0); }
-
 ReceivedDatagram DatagramSockets::Receive(int entry, std::chrono::milliseconds wait) {
     ReceivedDatagram result;
     if (entry < 0 || entry >= Count() || adapters_[static_cast<std::size_t>(entry)].receiveSocket < 0) {
         // A missing socket behaves like a silent one.
-        std::this_thread::sleep_for(wait);
+        clock().SleepFor(wait);
         result.status = ReceivedDatagram::Status::Timeout;
         return result;
     }

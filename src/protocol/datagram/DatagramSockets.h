@@ -15,34 +15,30 @@
 #include <vector>
 
 #include "protocol/datagram/AdapterTable.h"
+#include "protocol/datagram/DatagramPort.h"
 
 namespace lumora {
 
-// A received datagram: its bytes, zero-terminated one past the end in the buffer.
-struct ReceivedDatagram {
-    enum class Status { Datagram, Timeout, Failed } status = Status::Failed;
-    std::span<const std::uint8_t> bytes;
-};
-
-class DatagramSockets {
+class DatagramSockets final : public DatagramPort {
 public:
     static constexpr std::size_t kReplyBufferSize = 4096;
 
     // Opens the sockets of every table entry (failures leave that socket closed).
     explicit DatagramSockets(const AdapterTable& table);
     // Closes every socket.
-    ~DatagramSockets();
+    ~DatagramSockets() override;
     DatagramSockets(const DatagramSockets&) = delete;
     DatagramSockets& operator=(const DatagramSockets&) = delete;
 
     // Sends the datagram to the group out of adapter `entry`; false when it did not leave.
-    bool Send(int entry, std::span<const std::uint8_t> datagram);
-    // Waits up to `wait` for one datagram on adapter `entry` and receives at most 4095 bytes of it.
-    ReceivedDatagram Receive(int entry, std::chrono::milliseconds wait);
-    // Zeroes the reply buffer.
-    void ZeroBuffer();
+    bool Send(int entry, std::span<const std::uint8_t> datagram) override;
+    // Waits up to `wait` for one datagram on adapter `entry` and receives at most 4095 bytes of
+    // it, zero-terminated one past the end in the buffer.
+    ReceivedDatagram Receive(int entry, std::chrono::milliseconds wait) override;
     // Number of table entries served.
-    int Count() const { return static_cast<int>(adapters_.size()); }
+    int Count() const override { return static_cast<int>(adapters_.size()); }
+    // The system's clock.
+    Clock& clock() override { return SystemClock(); }
 
 private:
     struct Adapter {

@@ -1,8 +1,8 @@
 #pragma once
 // Turns and waits of the datagram exchanges.
 //
-// The turn counts are fixed. The waits are the product's; only tests change
-// them, through SetDatagramWaitsForTest, to keep long exchanges short.
+// The turn counts are fixed. The waits are the product's by default; an exchange
+// takes them as a parameter, so nothing process-wide changes them.
 
 #include <chrono>
 
@@ -19,10 +19,5 @@ struct DatagramWaits {
     std::chrono::milliseconds setAddressWait{10};
     std::chrono::milliseconds setAddressSleep{100};
 };
-
-// The waits in force.
-const DatagramWaits& CurrentDatagramWaits();
-// Tests only: replaces the waits; call while no exchange runs.
-void SetDatagramWaitsForTest(const DatagramWaits& waits);
 
 }  // namespace lumora

@@ -29,9 +29,13 @@ std::string FieldAt(ByteView in, std::size_t offset, std::size_t size, std::size
 
 Bytes Header(std::uint8_t type, const RequestId& id, std::size_t size) {
     Bytes out(size, 0);
-    out[0] = type;
-    std::copy(id.begin(), id.end(), out.begin() + 1);
+    out[layout::kType] = type;
+    std::copy(id.begin(), id.end(), out.begin() + layout::kId);
     return out;
+}
+
+void PutHwTag(Bytes& out, const HwTag& hwTag) {
+    std::copy(hwTag.begin(), hwTag.end(), out.begin() + layout::kHwTag);
 }
 
 }  // namespace
@@ -59,37 +63,44 @@ IpConfigBlock MakeIpConfigBlock(std::string_view ip, std::string_view netmask,
     return block;
 }
 
-Bytes BuildDiscoveryRequest(const RequestId& id) { return Header(kDiscoveryRequest, id, 11); }
+Bytes BuildDiscoveryRequest(const RequestId& id) {
+    return Header(kDiscoveryRequest, id, layout::kHeaderSize);
+}
 
 Bytes BuildLoginRequest(const RequestId& id, const HwTag& hwTag, std::string_view userName,
                         std::string_view password) {
-    userName = userName.substr(0, 16);
-    password = password.substr(0, 16);
+    using namespace layout;
+    userName = userName.substr(0, kMaxLoginText);
+    password = password.substr(0, kMaxLoginText);
     const std::size_t u = userName.size(), p = password.size();
-    Bytes out = Header(kLoginRequest, id, 30 + u + p);
-    std::copy(hwTag.begin(), hwTag.end(), out.begin() + 11);
-    out[21] = 4;
-    PutU32(out, 24, static_cast<std::uint32_t>(u + p + 2));
-    std::copy(userName.begin(), userName.end(), out.begin() + 28);
-    out[28 + u] = 0x55;
-    out[29 + u] = 0xAA;
-    std::copy(password.begin(), password.end(), out.begin() + static_cast<std::ptrdiff_t>(30 + u));
+    Bytes out = Header(kLoginRequest, id, kLoginFixedSize + u + p);
+    PutHwTag(out, hwTag);
+    out[kRequestKind] = kLoginKind;
+    PutU32(out, kLoginLength, static_cast<std::uint32_t>(u + sizeof kSeparator + p));
+    std::copy(userName.begin(), userName.end(), out.begin() + kLoginUser);
+    std::copy(std::begin(kSeparator), std::end(kSeparator),
+              out.begin() + static_cast<std::ptrdiff_t>(kLoginUser + u));
+    std::copy(password.begin(), password.end(),
+              out.begin() + static_cast<std::ptrdiff_t>(kLoginUser + u + sizeof kSeparator));
     return out;
 }
 
 Bytes BuildSetAddressRequest(const RequestId& id, const HwTag& hwTag, const IpConfigBlock& block) {
-    Bytes out = Header(kSetAddressRequest, id, 180);
-    std::copy(hwTag.begin(), hwTag.end(), out.begin() + 11);
-    out[21] = 0x15;
-    std::memcpy(out.data() + 24, block.netmask, 16);
-    std::memcpy(out.data() + 40, block.gateway, 16);
-    PutU32(out, 56, 120);
-    std::memcpy(out.data() + 60, &block, sizeof block);
+    using namespace layout;
+    static_assert(kBlock + sizeof(IpConfigBlock) == kSetAddressSize);
+    Bytes out = Header(kSetAddressRequest, id, kSetAddressSize);
+    PutHwTag(out, hwTag);
+    out[kRequestKind] = kSetAddressKind;
+    std::memcpy(out.data() + kNetmask, block.netmask, kNetmaskSize);
+    std::memcpy(out.data() + kGateway, block.gateway, kGatewaySize);
+    PutU32(out, kBlockLength, sizeof block);
+    std::memcpy(out.data() + kBlock, &block, sizeof block);
     return out;
 }
 
 bool EchoesId(ByteView datagram, const RequestId& id) {
-    return datagram.size() >= 7 && std::equal(id.begin(), id.begin() + 6, datagram.begin() + 1);
+    return datagram.size() >= layout::kId + layout::kIdEchoed &&
+           std::equal(id.begin(), id.begin() + layout::kIdEchoed, datagram.begin() + layout::kId);
 }
 
 std::string DottedText(const std::uint8_t* four) {
@@ -100,38 +111,40 @@ std::string DottedText(const std::uint8_t* four) {
 
 std::optional<DiscoveryReply> ParseDiscoveryReply(ByteView datagram, const RequestId& id,
                                                   const ModelTag& modelTag) {
-    constexpr std::size_t kNameOffset = 104;
-    if (datagram.size() < kNameOffset || datagram[0] != kDiscoveryReply || !EchoesId(datagram, id))
+    using namespace layout;
+    if (datagram.size() < kName || datagram[kType] != kDiscoveryReply || !EchoesId(datagram, id))
         return std::nullopt;
-    for (std::size_t i = 0; i < 3; ++i)
-        if (datagram[56 + i] != static_cast<std::uint8_t>(modelTag[i])) return std::nullopt;
-    const std::uint32_t nameLength = GetU32(datagram, 100);
-    if (nameLength > 255 || nameLength > datagram.size() - kNameOffset) return std::nullopt;
+    for (std::size_t i = 0; i < kModelTagSize; ++i)
+        if (datagram[kModelTag + i] != static_cast<std::uint8_t>(modelTag[i])) return std::nullopt;
+    const std::uint32_t nameLength = GetU32(datagram, kNameLength);
+    if (nameLength > kMaxNameLength || nameLength > datagram.size() - kName) return std::nullopt;
 
     DiscoveryReply reply;
     char mac[18];
-    const std::uint8_t* m = datagram.data() + 11;
+    const std::uint8_t* m = datagram.data() + kMac;
     std::snprintf(mac, sizeof mac, "%02x:%02x:%02x:%02x:%02x:%02x", m[0], m[1], m[2], m[3], m[4], m[5]);
     reply.macText = mac;
-    reply.ip = DottedText(datagram.data() + 17);
-    reply.dhcpFlag = static_cast<char>(datagram[21]);
-    reply.netmask = FieldAt(datagram, 24, 16, 15);
-    reply.gateway = FieldAt(datagram, 40, 16, 15);
-    std::copy_n(datagram.begin() + 11, reply.hwTag.size(), reply.hwTag.begin());
-    reply.extraText = FieldAt(datagram, 68, 32, 31);
-    reply.name = FieldAt(datagram, kNameOffset, nameLength, nameLength);
+    reply.ip = DottedText(datagram.data() + kAddress);
+    reply.dhcpFlag = static_cast<char>(datagram[kDhcpFlag]);
+    reply.netmask = FieldAt(datagram, kNetmask, kNetmaskSize, kNetmaskSize - 1);
+    reply.gateway = FieldAt(datagram, kGateway, kGatewaySize, kGatewaySize - 1);
+    std::copy_n(datagram.begin() + kHwTag, reply.hwTag.size(), reply.hwTag.begin());
+    reply.extraText = FieldAt(datagram, kExtra, kExtraSize, kExtraSize - 1);
+    reply.name = FieldAt(datagram, kName, nameLength, nameLength);
     return reply;
 }
 
 std::optional<std::int8_t> ParseLoginReply(ByteView datagram, const RequestId& id,
                                            std::string_view targetIp) {
-    if (datagram.size() < 29 || datagram[0] != kLoginReply || !EchoesId(datagram, id)) return std::nullopt;
-    if (DottedText(datagram.data() + 17) != targetIp) return std::nullopt;
-    return static_cast<std::int8_t>(datagram[28]);
+    using namespace layout;
+    if (datagram.size() < kLoginReplyMinSize || datagram[kType] != kLoginReply || !EchoesId(datagram, id))
+        return std::nullopt;
+    if (DottedText(datagram.data() + kAddress) != targetIp) return std::nullopt;
+    return static_cast<std::int8_t>(datagram[kLoginResult]);
 }
 
 AckMatch MatchSetAddressAck(ByteView datagram, const RequestId& id) {
-    if (datagram.empty() || datagram[0] != kSetAddressAck) return AckMatch::NotAck;
+    if (datagram.empty() || datagram[layout::kType] != kSetAddressAck) return AckMatch::NotAck;
     return EchoesId(datagram, id) ? AckMatch::Matched : AckMatch::OtherId;
 }
 

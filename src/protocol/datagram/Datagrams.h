@@ -1,6 +1,6 @@
 #pragma once
-// Byte layout of the discovery, login and set-address datagrams, and the
-// rules that match a reply to its request.
+// The discovery, login and set-address datagrams built and read (their byte
+// layout is in DatagramLayout.h), and the rules that match a reply to its request.
 //
 // Every parser checks the length first: a datagram shorter than the fields it
 // reads, or whose name runs past its end, is ignored. Nothing is read past the
@@ -15,25 +15,16 @@
 #include <string_view>
 #include <vector>
 
+#include "protocol/datagram/DatagramLayout.h"
+
 namespace lumora {
-
-inline constexpr std::uint16_t kDiscoveryPort = 13579;
-inline constexpr const char* kDiscoveryGroup = "224.0.0.1";
-
-// Datagram types (byte 0).
-inline constexpr std::uint8_t kDiscoveryRequest = 1;
-inline constexpr std::uint8_t kLoginRequest = 3;
-inline constexpr std::uint8_t kLoginReply = 4;
-inline constexpr std::uint8_t kSetAddressRequest = 5;
-inline constexpr std::uint8_t kSetAddressAck = 6;
-inline constexpr std::uint8_t kDiscoveryReply = 8;
 
 using Bytes = std::vector<std::uint8_t>;
 using ByteView = std::span<const std::uint8_t>;
 // Bytes 0-5 random, 6-9 zero; a reply echoes bytes 0-5 at its offset 1.
-using RequestId = std::array<std::uint8_t, 10>;
+using RequestId = std::array<std::uint8_t, layout::kIdSize>;
 // Bytes 11-20 of a discovery reply, sent back unchanged.
-using HwTag = std::array<std::uint8_t, 10>;
+using HwTag = std::array<std::uint8_t, layout::kHwTagSize>;
 using ModelTag = std::array<int, 3>;
 inline constexpr ModelTag kKl440ModelTag{0, 11, 0};
 

@@ -17,6 +17,7 @@
 
 #include "platform/WindowMessages.h"
 #include "protocol/datagram/Datagrams.h"
+#include "protocol/query/RequestFailure.h"
 #include "protocol/query/Thread.h"
 
 namespace lumora {
@@ -79,6 +80,9 @@ public:
     VolumeUsage* volumeList = nullptr;      // the caller's first VolumeUsage record (not owned)
     // Sockets of a datagram exchange: opened when the request is built, closed by the worker.
     std::unique_ptr<DatagramSockets> datagramSockets;
+    // Why a CGI exchange failed (None while it runs or when it did not), written by the
+    // worker before it reports; the result codes of the reports stay as they are.
+    RequestFailure failure = RequestFailure::None;
 
 private:
     void RunDatagramExchange();

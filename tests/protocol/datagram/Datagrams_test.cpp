@@ -5,6 +5,8 @@
 #include <cstring>
 #include <functional>
 
+#include "support/DatagramReplies.h"
+
 namespace lumora {
 namespace {
 
@@ -13,20 +15,13 @@ const HwTag kTag{0xaa, 0xbb, 0xcc, 0x01, 0x02, 0x03, 192, 168, 1, 20};
 
 // A well-formed discovery reply for kId; tests spoil one thing at a time.
 Bytes Reply(std::string_view name = "KL440-Office") {
-    Bytes d(104 + name.size(), 0);
-    d[0] = kDiscoveryReply;
-    std::copy_n(kId.begin(), 6, d.begin() + 1);
-    std::copy(kTag.begin(), kTag.end(), d.begin() + 11);
-    d[21] = '1';
-    std::memcpy(d.data() + 24, "255.255.255.0", 13);
-    std::memcpy(d.data() + 40, "192.168.1.1", 11);
-    d[57] = 11;
-    std::memcpy(d.data() + 68, "extra", 5);
-    d[100] = static_cast<std::uint8_t>(name.size());
-    std::memcpy(d.data() + 104, name.data(), name.size());
+    Bytes d = test::DiscoveryReplyBytes(kId, kTag, name, "255.255.255.0", "192.168.1.1", '1');
+    std::memcpy(d.data() + layout::kExtra, "extra", 5);
     return d;
 }
 
+// The request layouts below are pinned with the wire's own numbers, not with the names
+// of DatagramLayout.h, so that a wrong name cannot hide behind itself.
 TEST(DatagramsTest, DiscoveryRequestIsTypeAndId) {
     Bytes d = BuildDiscoveryRequest(kId);
     ASSERT_EQ(d.size(), 11u);
@@ -92,14 +87,19 @@ TEST(DatagramsTest, DiscoveryReplyMatchesOnlyFirstSixIdBytes) {
 TEST(DatagramsTest, DiscoveryRepliesThatAreIgnored) {
     struct Case { const char* what; std::function<void(Bytes&)> spoil; };
     const Case cases[] = {
-        {"wrong type", [](Bytes& d) { d[0] = 4; }},
-        {"model tag 0,12,0", [](Bytes& d) { d[57] = 12; }},
-        {"model tag byte 0", [](Bytes& d) { d[56] = 1; }},
-        {"model tag byte 2", [](Bytes& d) { d[58] = 1; }},
-        {"name length past the datagram", [](Bytes& d) { d[100] = 200; }},
-        {"name length 256", [](Bytes& d) { d[100] = 0; d[101] = 1; d.resize(104 + 256, 'x'); }},
-        {"name length huge", [](Bytes& d) { d[103] = 0x80; }},
-        {"shorter than the header", [](Bytes& d) { d.resize(103); }},
+        {"wrong type", [](Bytes& d) { d[layout::kType] = kLoginReply; }},
+        {"model tag 0,12,0", [](Bytes& d) { d[layout::kModelTag + 1] = 12; }},
+        {"model tag byte 0", [](Bytes& d) { d[layout::kModelTag] = 1; }},
+        {"model tag byte 2", [](Bytes& d) { d[layout::kModelTag + 2] = 1; }},
+        {"name length past the datagram", [](Bytes& d) { d[layout::kNameLength] = 200; }},
+        {"name length 256",
+         [](Bytes& d) {
+             d[layout::kNameLength] = 0;
+             d[layout::kNameLength + 1] = 1;
+             d.resize(layout::kName + 256, 'x');
+         }},
+        {"name length huge", [](Bytes& d) { d[layout::kNameLength + 3] = 0x80; }},
+        {"shorter than the header", [](Bytes& d) { d.resize(layout::kName - 1); }},
         {"only the id", [](Bytes& d) { d.resize(7); }},
         {"empty", [](Bytes& d) { d.clear(); }},
     };
@@ -120,8 +120,8 @@ TEST(DatagramsTest, DiscoveryReplyEdgeTexts) {
     EXPECT_EQ(cut->name, "ab");
     // Unterminated text fields stop at their field's width minus the terminator.
     Bytes d = Reply();
-    std::memset(d.data() + 24, '9', 16);
-    std::memset(d.data() + 68, 'e', 32);
+    std::memset(d.data() + layout::kNetmask, '9', layout::kNetmaskSize);
+    std::memset(d.data() + layout::kExtra, 'e', layout::kExtraSize);
     auto full = ParseDiscoveryReply(d, kId);
     ASSERT_TRUE(full);
     EXPECT_EQ(full->netmask, std::string(15, '9'));
@@ -129,11 +129,8 @@ TEST(DatagramsTest, DiscoveryReplyEdgeTexts) {
 }
 
 Bytes LoginReply(std::uint8_t result, std::array<std::uint8_t, 4> address = {192, 168, 1, 20}) {
-    Bytes d(29, 0);
-    d[0] = kLoginReply;
-    std::copy_n(kId.begin(), 6, d.begin() + 1);
-    std::copy(address.begin(), address.end(), d.begin() + 17);
-    d[28] = result;
+    Bytes d = test::LoginReplyBytes(kId, address, static_cast<std::int8_t>(result));
+    d.resize(layout::kLoginReplyMinSize);
     return d;
 }
 

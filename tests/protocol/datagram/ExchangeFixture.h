@@ -1,7 +1,8 @@
 #pragma once
 // Shared set-up of the tests that run datagram exchanges against kl440-sim:
 // a private PC namespace, a message loop, a window that records reports and
-// scripted message boxes.
+// scripted message boxes. The exchanges run at the product's timing; their
+// turn and wait rules are checked on a fake clock in ExchangeRules_test.cpp.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include "platform/Text.h"
 #include "platform/WindowMessages.h"
 #include "protocol/datagram/DatagramCommands.h"
-#include "protocol/datagram/DatagramTimings.h"
 #include "protocol/query/Messages.h"
 #include "protocol/query/Msg.h"
 #include "protocol/datagram/NasList.h"
@@ -44,28 +44,15 @@ inline std::string ApplianceSection(const std::string& name, const std::string& 
            ".1\ndhcp = 0\nextra = x\naccount = admin:admin\naccount = bob:secret\n" + extra;
 }
 
-// Waits shortened for tests; the turn counts stay the product's.
-inline DatagramWaits ShortWaits() {
-    DatagramWaits waits;
-    waits.discoveryWait = std::chrono::milliseconds(25);
-    waits.loginWait = std::chrono::milliseconds(25);
-    waits.loginSleep = std::chrono::milliseconds(10);
-    waits.setAddressWait = std::chrono::milliseconds(5);
-    waits.setAddressSleep = std::chrono::milliseconds(10);
-    return waits;
-}
-
 class ExchangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
         SetMessageDispatcher(&loop);
-        SetDatagramWaitsForTest(ShortWaits());
         NasList::Instance().Clear();
     }
     void TearDown() override {
         WaitForWorkers(std::chrono::seconds(60));
-        SetDatagramWaitsForTest(DatagramWaits{});
         SetMessageDispatcher(nullptr);
     }
 

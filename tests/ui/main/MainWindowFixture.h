@@ -99,11 +99,6 @@ protected:
     void SetUp() override {
         if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
         ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
-        DatagramWaits waits;
-        waits.discoveryWait = std::chrono::milliseconds(25);
-        waits.loginWait = std::chrono::milliseconds(40);
-        waits.loginSleep = std::chrono::milliseconds(10);
-        SetDatagramWaitsForTest(waits);
         NasList::Instance().Clear();
         // The first-open offer is tested on its own.
         WriteSetting(kSectionUsed, kKeyFirstOpen, u"FALSE");
@@ -111,7 +106,6 @@ protected:
     void TearDown() override {
         window.reset();
         WaitForWorkers(std::chrono::seconds(30));
-        SetDatagramWaitsForTest(DatagramWaits{});
         g_pLanguage.reset();
         g_isAdmin = false;
     }

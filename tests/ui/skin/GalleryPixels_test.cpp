@@ -52,8 +52,7 @@ protected:
     }
     static wxImage* Run(const std::string& environment, const std::string& name) {
         std::string out = (sandbox->path() / name).string();
-        std::string command =
-            environment + "\"" + LUMORA_BINARY_DIR + "/tools/skin-gallery/skin-gallery\" \"" + out + "\"";
+        std::string command = environment + "\"" + LUMORA_GALLERY_PATH + "\" \"" + out + "\"";
         EXPECT_EQ(std::system(command.c_str()), 0) << command;
         return new wxImage(out, wxBITMAP_TYPE_PNG);
     }
