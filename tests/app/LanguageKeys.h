@@ -7,7 +7,7 @@
 namespace lumora::testing {
 
 // Interface texts; the four "Min" rows are in the Russian table only.
-inline constexpr std::array<std::u16string_view, 122> kInterfaceKeys = {
+inline constexpr std::array<std::u16string_view, 125> kInterfaceKeys = {
     u"Select NAS",
     u"Login failed.",
     u"Connect",
@@ -130,6 +130,9 @@ inline constexpr std::array<std::u16string_view, 122> kInterfaceKeys = {
     u"Passwords are kept in the desktop keyring.",
     u"Passwords are kept in the settings file.",
     u"The desktop keyring did not answer; passwords are kept in the settings file for now.",
+    u"Why?",
+    u"Why is no appliance found?",
+    u"Looking for the reason...",
 };
 
 // The minute choices of the logout-time list, present only in Russian.

@@ -130,7 +130,10 @@ constexpr std::u16string_view kFirstPart =
     u"|The disk names are too long to be joined for this layout.||Les noms des disques sont trop longs pour être joints dans cette disposition.|\t\t   "
     u"|Passwords are kept in the desktop keyring.||Les mots de passe sont conservés dans le trousseau du bureau.|\t\t   "
     u"|Passwords are kept in the settings file.||Les mots de passe sont conservés dans le fichier de paramètres.|\t\t   "
-    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Le trousseau du bureau n'a pas répondu ; les mots de passe sont conservés dans le fichier de paramètres pour l'instant.|\t\t   ";
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Le trousseau du bureau n'a pas répondu ; les mots de passe sont conservés dans le fichier de paramètres pour l'instant.|\t\t   "
+    u"|Why?||Pourquoi ?|\t\t   "
+    u"|Why is no appliance found?||Pourquoi aucun appareil n'est-il trouvé ?|\t\t   "
+    u"|Looking for the reason...||Recherche de la cause...|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

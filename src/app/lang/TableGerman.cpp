@@ -130,7 +130,10 @@ constexpr std::u16string_view kFirstPart =
     u"|The disk names are too long to be joined for this layout.||Die Namen der Festplatten sind zu lang, um sie für diese Anordnung zu verbinden.|\t\t   "
     u"|Passwords are kept in the desktop keyring.||Passwörter werden im Schlüsselbund des Desktops aufbewahrt.|\t\t   "
     u"|Passwords are kept in the settings file.||Passwörter werden in der Einstellungsdatei aufbewahrt.|\t\t   "
-    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Der Schlüsselbund des Desktops hat nicht geantwortet; Passwörter werden vorerst in der Einstellungsdatei aufbewahrt.|\t\t   ";
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Der Schlüsselbund des Desktops hat nicht geantwortet; Passwörter werden vorerst in der Einstellungsdatei aufbewahrt.|\t\t   "
+    u"|Why?||Warum?|\t\t   "
+    u"|Why is no appliance found?||Warum wird kein Gerät gefunden?|\t\t   "
+    u"|Looking for the reason...||Die Ursache wird gesucht...|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

@@ -134,7 +134,10 @@ constexpr std::u16string_view kFirstPart =
     u"|The disk names are too long to be joined for this layout.||Имена дисков слишком длинные, чтобы объединить их для этой схемы.|\t\t   "
     u"|Passwords are kept in the desktop keyring.||Пароли хранятся в связке ключей рабочего стола.|\t\t   "
     u"|Passwords are kept in the settings file.||Пароли хранятся в файле настроек.|\t\t   "
-    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Связка ключей рабочего стола не ответила; пока пароли хранятся в файле настроек.|\t\t   ";
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Связка ключей рабочего стола не ответила; пока пароли хранятся в файле настроек.|\t\t   "
+    u"|Why?||Почему?|\t\t   "
+    u"|Why is no appliance found?||Почему устройство не найдено?|\t\t   "
+    u"|Looking for the reason...||Поиск причины...|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

@@ -130,7 +130,10 @@ constexpr std::u16string_view kFirstPart =
     u"|The disk names are too long to be joined for this layout.||Los nombres de los discos son demasiado largos para unirlos en esta disposición.|\t\t   "
     u"|Passwords are kept in the desktop keyring.||Las contraseñas se guardan en el llavero del escritorio.|\t\t   "
     u"|Passwords are kept in the settings file.||Las contraseñas se guardan en el archivo de configuración.|\t\t   "
-    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||El llavero del escritorio no respondió; por ahora las contraseñas se guardan en el archivo de configuración.|\t\t   ";
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||El llavero del escritorio no respondió; por ahora las contraseñas se guardan en el archivo de configuración.|\t\t   "
+    u"|Why?||¿Por qué?|\t\t   "
+    u"|Why is no appliance found?||¿Por qué no se encuentra ningún dispositivo?|\t\t   "
+    u"|Looking for the reason...||Buscando la causa...|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

@@ -1,6 +1,7 @@
 #include "ui/main/SettingsDialog.h"
 
 #include "app/Language.h"
+#include "app/Settings.h"
 #include "platform/Dialogs.h"
 #include "ui/main/WindowPlacement.h"
 #include "ui/main/MainWindowState.h"
@@ -42,6 +43,11 @@ void CSettingsDialog::InitDialog() {
     description->SetText(
         Tr(u"* Choose a value for the Lumora Inactivity Timer. If the user is idle for longer "
            u"than the specified time, he will be logged out of the Lumora."));
+
+    auto* place = new CTransStatic(this, kPasswordPlace, wxString(), wxPoint(30, 448), wxSize(420, 22));
+    place->SetFontHeight(12);
+    place->SetTextFormat(kTextSingleLine | kTextLeft | kTextVCenter | kTextNoPrefix);
+    place->SetText(PasswordPlaceText());
 
     int y = 238;
     for (PeriodChoice& choice : choices_) {

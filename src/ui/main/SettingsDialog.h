@@ -24,6 +24,7 @@ public:
         kDescription = 1048,
         kNever = 1050,
         kClose = 1090,
+        kPasswordPlace = 1091,  // where remembered passwords are kept
     };
     static constexpr int kWidth = 774;
     static constexpr int kHeight = 506;

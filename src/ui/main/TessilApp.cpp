@@ -20,6 +20,7 @@ bool CTessilApp::OnInit() {
     wxInitAllImageHandlers();
     SetMessageDispatcher(&dispatcher_);
     SetDialogService(&dialogs_);
+    SetSecretStore(&keyring_);
     SelectLanguageFromSettings();
     return true;
 }
@@ -40,6 +41,7 @@ int CTessilApp::OnRun() {
 int CTessilApp::OnExit() {
     SetMessageDispatcher(nullptr);
     SetDialogService(nullptr);
+    SetSecretStore(nullptr);
     g_pLanguage.reset();
     return wxApp::OnExit();
 }

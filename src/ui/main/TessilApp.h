@@ -6,6 +6,7 @@
 
 #include <wx/app.h>
 
+#include "platform/SecretStore.h"
 #include "ui/skin/WxDialogService.h"
 #include "ui/skin/WxMessageDispatcher.h"
 
@@ -23,6 +24,7 @@ public:
 private:
     WxMessageDispatcher dispatcher_;
     WxDialogService dialogs_;
+    DesktopKeyring keyring_;  // remembered passwords, where the desktop has a Secret Service
 };
 
 // Builds the catalogue named by the settings file's language code (none: English as written).

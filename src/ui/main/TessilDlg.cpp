@@ -115,6 +115,11 @@ void CTessilDlg::CreateControls() {
         button->LoadImages(b.images[0], b.images[1], b.images[2]);
         button->SetToolTip(Tr(b.tip));
     }
+    auto* why = new CGdipButton(this, kWhyNoAppliance, ToWx(Tr(u"Why?")), ButtonKind::Push, wxPoint(853, 145),
+                                wxSize(80, 30));
+    why->LoadImages(IDB_BUTTON_GREY, IDB_BUTTON_BLUE, IDB_BUTTON_BLUE);
+    why->SetToolTip(Tr(u"Why is no appliance found?"));
+    why->Hide();
     CreateShortcuts();
     infoPanel_ = new CNASInfoDialog(this, wxPoint(316, 256));
 
@@ -207,6 +212,7 @@ void CTessilDlg::OnCommand(wxCommandEvent& event) {
         case kBackupCenter:
         case kSurveillanceCenter: OpenWebCentre(event.GetId()); break;
         case kSettings: RunSettings(); break;
+        case kWhyNoAppliance: ExplainEmptyList(); break;
         case kHelp: ShowHelp(); break;
         case kMinimize: Iconize(true); break;
         case kClose:

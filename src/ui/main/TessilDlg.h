@@ -49,6 +49,7 @@ public:
         kClose = 1082,
         kWelcome = 1151,
         kLogo = 1152,
+        kWhyNoAppliance = 1160,  // beside an empty list: opens the diagnosis
     };
     enum ButtonState { ButtonsOff, ButtonsListed, ButtonsAdmin, ButtonsUser };
     static constexpr int kWidth = 1024;
@@ -73,6 +74,7 @@ public:
     void OpenWebCentre(int buttonId);
     void ShowHelp();
     void RunSettings();
+    void ExplainEmptyList();
 
     // For the tests and the tour: what the window shows and holds.
     CNASInfoDialog& InfoPanel() const { return *infoPanel_; }

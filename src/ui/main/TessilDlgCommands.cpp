@@ -7,6 +7,7 @@
 #include "platform/ShareNames.h"
 #include "platform/Text.h"
 #include "protocol/query/Credentials.h"
+#include "ui/main/DoctorDialog.h"
 #include "ui/main/Launcher.h"
 #include "ui/main/MainWindowState.h"
 #include "ui/main/SettingsDialog.h"
@@ -53,6 +54,14 @@ void CTessilDlg::RunSettings() {
         inactivityTimer_.Stop();
         if (g_logoutPeriod != 0) inactivityTimer_.StartOnce(static_cast<int>(g_logoutPeriod));
     }
+}
+
+void CTessilDlg::ExplainEmptyList() {
+    CDoctorDialog dialog(this);
+    Dialogs().RunModal("CDoctorDialog", [&dialog] {
+        dialog.InitDialog();
+        return dialog.ShowModal();
+    });
 }
 
 void CTessilDlg::StartInactivityTimer() {

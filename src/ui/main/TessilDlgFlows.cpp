@@ -71,6 +71,8 @@ void CTessilDlg::Connect() {
         RememberLogin(serverName, loginUser_, loginPassword_);
     else
         ForgetLogin(serverName);
+    // Told once per run: the login goes on with the typed password either way.
+    if (const std::u16string notice = TakeKeyringNotice(); !notice.empty()) MessageBox(notice);
 
     lastRequest_ = StartLogin(Handle(), nasIndex_, loginUser_, loginPassword_);
     if (lastRequest_ == 0) {
@@ -188,6 +190,7 @@ void CTessilDlg::OnApplianceList() {
     }
     if (preselect < 0 && list.Count() > 0) preselect = 0;
     applianceList_->SetSelection(preselect);
+    if (wxWindow* why = FindWindow(kWhyNoAppliance)) why->Show(list.Count() == 0);
     infoPanel_->FolderList().ClearFolders();
 }
 
