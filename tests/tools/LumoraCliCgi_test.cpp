@@ -18,7 +18,9 @@ std::vector<std::string> As(const char* user, const char* password, std::vector<
     return args;
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 TEST(LumoraCliCgiTest, UsageErrorsSendNothing) {
     const std::vector<std::vector<std::string>> cases = {
@@ -31,6 +33,13 @@ TEST(LumoraCliCgiTest, UsageErrorsSendNothing) {
         {"set-network", "0", "-u", "admin", "-p", "admin", "--dhcp", "--dns1", "nine"},
         {"passwd", "0", "-u", "admin", "-p", "admin"},
         {"passwd", "0", "-u", "admin", "-p", "admin", "--new", std::string(17, 'x')},
+        // Characters the 8-bit code page cannot hold would be sent as "?".
+        {"passwd", "0", "-u", "admin", "-p", "admin", "--new",
+         "\xD0\x9F\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C12"},
+        {"volumes", "0", "-u", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", "-p", "admin"},
+        {"shares", "0", "-u", "admin", "-p", "\xE2\x82\xAC\xE2\x84\xA2\xCE\xA9"},
+        {"login", "0", "-u", "admin", "-p", "\xCE\xA9mega"},
+        {"login", "0", "-u", "admin", "-p", "bad\xFFutf8"},
     };
     for (const auto& args : cases) {
         const ProgramResult r = Cli(args);
@@ -57,7 +66,9 @@ account = admin:admin
 account = bob:secret
 web.disks = sda:1000,sdb:500
 web.volumes = 1:standard:sda:1000:250,2:standard:sdb:500:5
-web.shares = Public,)" "M\xC3\xBCsik" R"(
+web.shares = Public,)"
+                                              "M\xC3\xBCsik"
+                                              R"(
 web.access.bob = 1,1,1,1,0,1,1,1,0,1,0
 web.format_seconds = 1.5
 web.move_delay = 1.5
@@ -84,8 +95,10 @@ TEST_F(LumoraCliCgiNetworkTest, ReadingCommands) {
     EXPECT_TRUE(Contains(r.out, "netmask  255.255.255.0")) << r.out;
 
     r = Cli(As("bob", "secret", {"--json", "access", "0"}));
-    EXPECT_TRUE(Contains(r.out, "\"Download Center\": true, \"Backup Center\": true, \"Management Center\": false, "
-                                "\"Surveillance Center\": true")) << r.out;
+    EXPECT_TRUE(Contains(r.out,
+                         "\"Download Center\": true, \"Backup Center\": true, \"Management Center\": false, "
+                         "\"Surveillance Center\": true"))
+        << r.out;
 
     r = Cli(As("admin", "admin", {"--json", "disks", "0"}));
     EXPECT_TRUE(Contains(r.out, "{\"name\": \"sdb\", \"sizeGiB\": 500}")) << r.out;
@@ -97,7 +110,8 @@ TEST_F(LumoraCliCgiNetworkTest, ReadingCommands) {
 }
 
 TEST_F(LumoraCliCgiNetworkTest, ChangingCommandsAndFormat) {
-    ProgramResult r = Cli(As("admin", "admin", {"set-device", "0", "--name", "Attic", "--description", "a&b=c"}));
+    ProgramResult r =
+        Cli(As("admin", "admin", {"set-device", "0", "--name", "Attic", "--description", "a&b=c"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;
     r = Cli(As("admin", "admin", {"set-timezone", "Attic", "33"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -110,8 +124,9 @@ TEST_F(LumoraCliCgiNetworkTest, ChangingCommandsAndFormat) {
     EXPECT_EQ(Cli(As("admin", "admin", {"volumes", "0"})).exitCode, 1);
     EXPECT_EQ(Cli(As("admin", "n3w&pw", {"volumes", "0"})).exitCode, 0);
 
-    r = Cli(As("admin", "n3w&pw", {"set-network", "0", "--ip", "10.1.0.60", "--mask", "255.255.255.0",
-                                   "--gateway", "10.1.0.1"}));
+    r = Cli(
+        As("admin", "n3w&pw",
+           {"set-network", "0", "--ip", "10.1.0.60", "--mask", "255.255.255.0", "--gateway", "10.1.0.1"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "Moved from 10.1.0.20 to 10.1.0.60; it answers there.\n");
 
@@ -125,8 +140,8 @@ TEST_F(LumoraCliCgiNetworkTest, ChangingCommandsAndFormat) {
 }
 
 TEST_F(LumoraCliCgiNetworkTest, WebSideFollowsASetAddressDatagram) {
-    ProgramResult r = Cli({"set-address", "Office", "--ip", "10.1.0.77", "--mask", "255.255.255.0", "--gateway",
-                           "10.1.0.1"});
+    ProgramResult r = Cli(
+        {"set-address", "Office", "--ip", "10.1.0.77", "--mask", "255.255.255.0", "--gateway", "10.1.0.1"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     r = Cli(As("admin", "admin", {"lan", "Office"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;

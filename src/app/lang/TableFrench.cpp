@@ -124,6 +124,10 @@ constexpr std::u16string_view kFirstPart =
     u"|Never Logout||Ne jamais déconnecter|\t\t   "
     u"|Old Password||Ancien mot de passe|\t\t   "
     u"|Username or password error.||Nom d'utilisateur ou mot de passe incorrect.|\t\t   "
+    u"|The user name and password may only hold characters of Western European languages.||Le nom d'utilisateur et le mot de passe ne peuvent contenir que des caractères des langues d'Europe occidentale.|\t\t   "
+    u"|The user name and password may be at most 16 characters long.||Le nom d'utilisateur et le mot de passe ne peuvent pas dépasser 16 caractères.|\t\t   "
+    u"|Changing the appliance's address from here is coming in a later version.||La modification de l'adresse de l'appareil depuis cette fenêtre arrivera dans une version ultérieure.|\t\t   "
+    u"|The setup wizard is coming in a later version.||L'assistant de configuration arrivera dans une version ultérieure.|\t\t   "
     u"|format error.||Erreur de formatage.|\t\t   "
     u"|setting failed.||Échec du réglage.|\t\t   ";
 

@@ -124,6 +124,10 @@ constexpr std::u16string_view kFirstPart =
     u"|Never Logout||Nie abmelden|\t\t   "
     u"|Old Password||Altes Passwort|\t\t   "
     u"|Username or password error.||Benutzername oder Passwort falsch.|\t\t   "
+    u"|The user name and password may only hold characters of Western European languages.||Benutzername und Passwort dürfen nur Zeichen westeuropäischer Sprachen enthalten.|\t\t   "
+    u"|The user name and password may be at most 16 characters long.||Benutzername und Passwort dürfen höchstens 16 Zeichen lang sein.|\t\t   "
+    u"|Changing the appliance's address from here is coming in a later version.||Das Ändern der Geräteadresse von hier aus folgt in einer späteren Version.|\t\t   "
+    u"|The setup wizard is coming in a later version.||Der Einrichtungsassistent folgt in einer späteren Version.|\t\t   "
     u"|format error.||Formatierungsfehler.|\t\t   "
     u"|setting failed.||Einstellung fehlgeschlagen.|\t\t   ";
 

@@ -128,6 +128,10 @@ constexpr std::u16string_view kFirstPart =
     u"|Never Logout||Никогда не выходить|\t\t   "
     u"|Old Password||Старый пароль|\t\t   "
     u"|Username or password error.||Неверное имя пользователя или пароль.|\t\t   "
+    u"|The user name and password may only hold characters of Western European languages.||Имя пользователя и пароль могут содержать только символы западноевропейских языков.|\t\t   "
+    u"|The user name and password may be at most 16 characters long.||Имя пользователя и пароль могут содержать не более 16 символов.|\t\t   "
+    u"|Changing the appliance's address from here is coming in a later version.||Изменение адреса устройства отсюда появится в одной из следующих версий.|\t\t   "
+    u"|The setup wizard is coming in a later version.||Мастер настройки появится в одной из следующих версий.|\t\t   "
     u"|format error.||Ошибка форматирования.|\t\t   "
     u"|setting failed.||Ошибка настройки.|\t\t   ";
 

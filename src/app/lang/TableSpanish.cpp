@@ -124,6 +124,10 @@ constexpr std::u16string_view kFirstPart =
     u"|Never Logout||No cerrar nunca la sesión|\t\t   "
     u"|Old Password||Contraseña anterior|\t\t   "
     u"|Username or password error.||Nombre de usuario o contraseña incorrectos.|\t\t   "
+    u"|The user name and password may only hold characters of Western European languages.||El nombre de usuario y la contraseña solo pueden contener caracteres de idiomas de Europa occidental.|\t\t   "
+    u"|The user name and password may be at most 16 characters long.||El nombre de usuario y la contraseña pueden tener como máximo 16 caracteres.|\t\t   "
+    u"|Changing the appliance's address from here is coming in a later version.||El cambio de la dirección del dispositivo desde aquí llegará en una versión posterior.|\t\t   "
+    u"|The setup wizard is coming in a later version.||El asistente de configuración llegará en una versión posterior.|\t\t   "
     u"|format error.||Error de formateo.|\t\t   "
     u"|setting failed.||Error de configuración.|\t\t   ";
 

@@ -12,8 +12,7 @@
 namespace lumora {
 
 void RunCgiExchange(CQuery& query) {
-    const std::string_view request(reinterpret_cast<const char*>(query.request.data()),
-                                   static_cast<std::size_t>(query.requestLength));
+    const std::string_view request(reinterpret_cast<const char*>(query.request.data()), query.request.size());
     const std::optional<std::string> reply =
         ExchangeCgiRequest(FieldText(query.host), query.port, request, [&query] { return query.stopFlag(); });
     int result = 1;
@@ -21,7 +20,8 @@ void RunCgiExchange(CQuery& query) {
         result = HandleCgiReply(query, *reply);
     }
     query.FinishWork();
-    if (query.requestType == kRequestCgi) PostMessage(query.targetWnd, WM_CGI_RESULT, static_cast<WPARAM>(result), query.kind);
+    if (query.requestType == kRequestCgi)
+        PostMessage(query.targetWnd, WM_CGI_RESULT, static_cast<WPARAM>(result), query.kind);
 }
 
 }  // namespace lumora

@@ -1,7 +1,5 @@
 #include "protocol/cgi/CgiReplyParsers.h"
 
-#include <climits>
-
 #include "platform/Text.h"
 #include "xml/XmlReader.h"
 
@@ -37,26 +35,13 @@ std::optional<std::u16string> ReadFieldIfPresent(XmlReader& xml, std::u16string_
 bool EnterGroup(XmlReader& xml, std::u16string_view name) { return xml.FindNextChild(name) && xml.Descend(); }
 
 template <std::size_t N>
-void StoreAnsi(char (&field)[N], std::u16string_view text) { CopyToField(field, WideToAnsi(text)); }
+void StoreAnsi(char (&field)[N], std::u16string_view text) {
+    CopyToField(field, WideToAnsi(text));
+}
 
 bool IsUsableNameServer(std::u16string_view text) { return !text.empty() && text != u"0.0.0.0"; }
 
 }  // namespace
-
-int ReadLeadingNumber(std::u16string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = value * 10 + (text[i] - u'0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) value = INT_MAX;
-    return static_cast<int>(value);
-}
 
 std::u16string ReplyAsUtf8(std::string_view reply) { return DecodeUtf8Reply(UpToZero(reply)); }
 std::u16string ReplyAsAnsi(std::string_view reply) { return AnsiToWide(UpToZero(reply)); }
@@ -73,7 +58,7 @@ WizardInfo ParseWizardInfo(std::string_view reply) {
     XmlReader xml;
     xml.LoadText(ReplyAsUtf8(reply));
     if (EnterGroup(xml, u"lan")) {
-        info.dhcpEnable = ReadLeadingNumber(ReadField(xml, u"dhcp_enable"));
+        info.dhcpEnable = LeadingInteger(ReadField(xml, u"dhcp_enable"));
         StoreAnsi(info.ip, ReadField(xml, u"ip"));
         StoreAnsi(info.netmask, ReadField(xml, u"netmask"));
         StoreAnsi(info.gateway, ReadField(xml, u"gateway"));
@@ -87,7 +72,7 @@ WizardInfo ParseWizardInfo(std::string_view reply) {
         StoreAnsi(info.name, ReadField(xml, u"name"));
         StoreAnsi(info.workgroup, ReadField(xml, u"workgroup"));
         StoreAnsi(info.description, ReadField(xml, u"description"));
-        info.timeZone = ReadLeadingNumber(ReadField(xml, u"timezone"));
+        info.timeZone = LeadingInteger(ReadField(xml, u"timezone"));
         xml.Ascend();
     }
     return info;
@@ -98,14 +83,16 @@ std::optional<LanInfo> ParseLanInfo(std::string_view reply) {
     xml.LoadText(ReplyAsAnsi(reply));
     if (!xml.FindNext(u"info")) return std::nullopt;
     xml.Descend();
-    xml.FindNext(u"ip1");
-    const std::u16string ip = xml.CurrentText();
-    if (ip == u"0.0.0.0") {
+    // Without an address of its own the reply says nothing: taking the text the reader
+    // left in place (or a blank) would point every later request nowhere.
+    const bool found = xml.FindNext(u"ip1");
+    const std::string ip = WideToAnsi(xml.CurrentText());
+    if (!found || !IsDottedIpv4(ip) || ip == "0.0.0.0") {
         xml.Ascend();
         return std::nullopt;
     }
     LanInfo lan;
-    lan.ip = WideToAnsi(ip);
+    lan.ip = ip;
     xml.FindNext(u"netmask1");
     lan.netmask = WideToAnsi(xml.CurrentText());
     xml.FindNext(u"gateway1");
@@ -133,11 +120,11 @@ std::optional<HdInfo> ParseDiskInfo(std::string_view reply) {
     if (!EnterGroup(xml, u"hd_info")) return info;
     if (xml.FindNextChild(u"device_info")) xml.Descend();
     if (std::optional<std::u16string> count = ReadFieldIfPresent(xml, u"device_num"))
-        info.diskCount = ReadLeadingNumber(*count);
-    auto readDisk = [&](char (&name)[10], std::int32_t& size) {
+        info.diskCount = LeadingInteger(*count);
+    auto readDisk = [&](char(&name)[10], std::int32_t& size) {
         if (!EnterGroup(xml, u"item")) return;
         StoreAnsi(name, ReadField(xml, u"device_name"));
-        size = ReadLeadingNumber(ReadField(xml, u"hd_GiB_size"));
+        size = LeadingInteger(ReadField(xml, u"hd_GiB_size"));
         xml.Ascend();
     };
     readDisk(info.disk1Name, info.disk1SizeGiB);
@@ -151,7 +138,7 @@ std::optional<int> ParseResValue(std::string_view reply) {
     XmlReader xml;
     if (!xml.LoadText(ReplyAsAnsi(reply))) return std::nullopt;
     std::optional<std::u16string> res = ReadFieldIfPresent(xml, u"res");
-    return res ? ReadLeadingNumber(*res) : 0;
+    return res ? LeadingInteger(*res) : 0;
 }
 
 std::optional<FormatState> ParseFormatState(std::string_view reply) {
@@ -167,7 +154,7 @@ std::optional<FormatState> ParseFormatState(std::string_view reply) {
     FormatState state;
     state.state = finished == u"1" ? 2 : 1;
     if (errcode != u"1") state.state = 0;
-    state.percent = ReadLeadingNumber(percent);
+    state.percent = LeadingInteger(percent);
     return state;
 }
 
@@ -184,9 +171,9 @@ bool ParseVolumeUsage(std::string_view reply, VolumeUsage& first) {
             current = last;
         }
         xml.Descend();
-        if (auto v = ReadFieldIfPresent(xml, u"volume")) current->volume = ReadLeadingNumber(*v);
-        if (auto v = ReadFieldIfPresent(xml, u"total_size")) current->totalSize = ReadLeadingNumber(*v);
-        if (auto v = ReadFieldIfPresent(xml, u"use_size")) current->usedSize = ReadLeadingNumber(*v);
+        if (auto v = ReadFieldIfPresent(xml, u"volume")) current->volume = LeadingInteger(*v);
+        if (auto v = ReadFieldIfPresent(xml, u"total_size")) current->totalSize = LeadingInteger(*v);
+        if (auto v = ReadFieldIfPresent(xml, u"use_size")) current->usedSize = LeadingInteger(*v);
         xml.Ascend();
         current = nullptr;
     }

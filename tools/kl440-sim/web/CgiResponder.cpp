@@ -87,7 +87,7 @@ WebReply CgiResponder::Respond(std::string_view raw, SimClock::time_point now) {
 
 std::string CgiResponder::Dispatch(const std::string& path, const std::string& body, SimClock::time_point now,
                                    WebReply& reply) {
-    const auto form = ParseForm(body);
+    const auto form = ParseForm(body, !state_.faults.noDecode);
     const std::string cmd = Get(form, "cmd");
     if (path == "/xml/current_hd_info.xml") return DiskInfoXml(state_);
     if (path == "/xml/dm_read_state.xml") return FormatStateXml(format_.Read(now, state_.faults.formatError));
@@ -112,7 +112,8 @@ std::string CgiResponder::Dispatch(const std::string& path, const std::string& b
     return {};
 }
 
-std::string CgiResponder::AccountCommand(const std::string& cmd, const std::map<std::string, std::string>& form) {
+std::string CgiResponder::AccountCommand(const std::string& cmd,
+                                         const std::map<std::string, std::string>& form) {
     if (cmd == "cgi_chg_user_pw") {
         const auto user = state_.passwords.find(Get(form, "uname"));
         const bool accepted = user != state_.passwords.end() && user->second == Get(form, "opw");
@@ -124,8 +125,8 @@ std::string CgiResponder::AccountCommand(const std::string& cmd, const std::map<
     return ResXml(0);
 }
 
-std::string CgiResponder::NetworkCommand(const std::string& cmd, const std::map<std::string, std::string>& form,
-                                         WebReply& reply) {
+std::string CgiResponder::NetworkCommand(const std::string& cmd,
+                                         const std::map<std::string, std::string>& form, WebReply& reply) {
     if (cmd == "cgi_get_lan_xml2") return LanXml(state_);
     if (cmd == "cgi_setip_lock") {
         state_.addressLocked = true;
@@ -152,7 +153,8 @@ std::string CgiResponder::NetworkCommand(const std::string& cmd, const std::map<
     return ResXml(1);
 }
 
-std::string CgiResponder::DiskCommand(const std::string& cmd, const std::string& body, SimClock::time_point now) {
+std::string CgiResponder::DiskCommand(const std::string& cmd, const std::string& body,
+                                      SimClock::time_point now) {
     if (cmd == "cgi_Status_Volume_Info") return VolumeInfoXml(state_);
     if (cmd == "cgi_AJAXPlorer_Stop") {
         format_.StopFileBrowser();

@@ -35,10 +35,11 @@ bool ToSeconds(std::string_view value, double& out) {
 
 bool ApplyFault(WebFaults& f, std::string_view name) {
     static const std::map<std::string_view, bool WebFaults::*> kFaults = {
-        {"never_answer", &WebFaults::neverAnswer},   {"close_mid_reply", &WebFaults::closeMidReply},
-        {"oversize", &WebFaults::oversizeReply},     {"malformed_xml", &WebFaults::malformedXml},
-        {"high_bytes", &WebFaults::highBytes},       {"zero_lan_address", &WebFaults::zeroLanAddress},
-        {"empty_body", &WebFaults::emptyBody},       {"format_error", &WebFaults::formatError},
+        {"never_answer", &WebFaults::neverAnswer}, {"close_mid_reply", &WebFaults::closeMidReply},
+        {"oversize", &WebFaults::oversizeReply},   {"malformed_xml", &WebFaults::malformedXml},
+        {"high_bytes", &WebFaults::highBytes},     {"zero_lan_address", &WebFaults::zeroLanAddress},
+        {"empty_body", &WebFaults::emptyBody},     {"format_error", &WebFaults::formatError},
+        {"no_decode", &WebFaults::noDecode},
     };
     const auto found = kFaults.find(name);
     if (found == kFaults.end()) return false;
@@ -85,11 +86,15 @@ bool ApplyWebConfig(CgiState& s, std::string_view key, std::string_view value) {
         return true;
     }
     static const std::map<std::string_view, std::string CgiState::*> kTexts = {
-        {"web.name", &CgiState::deviceName}, {"web.workgroup", &CgiState::workgroup},
+        {"web.name", &CgiState::deviceName},
+        {"web.workgroup", &CgiState::workgroup},
         {"web.description", &CgiState::description}};
     static const std::map<std::string_view, std::string SimLan::*> kLanTexts = {
-        {"web.ip", &SimLan::ip},     {"web.netmask", &SimLan::netmask}, {"web.gateway", &SimLan::gateway},
-        {"web.dns1", &SimLan::dns1}, {"web.dns2", &SimLan::dns2}};
+        {"web.ip", &SimLan::ip},
+        {"web.netmask", &SimLan::netmask},
+        {"web.gateway", &SimLan::gateway},
+        {"web.dns1", &SimLan::dns1},
+        {"web.dns2", &SimLan::dns2}};
     if (auto t = kTexts.find(key); t != kTexts.end()) return s.*(t->second) = value, true;
     if (auto t = kLanTexts.find(key); t != kLanTexts.end()) return s.lan.*(t->second) = value, true;
     if (key == "web.timezone") return ToInt(value, s.timeZone);
