@@ -46,6 +46,11 @@ private:
 // The built simulator and command-line tool.
 inline std::string SimBinary() { return std::string(LUMORA_BINARY_DIR) + "/tools/kl440-sim/kl440-sim"; }
 inline std::string CliBinary() { return std::string(LUMORA_BINARY_DIR) + "/tools/lumora-cli/lumora-cli"; }
+// Runs the built lumora-cli with `args` and captures what it printed.
+inline ProgramResult RunCli(std::vector<std::string> args) {
+    args.insert(args.begin(), CliBinary());
+    return CaptureProgram(args);
+}
 #endif
 
 }  // namespace lumora::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/Text.h"
+
 #include <string>
 
 #include "xml/XmlEntities.h"
@@ -13,12 +15,6 @@ std::u16string TextOfRoot(std::u16string_view doc) {
     r.LoadText(doc);
     r.FindNext();
     return r.CurrentText();
-}
-
-std::string Narrow(std::u16string_view s) {
-    std::string out;
-    for (char16_t c : s) out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
 }
 
 TEST(XmlTextTest, ElementText) {
@@ -48,7 +44,7 @@ TEST(XmlTextTest, ElementText) {
         {u"<v>a>b</v>", u"a>b"},
         {u"<v>x</v >", u"x"},
     };
-    for (const auto& [doc, text] : cases) EXPECT_EQ(TextOfRoot(doc), text) << Narrow(doc);
+    for (const auto& [doc, text] : cases) EXPECT_EQ(TextOfRoot(doc), text) << WideToUtf8(doc);
 }
 
 TEST(XmlTextTest, UnendedElementHasNoText) {
@@ -73,7 +69,7 @@ TEST(XmlTextTest, NamedReferenceTable) {
     }
     EXPECT_EQ(pairs, 64u);
     // Every entry resolves to itself when written exactly.
-    for (const NamedReference& e : table) EXPECT_EQ(LookUpNamedReference(e.name), e.codePoint) << Narrow(e.name);
+    for (const NamedReference& e : table) EXPECT_EQ(LookUpNamedReference(e.name), e.codePoint) << WideToUtf8(e.name);
     EXPECT_EQ(LookUpNamedReference(u"lArr"), 0x21D0u);
     EXPECT_EQ(LookUpNamedReference(u"larr"), 0x2190u);
     EXPECT_EQ(LookUpNamedReference(u"LARR"), 0x21D0u);

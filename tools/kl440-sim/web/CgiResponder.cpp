@@ -1,8 +1,6 @@
 #include "web/CgiResponder.h"
 
-#include <arpa/inet.h>
-
-#include <cstdlib>
+#include "platform/Text.h"
 
 #include "web/HttpRequest.h"
 #include "web/SimReplies.h"
@@ -17,11 +15,6 @@ constexpr std::string_view kXml = "text/xml";
 std::string Get(const std::map<std::string, std::string>& form, const char* name) {
     const auto f = form.find(name);
     return f == form.end() ? std::string() : f->second;
-}
-
-bool IsAddress(const std::string& text) {
-    in_addr a{};
-    return inet_pton(AF_INET, text.c_str(), &a) == 1;
 }
 
 // The tool always authorises as "admin" with the password of whoever logged in, so
@@ -103,7 +96,7 @@ std::string CgiResponder::Dispatch(const std::string& path, const std::string& b
             return ResXml(1);
         }
         if (cmd == "cgi_timezone") {
-            state_.timeZone = std::atoi(Get(form, "f_timezone").c_str());
+            state_.timeZone = LeadingInteger(Get(form, "f_timezone"));
             return ResXml(1);
         }
         return ResXml(0);
@@ -143,7 +136,7 @@ std::string CgiResponder::NetworkCommand(const std::string& cmd,
         lan.ip = Get(form, "f_ip");
         lan.netmask = Get(form, "f_netmask");
         lan.gateway = Get(form, "f_gateway");
-        if (!IsAddress(lan.ip) || !IsAddress(lan.netmask)) return ResXml(0);
+        if (!IsDottedIpv4(lan.ip) || !IsDottedIpv4(lan.netmask)) return ResXml(0);
     }
     lan.dns1 = Get(form, "f_dns1");
     lan.dns2 = Get(form, "f_dns2");

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "protocol/cgi/CgiForms.h"
+#include "web/SimText.h"
 
 namespace lumora::sim {
 
@@ -20,14 +21,9 @@ std::vector<std::string> SplitDecoded(std::string_view raw, bool decode) {
     return values;
 }
 
+// Volume numbers and sizes: plain non-negative decimals.
 bool ToNumber(const std::string& text, int& out) {
-    if (text.empty() || text.size() > 7) return false;
-    out = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        out = out * 10 + (c - '0');
-    }
-    return true;
+    return text.find('-') == std::string::npos && ParseInt(text, out);
 }
 
 // "sdasdb" is the names of the disks one after another.
