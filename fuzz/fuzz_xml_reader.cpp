@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the XML reader as UTF-16 (two bytes a code unit,
 // little-endian, an odd last byte dropped), then walks the whole tree with every
-// cursor operation and text request, checking the index's own invariants and
-// comparing it with the plain rendering of the building rules.
+// cursor operation and text request (copied and viewed), checking the index's own
+// invariants and the element bound, and comparing it with the plain rendering of the
+// building rules.
 
 #include <cstddef>
 #include <cstdint>
@@ -38,11 +39,13 @@ void Walk(XmlReader& r, int depth, uint64_t& visits) {
     while (r.FindNextChild() && ++visits < 200000) {
         const uint32_t child = r.ChildPos();
         CheckEntry(r, child);
-        (void)r.ChildText();
+        std::u16string scratch;
+        const std::u16string text = r.ChildText();
+        Check(r.ChildTextView(scratch) == text);
         (void)r.NameOf(child);
         Check(r.Descend());
         Check(r.CurrentPos() == child);
-        (void)r.CurrentText();
+        Check(r.CurrentTextView(scratch) == text);
         if (depth < 200) Walk(r, depth + 1, visits);
         Check(r.Ascend());
         Check(r.ChildPos() == child);
@@ -56,13 +59,16 @@ void Walk(XmlReader& r, int depth, uint64_t& visits) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::u16string text(size / 2, u'\0');
-    for (size_t i = 0; i + 1 < size; i += 2) text[i / 2] = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    for (size_t i = 0; i + 1 < size; i += 2)
+        text[i / 2] = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
 
     // One reader for every input: reloading must forget everything of the last document.
     static XmlReader r;
     const bool wellFormed = r.LoadText(text);
     Check(r.Document() == text);
     Check(r.Entry(0).spanLength == text.size());
+    // The bound the first table segment is sized from really holds.
+    Check(r.EntryCount() - 1 <= XmlReader::MaxElements(text));
     for (uint32_t n = 1; n < r.EntryCount(); ++n) CheckEntry(r, n);
 
     const lumora::test::ReferenceTree ref = lumora::test::BuildReferenceTree(text);
@@ -70,9 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (uint32_t n = 0; n < r.EntryCount(); ++n) {
         const ElementEntry &a = r.Entry(n), &b = ref.entries[n];
         Check(a.tagStart == b.tagStart && a.spanLength == b.spanLength && a.entryFlags == b.entryFlags &&
-              a.parentEntry == b.parentEntry && a.firstChild == b.firstChild && a.nextSibling == b.nextSibling &&
-              a.prevSibling == b.prevSibling);
-        Check(n == 0 || (r.Table().StartTagLength(n) == ref.startLength[n] && r.Table().EndTagLength(n) == ref.endLength[n]));
+              a.parentEntry == b.parentEntry && a.firstChild == b.firstChild &&
+              a.nextSibling == b.nextSibling && a.prevSibling == b.prevSibling);
+        Check(n == 0 || (r.Table().StartTagLength(n) == ref.startLength[n] &&
+                         r.Table().EndTagLength(n) == ref.endLength[n]));
     }
 
     // Top level by siblings, each element entered and walked.
@@ -84,8 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A second pass the way handlers start: FindNextChild from a fresh cursor.
     r.LoadText(std::move(text));
     Walk(r, 0, visits);
-    while (r.Ascend()) {
-    }
+    while (r.Ascend()) {}
     Check(!r.Descend() || r.ParentPos() != 0);
     (void)r.ProblemLog();
     return 0;

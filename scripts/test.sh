@@ -50,6 +50,11 @@ run_ctest() {  # name, dir, extra ctest args...
 configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMORA_BENCH=ON
 run_ctest "plain build" build
 
+# The Debian package: built, checked by lintian, unpacked and run (one entry).
+echo "== package"
+if scripts/package.sh build; then passed=$((passed + 1)); summary+=("package: 1 passed, 0 failed")
+else failed=$((failed + 1)); summary+=("package: 0 passed, 1 failed"); fi
+
 if ((quick == 0)); then
   configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_UI=OFF \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLUMORA_SANITIZE=address,undefined -DLUMORA_FUZZ=ON

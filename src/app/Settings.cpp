@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 
 #include "app/IniFile.h"
+#include "app/Language.h"
+#include "platform/SecretStore.h"
 #include "platform/FileContents.h"
 #include "platform/Text.h"
 
@@ -126,23 +129,76 @@ std::u16string DecodePassword(std::u16string_view stored) {
     return AnsiToWide(Base64Decode(WideToAnsi(stored)));
 }
 
+// --- Remembered credentials, with the password in the desktop keyring where one answers
+
+namespace {
+
+std::atomic<bool> g_keyringFailed{false};
+std::atomic<bool> g_keyringNoticeTaken{false};
+
+// The keyring when one is installed and answers now; null means the settings file.
+SecretStore* AnsweringKeyring() {
+    SecretStore* keyring = InstalledSecretStore();
+    return keyring && keyring->Available() ? keyring : nullptr;
+}
+
+void NoteKeyringFailure() { g_keyringFailed.store(true); }
+
+}  // namespace
+
 RememberedLogin ReadRememberedLogin(std::u16string_view applianceName) {
     RememberedLogin login;
     if (applianceName.empty()) return login;
     ReadSetting(applianceName, kKeyUserName, login.userName);
     std::u16string stored;
-    if (ReadSetting(applianceName, kKeyPassWord, stored)) login.password = DecodePassword(stored);
+    const bool inFile = ReadSetting(applianceName, kKeyPassWord, stored);
+    if (inFile) login.password = DecodePassword(stored);
+    SecretStore* keyring = AnsweringKeyring();
+    if (!keyring) return login;
+    const std::u16string name(applianceName);
+    if (inFile) {
+        // A password from before the keyring moves there; the file keeps it until the keyring has it.
+        if (keyring->Store(name, login.password))
+            ClearSetting(applianceName, kKeyPassWord);
+        else
+            NoteKeyringFailure();
+    } else if (auto kept = keyring->Lookup(name)) {
+        login.password = *kept;
+    } else {
+        NoteKeyringFailure();
+    }
     return login;
 }
 
 void RememberLogin(std::u16string_view applianceName, std::u16string_view userName, std::u16string_view password) {
     WriteSetting(applianceName, kKeyUserName, userName);
+    if (SecretStore* keyring = AnsweringKeyring()) {
+        if (keyring->Store(std::u16string(applianceName), std::u16string(password))) {
+            ClearSetting(applianceName, kKeyPassWord);
+            return;
+        }
+        NoteKeyringFailure();
+    }
     WriteSetting(applianceName, kKeyPassWord, EncodePassword(password));
 }
 
 void ForgetLogin(std::u16string_view applianceName) {
     ClearSetting(applianceName, kKeyUserName);
     ClearSetting(applianceName, kKeyPassWord);
+    if (SecretStore* keyring = AnsweringKeyring())
+        if (!keyring->Clear(std::u16string(applianceName))) NoteKeyringFailure();
+}
+
+bool PasswordsInKeyring() { return AnsweringKeyring() != nullptr; }
+
+std::u16string PasswordPlaceText() {
+    return PasswordsInKeyring() ? Tr(u"Passwords are kept in the desktop keyring.")
+                                : Tr(u"Passwords are kept in the settings file.");
+}
+
+std::u16string TakeKeyringNotice() {
+    if (!g_keyringFailed.load() || g_keyringNoticeTaken.exchange(true)) return {};
+    return Tr(u"The desktop keyring did not answer; passwords are kept in the settings file for now.");
 }
 
 }  // namespace lumora

@@ -65,11 +65,23 @@ struct RememberedLogin {
     std::u16string userName;
     std::u16string password;  // decoded
 };
+// Where a keyring is installed (SetSecretStore) and answers, the password lives
+// there and the file keeps only the user name (its password key stays, empty);
+// otherwise the file keeps both as it always did. A keyring that stops answering
+// costs nothing stored: the file is used again and TakeKeyringNotice says so once.
+
 // The credentials remembered for an appliance; empty fields when there are none.
+// A password still in the file moves to an answering keyring here.
 RememberedLogin ReadRememberedLogin(std::u16string_view applianceName);
 // Remembers the credentials for an appliance (the user name in plain text, the password encoded).
 void RememberLogin(std::u16string_view applianceName, std::u16string_view userName, std::u16string_view password);
-// Forgets them: both keys stay, with empty values.
+// Forgets them: both keys stay, with empty values; the keyring item goes.
 void ForgetLogin(std::u16string_view applianceName);
+// True when remembered passwords go to the desktop keyring now.
+bool PasswordsInKeyring();
+// A sentence for the settings dialog saying where remembered passwords are kept.
+std::u16string PasswordPlaceText();
+// Once after a keyring failed, the message telling the user so; empty otherwise.
+std::u16string TakeKeyringNotice();
 
 }  // namespace lumora

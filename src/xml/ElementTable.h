@@ -1,6 +1,8 @@
 #pragma once
 // The element index of an XmlReader: one fixed-size entry per element, kept in
 // segments that never move, so an entry number stays valid while the table grows.
+// The first segment is sized for the document at hand (a small reply needs a few
+// hundred entries, not a whole segment); the later ones hold kSegmentSize each.
 
 #include <cstdint>
 #include <memory>
@@ -37,16 +39,21 @@ public:
     static constexpr uint32_t kMaxStartTagField = (1u << 22) - 1;  // 4,194,303
     static constexpr uint32_t kMaxEndTagField = (1u << 10) - 1;    // 1,023
 
-    // Makes room for at least `entries` entries; existing entries stay where they are.
+    // Starts a new document whose entries never outnumber `firstEntries` unless that is
+    // a whole segment: forgets the old entries and sizes the first segment for it,
+    // keeping storage of a similar size.
+    void Reset(uint64_t firstEntries);
+    // Makes room for at least `entries` entries; existing entries stay where they are
+    // (as long as the first segment was sized by a true bound, see Reset).
     void Reserve(uint64_t entries);
     // Number of entries that fit without growing.
     uint64_t Capacity() const { return capacity_; }
-    // Forgets the recorded oversized tag lengths (storage is kept for the next document).
-    void Reset();
 
     // Entry n; n must be below Capacity().
     ElementEntry& operator[](uint32_t n) { return segments_[n >> kSegmentBits][n & (kSegmentSize - 1)]; }
-    const ElementEntry& operator[](uint32_t n) const { return segments_[n >> kSegmentBits][n & (kSegmentSize - 1)]; }
+    const ElementEntry& operator[](uint32_t n) const {
+        return segments_[n >> kSegmentBits][n & (kSegmentSize - 1)];
+    }
 
     // Start-tag length of entry n, including lengths too long for the packed field.
     uint32_t StartTagLength(uint32_t n) const {
@@ -73,11 +80,14 @@ public:
 
 private:
     // The recorded length of entry n, or the marker when it was not too long after all.
-    static uint32_t LongLength(const std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t marker);
+    static uint32_t LongLength(const std::unordered_map<uint32_t, uint32_t>& side, uint32_t n,
+                               uint32_t marker);
     // Records a length too long for its field; returns the field's marker value.
-    static uint32_t KeepLong(std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t length, uint32_t marker);
+    static uint32_t KeepLong(std::unordered_map<uint32_t, uint32_t>& side, uint32_t n, uint32_t length,
+                             uint32_t marker);
 
     std::vector<std::unique_ptr<ElementEntry[]>> segments_;
+    uint64_t firstCapacity_ = 0;  // entries of segments_[0]; kSegmentSize once there are more
     uint64_t capacity_ = 0;
     // Tags whose lengths do not fit their bits; empty for any sensible document.
     std::unordered_map<uint32_t, uint32_t> longStartTags_;

@@ -24,6 +24,9 @@ uint32_t LookUpNamedReference(std::u16string_view name);
 // Copies `text`, replacing each resolvable reference &name; by its character;
 // anything that does not resolve stays as written.
 std::u16string DecodeReferences(std::u16string_view text);
+// Writes the decoded `text` to `out`, which has room for text.size() units (decoding
+// never lengthens a text); returns the number of units written.
+size_t DecodeInto(std::u16string_view text, char16_t* out);
 // Appends the decoded `text` to `out`.
 void AppendDecoded(std::u16string& out, std::u16string_view text);
 

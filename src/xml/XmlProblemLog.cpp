@@ -19,12 +19,12 @@ void XmlProblemLog::AddAttribute(std::u16string_view name, std::u16string_view v
     text_ += u"=\"";
     for (char16_t c : value) {
         switch (c) {
-        case u'&': text_ += u"&amp;"; break;
-        case u'<': text_ += u"&lt;"; break;
-        case u'>': text_ += u"&gt;"; break;
-        case u'"': text_ += u"&quot;"; break;
-        case u'\'': text_ += u"&apos;"; break;
-        default: text_ += c;
+            case u'&': text_ += u"&amp;"; break;
+            case u'<': text_ += u"&lt;"; break;
+            case u'>': text_ += u"&gt;"; break;
+            case u'"': text_ += u"&quot;"; break;
+            case u'\'': text_ += u"&apos;"; break;
+            default: text_ += c;
         }
     }
     text_ += u'"';

@@ -11,8 +11,8 @@ namespace lumora {
 
 // What one problem reports; attributes left empty are not written.
 struct XmlProblem {
-    std::u16string_view name = {};               // e.g. u"lone_end_tag"
-    std::u16string_view type = {};               // kind of token left open, when unterminated
+    std::u16string_view name = {};                    // e.g. u"lone_end_tag"
+    std::u16string_view type = {};                    // kind of token left open, when unterminated
     std::optional<std::u16string_view> tagname = {};  // element name, which may itself be empty
     std::optional<uint64_t> offset = {};
     std::optional<uint64_t> offset2 = {};

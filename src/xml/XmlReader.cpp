@@ -20,11 +20,21 @@ constexpr size_t kMaxIndexed = std::numeric_limits<uint32_t>::max();
 // Characters that end an element name when searches read it.
 bool EndsSearchName(char16_t c) {
     switch (c) {
-    case u'\t': case u'\n': case u'\r': case u' ': case u'!': case u'"': case u'\'': case u'/':
-    case u';': case u'<': case u'=': case u'>': case u'?': case u'\\':
-        return true;
-    default:
-        return false;
+        case u'\t':
+        case u'\n':
+        case u'\r':
+        case u' ':
+        case u'!':
+        case u'"':
+        case u'\'':
+        case u'/':
+        case u';':
+        case u'<':
+        case u'=':
+        case u'>':
+        case u'?':
+        case u'\\': return true;
+        default: return false;
     }
 }
 
@@ -49,14 +59,15 @@ bool XmlReader::LoadText(const char16_t* text) { return LoadText(OrEmpty(text));
 bool XmlReader::Index() {
     const std::u16string_view text(docText_.data(), std::min(docText_.size(), kMaxIndexed));
     log_.Clear();
-    table_.Reset();
-    table_.Reserve(text.size() / 64 + 8);
+    // Entries never move, so the first segment must hold every element a text that
+    // fits into it can have; the count of '<' stops once a whole segment is certain.
+    table_.Reset(uint64_t{MaxElements(text, ElementTable::kSegmentSize)} + 1);
     table_[0] = ElementEntry{};
     entryCount_ = 1;
     Rewind();
     if (text.empty()) return false;
 
-    entryCount_ = XmlTreeBuilder(text, table_, log_).Build();
+    entryCount_ = XmlTreeBuilder(text, table_, log_, openStack_).Build();
     ElementEntry& doc = table_[0];
     doc.spanLength = static_cast<uint32_t>(text.size());
     if (entryCount_ == 1) {
@@ -67,6 +78,11 @@ bool XmlReader::Index() {
     const bool single = table_[1].nextSibling == 0;
     if (!single) log_.Add({.name = u"root_has_sibling"});
     return single && !(doc.entryFlags & kNotWellFormed);
+}
+
+uint32_t XmlReader::MaxElements(std::u16string_view text, uint32_t cap) {
+    const size_t byLength = std::min<size_t>(text.size() / 3, cap);
+    return static_cast<uint32_t>(std::min(byLength, xml_search::CountWide(text, u'<', byLength)));
 }
 
 // --- Cursor
@@ -83,50 +99,22 @@ bool XmlReader::FindNext(std::u16string_view name) {
 
 bool XmlReader::FindNext(const char16_t* name) { return FindNext(OrEmpty(name)); }
 
-bool XmlReader::FindNextChild(std::u16string_view name) {
-    if (currentPos_ == 0) FindNext();
-    if (currentPos_ == 0) return false;
-    const uint32_t from = childPos_ != 0 ? table_[childPos_].nextSibling : table_[currentPos_].firstChild;
-    const uint32_t found = Search(from, name);
-    if (found == 0) return false;
-    childPos_ = found;
-    return true;
-}
-
 bool XmlReader::FindNextChild(const char16_t* name) { return FindNextChild(OrEmpty(name)); }
-
-bool XmlReader::Descend() {
-    if (currentPos_ == 0 || !currentIsElement_) return false;
-    parentPos_ = currentPos_;
-    currentPos_ = childPos_;
-    childPos_ = 0;
-    currentIsElement_ = currentPos_ != 0;
-    return true;
-}
-
-bool XmlReader::Ascend() {
-    if (parentPos_ == 0) return false;
-    childPos_ = currentPos_;
-    currentPos_ = parentPos_;
-    parentPos_ = table_[currentPos_].parentEntry;
-    currentIsElement_ = true;
-    return true;
-}
 
 void XmlReader::Rewind() {
     parentPos_ = currentPos_ = childPos_ = 0;
     currentIsElement_ = false;
 }
 
-uint32_t XmlReader::Search(uint32_t candidate, std::u16string_view name) const {
-    if (name.empty()) return candidate;
+uint32_t XmlReader::SearchNamed(uint32_t candidate, std::u16string_view name) const {
     for (; candidate != 0; candidate = table_[candidate].nextSibling) {
         const size_t at = table_[candidate].tagStart + 1;
         // The name must equal `name` and end right after it.
         if (docText_.size() - at < name.size()) continue;
         size_t i = 0;
         while (i < name.size() && docText_[at + i] == name[i] && !EndsSearchName(name[i])) ++i;
-        if (i == name.size() && (at + i == docText_.size() || EndsSearchName(docText_[at + i]))) return candidate;
+        if (i == name.size() && (at + i == docText_.size() || EndsSearchName(docText_[at + i])))
+            return candidate;
     }
     return 0;
 }
@@ -142,6 +130,13 @@ std::u16string_view XmlReader::NameOf(uint32_t n) const {
 // --- Text
 
 std::u16string XmlReader::TextOf(uint32_t n) const {
+    std::u16string scratch;
+    const std::u16string_view text = TextViewOf(n, scratch);
+    if (text.data() == scratch.data()) return scratch;
+    return std::u16string(text);
+}
+
+std::u16string_view XmlReader::TextViewOf(uint32_t n, std::u16string& scratch) const {
     if (n == 0) return {};
     const ElementEntry& e = table_[n];
     const uint32_t startLength = table_.StartTagLength(n);
@@ -150,21 +145,25 @@ std::u16string XmlReader::TextOf(uint32_t n) const {
     const size_t end = e.tagStart + e.spanLength - table_.EndTagLength(n);
     const std::u16string_view content = std::u16string_view(docText_).substr(begin, end - begin);
     const size_t special = xml_search::FindEitherWide(content, 0, u'<', u'&');
-    if (special == content.size()) return std::u16string(content);
-    if (xml_search::FindWide(content, special, u'<') == content.size()) return DecodeReferences(content);
+    if (special == content.size()) return content;
+    scratch.clear();
+    if (xml_search::FindWide(content, special, u'<') == content.size()) {
+        AppendDecoded(scratch, content);
+        return scratch;
+    }
 
     // Markup inside: keep text (decoded) and CDATA (verbatim), drop the rest.
-    std::u16string out;
     const XmlScanner scanner(content, nullptr);
     for (XmlToken t = scanner.Next(0); t.kind != XmlTokenKind::End; t = scanner.Next(t.start + t.length)) {
         if (t.kind == XmlTokenKind::Text) {
-            AppendDecoded(out, content.substr(t.start, t.length));
+            AppendDecoded(scratch, content.substr(t.start, t.length));
         } else if (t.kind == XmlTokenKind::CData) {
             constexpr size_t kOpen = 9, kClose = 3;  // "<![CDATA[" and "]]>"
-            if (t.length > kOpen + kClose) out.append(content.substr(t.start + kOpen, t.length - kOpen - kClose));
+            if (t.length > kOpen + kClose)
+                scratch.append(content.substr(t.start + kOpen, t.length - kOpen - kClose));
         }
     }
-    return out;
+    return scratch;
 }
 
 }  // namespace lumora

@@ -15,9 +15,7 @@ constexpr size_t kNone = std::u16string_view::npos;
 bool IsQuote(char16_t c) { return c == u'"' || c == u'\''; }
 
 // Letters, '_', ':' and everything above U+0060, which takes in all non-ASCII text.
-bool StartsName(char16_t c) {
-    return (c >= u'A' && c <= u'Z') || c == u'_' || c == u':' || c > 0x60;
-}
+bool StartsName(char16_t c) { return (c >= u'A' && c <= u'Z') || c == u'_' || c == u':' || c > 0x60; }
 
 bool EndsTagName(char16_t c) { return c <= u'>' && (IsXmlSpace(c) || c == u'/' || c == u'>'); }
 
@@ -54,38 +52,37 @@ XmlToken XmlScanner::ScanMarkup(size_t pos) const {
     const char16_t c = text_[pos + 1];
     if (StartsName(c)) return ScanStartTag(pos);
     switch (c) {
-    case u'/': {
-        size_t i = pos + 2;
-        while (i < n && !EndsTagName(text_[i])) ++i;
-        const size_t nameEnd = i;
-        i = Find(text_, i, u'>');
-        if (i == n) return Unterminated(pos, u"end_tag");
-        XmlToken t = MakeToken(XmlTokenKind::EndTag, pos, i + 1);
-        t.nameLength = static_cast<uint32_t>(nameEnd - (pos + 2));
-        return t;
-    }
-    case u'?':
-        return ScanUntilClose(pos, pos + 2, 0, u'?', XmlTokenKind::ProcessingInstruction, u"processing_instruction");
-    case u'!': {
-        if (pos + 2 >= n) return Unterminated(pos, u"tag");
-        const char16_t c2 = text_[pos + 2];
-        if (c2 == u'D') return ScanDoctype(pos);
-        if (c2 == u'-' || c2 == u'[') {
-            if (pos + 3 >= n) return Unterminated(pos, u"tag");
-            const char16_t c3 = text_[pos + 3];
-            if (c2 == u'-' && c3 == u'-')
-                return ScanUntilClose(pos, pos + 4, u'-', u'-', XmlTokenKind::Comment, u"comment");
-            if (c2 == u'[' && c3 == u'C')
-                return ScanUntilClose(pos, pos + 4, u']', u']', XmlTokenKind::CData, u"cdata_section");
-            Problem(c2 == u'-' ? u"comment_tag_syntax" : u"cdata_section_syntax", pos);
-        } else {
-            Problem(u"exclamation_tag_syntax", pos);
+        case u'/': {
+            size_t i = pos + 2;
+            while (i < n && !EndsTagName(text_[i])) ++i;
+            const size_t nameEnd = i;
+            i = Find(text_, i, u'>');
+            if (i == n) return Unterminated(pos, u"end_tag");
+            XmlToken t = MakeToken(XmlTokenKind::EndTag, pos, i + 1);
+            t.nameLength = static_cast<uint32_t>(nameEnd - (pos + 2));
+            return t;
         }
-        return ScanBadTag(pos, pos + 1);
-    }
-    default:
-        Problem(u"first_tag_syntax", pos);
-        return ScanBadTag(pos, pos + 1);
+        case u'?':
+            return ScanUntilClose(pos, pos + 2, 0, u'?', XmlTokenKind::ProcessingInstruction,
+                                  u"processing_instruction");
+        case u'!': {
+            if (pos + 2 >= n) return Unterminated(pos, u"tag");
+            const char16_t c2 = text_[pos + 2];
+            if (c2 == u'D') return ScanDoctype(pos);
+            if (c2 == u'-' || c2 == u'[') {
+                if (pos + 3 >= n) return Unterminated(pos, u"tag");
+                const char16_t c3 = text_[pos + 3];
+                if (c2 == u'-' && c3 == u'-')
+                    return ScanUntilClose(pos, pos + 4, u'-', u'-', XmlTokenKind::Comment, u"comment");
+                if (c2 == u'[' && c3 == u'C')
+                    return ScanUntilClose(pos, pos + 4, u']', u']', XmlTokenKind::CData, u"cdata_section");
+                Problem(c2 == u'-' ? u"comment_tag_syntax" : u"cdata_section_syntax", pos);
+            } else {
+                Problem(u"exclamation_tag_syntax", pos);
+            }
+            return ScanBadTag(pos, pos + 1);
+        }
+        default: Problem(u"first_tag_syntax", pos); return ScanBadTag(pos, pos + 1);
     }
 }
 

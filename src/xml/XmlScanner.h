@@ -29,7 +29,7 @@ enum class XmlTokenKind : uint8_t {
 // Sixteen bytes, so a token comes back in registers; offsets fit as the reader
 // indexes texts of at most 2^32 - 1 code units.
 struct XmlToken {
-    uint32_t start = 0;   // offset of the first character
+    uint32_t start = 0;  // offset of the first character
     uint32_t length = 0;
     uint32_t nameLength = 0;  // start and end tags: the name's length
     XmlTokenKind kind = XmlTokenKind::End;
@@ -41,9 +41,7 @@ struct XmlToken {
 static_assert(sizeof(XmlToken) == 16);
 
 // Whitespace of the reader: tab, line feed, carriage return and space, nothing else.
-inline bool IsXmlSpace(char16_t c) {
-    return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t';
-}
+inline bool IsXmlSpace(char16_t c) { return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t'; }
 
 class XmlScanner {
 public:

@@ -10,8 +10,10 @@ namespace lumora {
 
 using namespace entry_flags;
 
-XmlTreeBuilder::XmlTreeBuilder(std::u16string_view text, ElementTable& table, XmlProblemLog& log)
-    : text_(text), table_(table), log_(log) {
+XmlTreeBuilder::XmlTreeBuilder(std::u16string_view text, ElementTable& table, XmlProblemLog& log,
+                               OpenStack& open)
+    : text_(text), table_(table), log_(log), open_(open) {
+    open_.clear();
     open_.reserve(8);  // the document level and room for 7 open elements
     open_.push_back({0, 0, 0, 0, 0});
 }
@@ -41,10 +43,10 @@ uint32_t XmlTreeBuilder::Build() {
         }
         const XmlToken token = scanner.ScanMarkup(pos);
         switch (token.kind) {
-        case XmlTokenKind::StartTag: StartTag(token); break;
-        case XmlTokenKind::EndTag: EndTag(token); break;
-        case XmlTokenKind::Problem: Problem(); break;
-        default: break;  // comments, declarations, CDATA: no entries
+            case XmlTokenKind::StartTag: StartTag(token); break;
+            case XmlTokenKind::EndTag: EndTag(token); break;
+            case XmlTokenKind::Problem: Problem(); break;
+            default: break;  // comments, declarations, CDATA: no entries
         }
         pos = token.start + token.length;
     }
@@ -68,7 +70,8 @@ void XmlTreeBuilder::StartTag(const XmlToken& token) {
     }
     parent.lastChild = n;
     const bool longTag = token.length >= ElementTable::kMaxStartTagField;
-    table_[n] = ElementEntry{token.start, token.length, longTag ? 0 : token.length, flags, parent.entry, 0, 0, prev};
+    table_[n] =
+        ElementEntry{token.start, token.length, longTag ? 0 : token.length, flags, parent.entry, 0, 0, prev};
     if (longTag) table_.SetStartTagLength(n, token.length);
     if (!token.emptyElement) open_.push_back({n, token.NameStart(), token.nameLength, 0, 0});
 }
@@ -128,11 +131,13 @@ void XmlTreeBuilder::UnendAbove(size_t keep, uint64_t offset2) {
             e.entryFlags &= ~kHasProblem;
             table_[parent.entry].entryFlags |= kHasProblem;
         }
-        log_.Add({.name = u"unended_start_tag", .tagname = NameOf(top), .offset = e.tagStart, .offset2 = offset2});
+        log_.Add(
+            {.name = u"unended_start_tag", .tagname = NameOf(top), .offset = e.tagStart, .offset2 = offset2});
         table_[0].entryFlags |= kNotWellFormed;
         if (open_.size() == keep) {
             // u is the outermost of the run: everything after it now belongs to its parent.
-            for (uint32_t c = e.nextSibling; c != 0; c = table_[c].nextSibling) table_[c].parentEntry = parent.entry;
+            for (uint32_t c = e.nextSibling; c != 0; c = table_[c].nextSibling)
+                table_[c].parentEntry = parent.entry;
         }
     }
 }

@@ -14,13 +14,6 @@ struct XmlToken;
 
 class XmlTreeBuilder {
 public:
-    // Fills `table` (entry 0 cleared by the caller) from `text`, logging problems to `log`.
-    XmlTreeBuilder(std::u16string_view text, ElementTable& table, XmlProblemLog& log);
-
-    // Scans the whole text; returns the number of entries in use, entry 0 included.
-    uint32_t Build();
-
-private:
     // An open element; the bottom of the stack is the document itself (entry 0).
     struct Level {
         uint32_t entry;
@@ -33,10 +26,20 @@ private:
         uint32_t lastChild;
     };
 
-    void StartTag(const XmlToken& token);
+    // The stack of open elements; its storage outlives a builder so loads reuse it.
+    using OpenStack = std::vector<Level>;
+
+    // Fills `table` (entry 0 cleared by the caller) from `text`, logging problems to `log`.
+    XmlTreeBuilder(std::u16string_view text, ElementTable& table, XmlProblemLog& log, OpenStack& open);
+
+    // Scans the whole text; returns the number of entries in use, entry 0 included.
+    uint32_t Build();
+
+private:
+    [[gnu::always_inline]] inline void StartTag(const XmlToken& token);
     void EndTag(const XmlToken& token);
     // Ends the innermost element with the end tag at `endTagStart` and pops it.
-    void Close(size_t endTagStart, size_t endTagLength);
+    [[gnu::always_inline]] inline void Close(size_t endTagStart, size_t endTagLength);
     void Problem();
     // Marks the open elements above stack index `keep` unended, innermost first.
     void UnendAbove(size_t keep, uint64_t offset2);
@@ -49,7 +52,7 @@ private:
     std::u16string_view text_;
     ElementTable& table_;
     XmlProblemLog& log_;
-    std::vector<Level> open_;
+    OpenStack& open_;
     uint32_t count_ = 1;
 };
 

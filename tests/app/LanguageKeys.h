@@ -7,7 +7,7 @@
 namespace lumora::testing {
 
 // Interface texts; the four "Min" rows are in the Russian table only.
-inline constexpr std::array<std::u16string_view, 121> kInterfaceKeys = {
+inline constexpr std::array<std::u16string_view, 125> kInterfaceKeys = {
     u"Select NAS",
     u"Login failed.",
     u"Connect",
@@ -125,10 +125,14 @@ inline constexpr std::array<std::u16string_view, 121> kInterfaceKeys = {
     u"Never Logout",
     u"Old Password",
     u"Username or password error.",
+    u"The desktop tool for the KL-440 network storage appliance.",
     u"The user name and password may only hold characters of Western European languages.",
     u"The user name and password may be at most 16 characters long.",
-    u"Changing the appliance's address from here is coming in a later version.",
-    u"The setup wizard is coming in a later version.",
+    u"The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.",
+    u"The disk names are too long to be joined for this layout.",
+    u"Passwords are kept in the desktop keyring.",
+    u"Passwords are kept in the settings file.",
+    u"The desktop keyring did not answer; passwords are kept in the settings file for now.",
 };
 
 // The minute choices of the logout-time list, present only in Russian.
@@ -241,9 +245,14 @@ inline constexpr std::array<std::u16string_view, 96> kTimeZoneKeys = {
 
 // Texts the code passes through Tr that have no row in any table on purpose: they are
 // shown as written in every language.
-inline constexpr std::array<std::u16string_view, 2> kUntranslatedKeys = {
-    u"result_sendto failed.",  // a developer's message kept as the appliance's tools showed it
-    u"%d%%",                   // a percentage
+inline constexpr std::array<std::u16string_view, 7> kUntranslatedKeys = {
+    u"result_sendto failed.",  // developers' messages, kept as the appliance's tools showed them
+    u"SetNASPW failed.",
+    u"GetUSBInfo failed.",
+    u"Auto Sorting",  // the hidden button's label
+    u"%d%%",          // a percentage
+    u"RAID",          // a technical term
+    u"Lumora",        // the product's name
 };
 
 }  // namespace lumora::testing

@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,12 @@ public:
         return answer;
     }
     int RunModal(std::string_view name, const std::function<int()>& run) override {
-        std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         modals_.emplace_back(name);
+        if (real_.count(std::string(name)) != 0) {
+            lock.unlock();  // the real dialog may show message boxes of its own
+            return run();
+        }
         auto it = modalAnswers_.find(std::string(name));
         if (it == modalAnswers_.end() || it->second.empty()) return IDOK;
         int code = it->second.front();
@@ -40,6 +45,9 @@ public:
     // Queues the end code for the next modal dialog of that name.
     void AnswerModal(const std::string& name, int code) { std::lock_guard lock(mutex_); modalAnswers_[name].push_back(code); }
 
+    // Runs the real dialog of that name from now on (the test drives it itself).
+    void RunReal(const std::string& name) { std::lock_guard lock(mutex_); real_.insert(name); }
+
     std::vector<MessageBoxRequest> shown() const { std::lock_guard lock(mutex_); return shown_; }
     std::vector<std::string> modals() const { std::lock_guard lock(mutex_); return modals_; }
     void Clear() { std::lock_guard lock(mutex_); shown_.clear(); modals_.clear(); }
@@ -50,6 +58,7 @@ private:
     std::deque<DialogAnswer> answers_;
     std::vector<std::string> modals_;
     std::map<std::string, std::deque<int>> modalAnswers_;
+    std::set<std::string> real_;
 };
 
 }  // namespace lumora::test

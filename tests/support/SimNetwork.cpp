@@ -32,12 +32,13 @@ bool SimNetwork::AddBridge(const std::string& name, const std::vector<std::strin
     return appliances_->Run({"ip", "link", "set", name, "up"}) == 0;
 }
 
-bool SimNetwork::StartSim(const std::string& simPath, const std::string& config) {
+bool SimNetwork::StartSim(const std::string& simPath, const std::string& config,
+                          std::chrono::milliseconds timeout) {
     if (!ok()) return false;
     const auto path = files_.path() / "appliances.conf";
     std::ofstream(path) << config;
     sim_ = appliances_->Spawn({simPath, "--config", path.string()});
-    return sim_.WaitForLine("kl440-sim: ready", std::chrono::seconds(10));
+    return sim_.WaitForLine("kl440-sim: ready", timeout);
 }
 
 void SimNetwork::StopSim() { sim_.Stop(); }

@@ -6,6 +6,7 @@
 // appliances live in a second namespace where kl440-sim runs. Tests skip when
 // the system allows no namespaces.
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +29,8 @@ public:
     // A bridge `name` in the appliances' namespace with the given links as ports (one LAN).
     bool AddBridge(const std::string& name, const std::vector<std::string>& ports);
     // Writes the configuration and starts kl440-sim (`simPath`) with it; true once it is ready.
-    bool StartSim(const std::string& simPath, const std::string& config);
+    bool StartSim(const std::string& simPath, const std::string& config,
+                  std::chrono::milliseconds timeout = std::chrono::seconds(10));
     // Stops kl440-sim.
     void StopSim();
 

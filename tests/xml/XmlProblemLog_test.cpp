@@ -9,11 +9,13 @@ namespace {
 
 TEST(XmlProblemLogTest, AttributesInOrderAndEscaped) {
     XmlProblemLog log;
-    log.Add({.name = u"p", .type = u"t", .tagname = u"&<>\"'", .offset = 0, .offset2 = 18446744073709551615u});
+    log.Add(
+        {.name = u"p", .type = u"t", .tagname = u"&<>\"'", .offset = 0, .offset2 = 18446744073709551615u});
     log.Add({.name = u"q", .tagname = u""});
-    EXPECT_EQ(log.Text(),
-              u"<p type=\"t\" tagname=\"&amp;&lt;&gt;&quot;&apos;\" offset=\"0\" offset2=\"18446744073709551615\"/>"
-              u"<q tagname=\"\"/>");
+    EXPECT_EQ(
+        log.Text(),
+        u"<p type=\"t\" tagname=\"&amp;&lt;&gt;&quot;&apos;\" offset=\"0\" offset2=\"18446744073709551615\"/>"
+        u"<q tagname=\"\"/>");
 }
 
 TEST(XmlProblemLogTest, TagNamesFromTheDocumentAreEscaped) {
@@ -21,7 +23,8 @@ TEST(XmlProblemLogTest, TagNamesFromTheDocumentAreEscaped) {
     EXPECT_FALSE(r.LoadText(u"<r></a&\"'<b></r>"));
     EXPECT_EQ(r.ProblemLog(), u"<lone_end_tag tagname=\"a&amp;&quot;&apos;&lt;b\" offset=\"3\"/>");
     EXPECT_FALSE(r.LoadText(u"<x&'\"<>"));
-    EXPECT_EQ(r.ProblemLog(), u"<unended_start_tag tagname=\"x&amp;&apos;&quot;&lt;\" offset=\"0\" offset2=\"7\"/>");
+    EXPECT_EQ(r.ProblemLog(),
+              u"<unended_start_tag tagname=\"x&amp;&apos;&quot;&lt;\" offset=\"0\" offset2=\"7\"/>");
 }
 
 TEST(XmlProblemLogTest, NothingIsAddedOnceTheLogReachesTheCutOff) {

@@ -119,9 +119,9 @@ TEST(XmlReaderTest, LinksFlagsAndDepths) {
 TEST(XmlReaderTest, ProblemsMarkTheInnermostElementAndMoveOutOfUnendedOnes) {
     XmlReader r;
     r.LoadText(u"<r><a>x</b></a><c><d><!x></c></r>");
-    EXPECT_TRUE(r.Entry(2).entryFlags & kHasProblem);       // a: lone </b> inside it
-    EXPECT_TRUE(r.Entry(3).entryFlags & kHasProblem);       // c: got d's flag when d was unended
-    EXPECT_FALSE(r.Entry(4).entryFlags & kHasProblem);      // d
+    EXPECT_TRUE(r.Entry(2).entryFlags & kHasProblem);   // a: lone </b> inside it
+    EXPECT_TRUE(r.Entry(3).entryFlags & kHasProblem);   // c: got d's flag when d was unended
+    EXPECT_FALSE(r.Entry(4).entryFlags & kHasProblem);  // d
     EXPECT_FALSE(r.Entry(1).entryFlags & kHasProblem);
 }
 
@@ -225,6 +225,59 @@ TEST(XmlReaderTest, MoreThanOneSegmentOfElements) {
     EXPECT_EQ(&r.Entry(1), first);
 }
 
+std::u16string Repeat(std::u16string_view piece, uint32_t times) {
+    std::u16string out;
+    for (uint32_t i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
+// The first segment holds every element a text can have: one '<' and three code
+// units each. Documents of nothing but the smallest elements sit right on the bound.
+TEST(XmlReaderTest, FirstSegmentIsSizedByTheMostElementsTheTextCanHold) {
+    XmlReader r;
+    for (uint32_t k : {1u, 2u, 100u, 5000u}) {
+        for (std::u16string_view piece : {u"<a/>", u"<a>"}) {  // empty elements; unended ones
+            const std::u16string text = Repeat(piece, k);
+            EXPECT_EQ(XmlReader::MaxElements(text), k);
+            r.LoadText(text);
+            EXPECT_EQ(r.EntryCount(), k + 1);
+            EXPECT_EQ(r.Table().Capacity(), k + 1) << "sized exactly, and never grown";
+            EXPECT_EQ(r.Entry(k).tagStart, (k - 1) * piece.size());
+        }
+    }
+    EXPECT_EQ(XmlReader::MaxElements(u"<a"), 0u);
+    EXPECT_EQ(XmlReader::MaxElements(u"<<<<<<<"), 2u) << "by length";
+    EXPECT_EQ(XmlReader::MaxElements(u"no markup at all"), 0u) << "by '<'";
+    EXPECT_EQ(XmlReader::MaxElements(Repeat(u"<a/>", 100), 40), 40u);
+
+    // At the segment's edge the first segment is whole; past it later segments are added.
+    const std::u16string fits = Repeat(u"<a/>", ElementTable::kSegmentSize - 1);
+    r.LoadText(fits);
+    EXPECT_EQ(r.Table().Capacity(), ElementTable::kSegmentSize);
+    const ElementEntry* last = &r.Entry(ElementTable::kSegmentSize - 1);
+    EXPECT_EQ(last->tagStart, (ElementTable::kSegmentSize - 2) * 4);
+    r.LoadText(fits + u"<b/>");
+    ASSERT_EQ(r.EntryCount(), ElementTable::kSegmentSize + 1);
+    EXPECT_GT(r.Table().Capacity(), ElementTable::kSegmentSize);
+    EXPECT_EQ(r.NameOf(ElementTable::kSegmentSize), u"b");
+}
+
+// A reply's table is a small multiple of its elements, and a reader that once held a
+// large document does not keep its table for small ones.
+TEST(XmlReaderTest, TableMemoryPerElementDoesNotGrow) {
+    XmlReader reused;
+    for (uint32_t items : {1u, 8u, 60u, 1000u, 30000u, 2u}) {
+        const std::u16string text = u"<?xml version=\"1.0\"?><list>" +
+                                    Repeat(u"<item id=\"1\"><v>x</v><w/></item>\n", items) + u"</list>";
+        XmlReader fresh;
+        for (XmlReader* r : {&fresh, &reused}) {
+            r->LoadText(text);
+            ASSERT_EQ(r->EntryCount(), 3 * items + 2);
+            EXPECT_LE(r->Table().Capacity(), 2 * r->EntryCount()) << items;
+        }
+    }
+}
+
 TEST(XmlReaderTest, DepthBeyondSixteenBitsLeavesTheFlagBitsAlone) {
     const uint32_t levels = 70000;
     std::u16string open, close;
@@ -254,7 +307,8 @@ TEST(XmlReaderTest, TagLengthsBeyondTheirBitsStayExact) {
     const std::u16string longEnd = u"</v" + std::u16string(2000, u' ') + u">";
     const std::u16string longStart = u"<w a='" + std::u16string(4200000, u'x') + u"'>";
     XmlReader r;
-    ASSERT_TRUE(r.LoadText(u"<r><v>text</v>" + longEnd.substr(0, 0) + u"<v>t2" + longEnd + longStart + u"in</w></r>"));
+    ASSERT_TRUE(r.LoadText(u"<r><v>text</v>" + longEnd.substr(0, 0) + u"<v>t2" + longEnd + longStart +
+                           u"in</w></r>"));
     EXPECT_EQ(r.Table().EndTagLength(3), longEnd.size());
     EXPECT_EQ(r.Table().StartTagLength(4), longStart.size());
     ASSERT_TRUE(r.FindNextChild(u"v"));

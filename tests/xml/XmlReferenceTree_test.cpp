@@ -34,9 +34,30 @@ void ExpectSameTree(const XmlReader& r, const test::ReferenceTree& ref, const st
 
 TEST(XmlReferenceTreeTest, RandomDocumentsIndexAsTheRulesSay) {
     const std::u16string pieces[] = {
-        u"<a>", u"</a>", u"<b x='1>'>", u"</b >", u"<c/>", u"</c>", u"<a/>", u"text", u" ", u"&amp;",
-        u"<!-- - -->", u"<?p?>", u"<![CDATA[<a>]]>", u"<!x>", u"<1", u"</>", u"<", u">", u"</zz>",
-        u"<!DOCTYPE d [<!ELEMENT a 'x>'>]>", u"<b\t/>", u"<a x=1/>", u"'", u"=\"",
+        u"<a>",
+        u"</a>",
+        u"<b x='1>'>",
+        u"</b >",
+        u"<c/>",
+        u"</c>",
+        u"<a/>",
+        u"text",
+        u" ",
+        u"&amp;",
+        u"<!-- - -->",
+        u"<?p?>",
+        u"<![CDATA[<a>]]>",
+        u"<!x>",
+        u"<1",
+        u"</>",
+        u"<",
+        u">",
+        u"</zz>",
+        u"<!DOCTYPE d [<!ELEMENT a 'x>'>]>",
+        u"<b\t/>",
+        u"<a x=1/>",
+        u"'",
+        u"=\"",
     };
     std::mt19937 rng(4242);
     std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1), count(0, 40);

@@ -6,6 +6,7 @@ const std::vector<ServiceStarter>& ServiceStarters() {
     static const std::vector<ServiceStarter> starters = {
         &StartDatagramService,
         &StartWebService,
+        &StartSambaService,
     };
     return starters;
 }

@@ -31,4 +31,7 @@ std::unique_ptr<Service> StartDatagramService(ApplianceSet& appliances, std::str
 // The web side: a CGI server on TCP port 80 of every appliance's address ("web.*" keys).
 std::unique_ptr<Service> StartWebService(ApplianceSet& appliances, std::string& error);
 
+// Real SMB shares: an smbd per appliance that asks for one ("samba = 1").
+std::unique_ptr<Service> StartSambaService(ApplianceSet& appliances, std::string& error);
+
 }  // namespace lumora::sim

@@ -47,5 +47,6 @@ int RunSetTimeZone(CommandContext& context);
 int RunSetNetwork(CommandContext& context);
 int RunPasswd(CommandContext& context);
 int RunFormat(CommandContext& context);
+int RunDoctor(CommandContext& context);
 
 }  // namespace lumora::cli

@@ -21,6 +21,7 @@ const std::vector<Command>& CommandTable() {
         {"set-network", "NAS -u USER -p PASS (--dhcp | --ip A --mask M [--gateway G]) [--dns1 D] [--dns2 D]",
          &RunSetNetwork},
         {"passwd", "NAS -u USER -p PASS --new NEWPASS", &RunPasswd},
+        {"doctor", "   (why an appliance is or is not found; never changes the system)", &RunDoctor},
         {"format", "NAS LAYOUT -u USER -p PASS --yes   (LAYOUT: standard, linear, raid0, raid1)", &RunFormat},
     };
     return table;

@@ -28,9 +28,14 @@ int main(int argc, char** argv) {
     const Command* chosen = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--json") context.json = true;
-        else if (arg == "--help" || arg == "-h") return Help(stdout);
-        else if (chosen == nullptr) {
+        if (arg == "--json")
+            context.json = true;
+        else if (arg == "--help" || arg == "-h")
+            return Help(stdout);
+        else if (arg == "--version" && chosen == nullptr) {
+            std::printf("lumora-cli %s\n", LUMORA_VERSION);
+            return kExitOk;
+        } else if (chosen == nullptr) {
             for (const Command& command : CommandTable())
                 if (arg == command.name) chosen = &command;
             if (chosen == nullptr) {

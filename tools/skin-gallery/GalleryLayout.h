@@ -28,9 +28,17 @@ inline const wxPoint kIconRadioRow(20, 280);
 // Combo boxes, address controls.
 inline const wxPoint kComboRow(20, 460);
 inline const wxPoint kAddressRow(20, 590);
-// The report list with its header (8 rows below the header).
-inline const wxPoint kListAt(600, 460);
-inline const wxSize kListSize(420, 22 + 8 * 30);
+// The time-zone names with "&&" in a list without header (4 rows).
+inline const wxPoint kTimeZoneAt(600, 362);
+inline const wxSize kTimeZoneSize(420, 4 * 30);
+// The report list with its header (7 rows below the header).
+inline const wxPoint kListAt(600, 506);
+inline const wxSize kListSize(420, 22 + 7 * 30);
+// A combo box of 30 entries, its list opened and scrolled to the last entry.
+inline const wxPoint kLongComboAt(1060, 270);
+inline const wxSize kLongComboSize(130, 30 + 6 * 24);
+inline constexpr int kLongComboId = 7001;
+inline constexpr int kListId = 7002;
 // Sliders: empty, half (range 0-120 at 60), full, empty range.
 inline const wxPoint kSliderRow(1060, 460);
 inline constexpr int kSliderStep = 40;
@@ -40,5 +48,6 @@ inline const wxPoint kVolumeRow(20, 750);
 inline const wxPoint kFolderListAt(600, 760);
 // Labels and pictures.
 inline const wxPoint kStaticRow(600, 275);
+inline const wxPoint kWandAt(1190, 190);
 
 }  // namespace lumora::gallery

@@ -124,12 +124,16 @@ constexpr std::u16string_view kFirstPart =
     u"|Never Logout||Ne jamais déconnecter|\t\t   "
     u"|Old Password||Ancien mot de passe|\t\t   "
     u"|Username or password error.||Nom d'utilisateur ou mot de passe incorrect.|\t\t   "
+    u"|The desktop tool for the KL-440 network storage appliance.||L'outil de bureau pour l'appareil de stockage réseau KL-440.|\t\t   "
     u"|The user name and password may only hold characters of Western European languages.||Le nom d'utilisateur et le mot de passe ne peuvent contenir que des caractères des langues d'Europe occidentale.|\t\t   "
     u"|The user name and password may be at most 16 characters long.||Le nom d'utilisateur et le mot de passe ne peuvent pas dépasser 16 caractères.|\t\t   "
-    u"|Changing the appliance's address from here is coming in a later version.||La modification de l'adresse de l'appareil depuis cette fenêtre arrivera dans une version ultérieure.|\t\t   "
-    u"|The setup wizard is coming in a later version.||L'assistant de configuration arrivera dans une version ultérieure.|\t\t   "
     u"|format error.||Erreur de formatage.|\t\t   "
-    u"|setting failed.||Échec du réglage.|\t\t   ";
+    u"|setting failed.||Échec du réglage.|\t\t   "
+    u"|The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.||Le champ %s est trop long pour le NAS. Les lettres hors de l'anglais courant prennent plus de place : veuillez le raccourcir.|\t\t   "
+    u"|The disk names are too long to be joined for this layout.||Les noms des disques sont trop longs pour être joints dans cette disposition.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Les mots de passe sont conservés dans le trousseau du bureau.|\t\t   "
+    u"|Passwords are kept in the settings file.||Les mots de passe sont conservés dans le fichier de paramètres.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Le trousseau du bureau n'a pas répondu ; les mots de passe sont conservés dans le fichier de paramètres pour l'instant.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

@@ -124,12 +124,16 @@ constexpr std::u16string_view kFirstPart =
     u"|Never Logout||Nie abmelden|\t\t   "
     u"|Old Password||Altes Passwort|\t\t   "
     u"|Username or password error.||Benutzername oder Passwort falsch.|\t\t   "
+    u"|The desktop tool for the KL-440 network storage appliance.||Das Desktop-Programm für das Netzwerkspeichergerät KL-440.|\t\t   "
     u"|The user name and password may only hold characters of Western European languages.||Benutzername und Passwort dürfen nur Zeichen westeuropäischer Sprachen enthalten.|\t\t   "
     u"|The user name and password may be at most 16 characters long.||Benutzername und Passwort dürfen höchstens 16 Zeichen lang sein.|\t\t   "
-    u"|Changing the appliance's address from here is coming in a later version.||Das Ändern der Geräteadresse von hier aus folgt in einer späteren Version.|\t\t   "
-    u"|The setup wizard is coming in a later version.||Der Einrichtungsassistent folgt in einer späteren Version.|\t\t   "
     u"|format error.||Formatierungsfehler.|\t\t   "
-    u"|setting failed.||Einstellung fehlgeschlagen.|\t\t   ";
+    u"|setting failed.||Einstellung fehlgeschlagen.|\t\t   "
+    u"|The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.||Das Feld %s ist zu lang für das NAS. Buchstaben außerhalb des einfachen Englisch brauchen mehr Platz: Bitte kürzen Sie es.|\t\t   "
+    u"|The disk names are too long to be joined for this layout.||Die Namen der Festplatten sind zu lang, um sie für diese Anordnung zu verbinden.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Passwörter werden im Schlüsselbund des Desktops aufbewahrt.|\t\t   "
+    u"|Passwords are kept in the settings file.||Passwörter werden in der Einstellungsdatei aufbewahrt.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Der Schlüsselbund des Desktops hat nicht geantwortet; Passwörter werden vorerst in der Einstellungsdatei aufbewahrt.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

@@ -128,12 +128,16 @@ constexpr std::u16string_view kFirstPart =
     u"|Never Logout||Никогда не выходить|\t\t   "
     u"|Old Password||Старый пароль|\t\t   "
     u"|Username or password error.||Неверное имя пользователя или пароль.|\t\t   "
+    u"|The desktop tool for the KL-440 network storage appliance.||Настольная программа для сетевого хранилища KL-440.|\t\t   "
     u"|The user name and password may only hold characters of Western European languages.||Имя пользователя и пароль могут содержать только символы западноевропейских языков.|\t\t   "
     u"|The user name and password may be at most 16 characters long.||Имя пользователя и пароль могут содержать не более 16 символов.|\t\t   "
-    u"|Changing the appliance's address from here is coming in a later version.||Изменение адреса устройства отсюда появится в одной из следующих версий.|\t\t   "
-    u"|The setup wizard is coming in a later version.||Мастер настройки появится в одной из следующих версий.|\t\t   "
     u"|format error.||Ошибка форматирования.|\t\t   "
-    u"|setting failed.||Ошибка настройки.|\t\t   ";
+    u"|setting failed.||Ошибка настройки.|\t\t   "
+    u"|The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.||Поле %s слишком длинное для NAS. Буквы вне простого английского занимают больше места: сократите его.|\t\t   "
+    u"|The disk names are too long to be joined for this layout.||Имена дисков слишком длинные, чтобы объединить их для этой схемы.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Пароли хранятся в связке ключей рабочего стола.|\t\t   "
+    u"|Passwords are kept in the settings file.||Пароли хранятся в файле настроек.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||Связка ключей рабочего стола не ответила; пока пароли хранятся в файле настроек.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

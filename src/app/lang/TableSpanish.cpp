@@ -124,12 +124,16 @@ constexpr std::u16string_view kFirstPart =
     u"|Never Logout||No cerrar nunca la sesión|\t\t   "
     u"|Old Password||Contraseña anterior|\t\t   "
     u"|Username or password error.||Nombre de usuario o contraseña incorrectos.|\t\t   "
+    u"|The desktop tool for the KL-440 network storage appliance.||La herramienta de escritorio para el dispositivo de almacenamiento en red KL-440.|\t\t   "
     u"|The user name and password may only hold characters of Western European languages.||El nombre de usuario y la contraseña solo pueden contener caracteres de idiomas de Europa occidental.|\t\t   "
     u"|The user name and password may be at most 16 characters long.||El nombre de usuario y la contraseña pueden tener como máximo 16 caracteres.|\t\t   "
-    u"|Changing the appliance's address from here is coming in a later version.||El cambio de la dirección del dispositivo desde aquí llegará en una versión posterior.|\t\t   "
-    u"|The setup wizard is coming in a later version.||El asistente de configuración llegará en una versión posterior.|\t\t   "
     u"|format error.||Error de formateo.|\t\t   "
-    u"|setting failed.||Error de configuración.|\t\t   ";
+    u"|setting failed.||Error de configuración.|\t\t   "
+    u"|The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.||El campo %s es demasiado largo para el NAS. Las letras fuera del inglés básico ocupan más espacio: acórtelo, por favor.|\t\t   "
+    u"|The disk names are too long to be joined for this layout.||Los nombres de los discos son demasiado largos para unirlos en esta disposición.|\t\t   "
+    u"|Passwords are kept in the desktop keyring.||Las contraseñas se guardan en el llavero del escritorio.|\t\t   "
+    u"|Passwords are kept in the settings file.||Las contraseñas se guardan en el archivo de configuración.|\t\t   "
+    u"|The desktop keyring did not answer; passwords are kept in the settings file for now.||El llavero del escritorio no respondió; por ahora las contraseñas se guardan en el archivo de configuración.|\t\t   ";
 
 // Time-zone names, in the order of the time-zone list.
 constexpr std::u16string_view kSecondPart =

@@ -6,6 +6,9 @@
 
 namespace lumora {
 
+// Asks a window to close, as its close box does (a dialog ends as Cancel).
+inline constexpr unsigned WM_CLOSE = 0x0010;
+
 // The user name of the last Connect is exactly "admin".
 extern bool g_isAdmin;
 // The open modal dialog that an inactivity logout or an address change closes

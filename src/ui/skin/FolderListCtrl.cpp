@@ -3,7 +3,6 @@
 #include <wx/dcclient.h>
 
 #include "ui/skin/ImageIds.h"
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinText.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/SkinMessages.h"
@@ -21,7 +20,6 @@ CFolderListCtrl::CFolderListCtrl(wxWindow* parent, wxWindowID id, const wxPoint&
     disk_.LoadPng(IDB_FOLDER_DISK);
     scrollBar_ = new CGdipSlider(this, 1, wxPoint(kScrollBarX, 0), wxSize(kScrollBarWidth, kScrollBarHeight));
     scrollBar_->Hide();
-    Bind(wxEVT_PAINT, &CFolderListCtrl::OnPaint, this);
     Bind(wxEVT_SIZE, &CFolderListCtrl::OnSize, this);
     Bind(wxEVT_SCROLL_THUMBTRACK, &CFolderListCtrl::OnScroll, this);
     Bind(wxEVT_SCROLL_THUMBRELEASE, &CFolderListCtrl::OnScroll, this);
@@ -79,11 +77,7 @@ void CFolderListCtrl::OnScroll(wxScrollEvent& event) {
     Refresh(false);
 }
 
-void CFolderListCtrl::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
-    PaintParentBackground(dc);
+void CFolderListCtrl::Paint(wxDC& dc, const wxRect& client) {
     if (grid_.Count() == 0) return;
     wxDCClipper clip(dc, wxRect(0, 0, client.width - kScrollBarWidth, client.height));
     dc.SetFont(SkinFont(18, 100));
@@ -92,9 +86,10 @@ void CFolderListCtrl::OnPaint(wxPaintEvent&) {
         const FolderTile& folder = grid_.Tiles()[i];
         wxRect tile(folder.rect.left, folder.rect.top - scrollY_, folder.rect.right - folder.rect.left,
                     folder.rect.bottom - folder.rect.top);
-        if (i == selected_) tile_.Draw(dc, wxRect(tile.x, tile.y, FolderGrid::kTileSize, FolderGrid::kTileSize));
-        disk_.Draw(dc, wxRect(tile.x + (tile.width - kDiskSize) / 2, tile.y + (tile.height - kDiskSize) / 2, kDiskSize,
-                              kDiskSize));
+        if (i == selected_)
+            tile_.Draw(dc, wxRect(tile.x, tile.y, FolderGrid::kTileSize, FolderGrid::kTileSize));
+        disk_.Draw(dc, wxRect(tile.x + (tile.width - kDiskSize) / 2, tile.y + (tile.height - kDiskSize) / 2,
+                              kDiskSize, kDiskSize));
         DrawSkinText(dc, ToWx(folder.displayName), wxRect(tile.x, tile.y, tile.width, tile.height - 10),
                      kTextSingleLine | kTextBottom | kTextCenter);
     }

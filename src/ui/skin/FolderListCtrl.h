@@ -36,7 +36,7 @@ public:
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
     void OnSize(wxSizeEvent& event);
     void OnScroll(wxScrollEvent& event);
     void OnLeftDown(wxMouseEvent& event);

@@ -11,8 +11,8 @@ constexpr int kRadioSize = 18;
 
 }  // namespace
 
-CGdipButton::CGdipButton(wxWindow* parent, wxWindowID id, const wxString& label, ButtonKind kind, const wxPoint& pos,
-                         const wxSize& size)
+CGdipButton::CGdipButton(wxWindow* parent, wxWindowID id, const wxString& label, ButtonKind kind,
+                         const wxPoint& pos, const wxSize& size)
     : CSkinButtonBase(parent, id, label, pos, size, kind) {}
 
 bool CGdipButton::LoadImages(int first, int second, int third) {
@@ -32,11 +32,6 @@ void CGdipButton::FreeImages() {
     imagesLoaded_ = false;
     DeleteToolTip();
     ResetDisabledCache();
-}
-
-void CGdipButton::SetDrawText(bool draw) {
-    drawText_ = draw;
-    Refresh(false);
 }
 
 void CGdipButton::DrawFace(wxDC& dc, const FaceState& s) {

@@ -18,8 +18,6 @@ public:
     bool LoadImages(int first, int second, int third);
     // Releases the images, the tooltip and the disabled face.
     void FreeImages();
-    // Whether the window text is drawn over the images.
-    void SetDrawText(bool draw);
     bool ImagesLoaded() const { return imagesLoaded_; }
 
 protected:

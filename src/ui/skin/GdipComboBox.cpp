@@ -2,62 +2,15 @@
 
 #include <algorithm>
 
-#include <wx/dcclient.h>
-#include <wx/popupwin.h>
-#include <wx/settings.h>
-
-#include "ui/skin/MyMemDC.h"
+#include "ui/skin/ComboPopup.h"
 #include "ui/skin/SkinText.h"
 
 namespace lumora {
+namespace {
 
-// The pop-up list: one row per entry, the row under the mouse highlighted.
-class ComboPopup : public wxPopupTransientWindow {
-public:
-    explicit ComboPopup(CGdipComboBox& owner) : wxPopupTransientWindow(&owner, wxBORDER_SIMPLE), owner_(owner) {
-        SetBackgroundStyle(wxBG_STYLE_PAINT);
-        Bind(wxEVT_PAINT, &ComboPopup::OnPaint, this);
-        Bind(wxEVT_MOTION, [this](wxMouseEvent& e) { Highlight(RowAt(e.GetY())); });
-        Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& e) {
-            int row = RowAt(e.GetY());
-            if (row >= 0) {
-                owner_.PopupPicked(row);
-                DismissAndNotify();
-            }
-        });
-    }
-    void Open(int width, int height) {
-        highlighted_ = owner_.GetSelection();
-        SetClientSize(width, height);
-        Position(owner_.ClientToScreen(wxPoint(0, 0)), wxSize(0, owner_.GetClientSize().y));
-        Popup();
-    }
-    int Highlighted() const { return highlighted_; }
-    void Highlight(int row) {
-        if (row == highlighted_) return;
-        highlighted_ = row;
-        Refresh(false);
-    }
+constexpr std::uint32_t kEntryText = 0x323232;
 
-private:
-    int RowAt(int y) const {
-        int row = y / CGdipComboBox::kFieldHeight;
-        return (y >= 0 && row < owner_.GetCount()) ? row : -1;
-    }
-    void OnPaint(wxPaintEvent&) {
-        wxPaintDC paint(this);
-        CMyMemDC dc(paint, wxRect(wxPoint(0, 0), GetClientSize()));
-        dc.SetBackground(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)));
-        dc.Clear();
-        for (int i = 0; i < owner_.GetCount(); ++i)
-            owner_.DrawEntry(dc, wxRect(0, i * CGdipComboBox::kFieldHeight, GetClientSize().x, CGdipComboBox::kFieldHeight),
-                             i, i == highlighted_);
-    }
-    void OnDismiss() override { owner_.PopupClosed(); }
-
-    CGdipComboBox& owner_;
-    int highlighted_ = -1;
-};
+}  // namespace
 
 CGdipComboBox::CGdipComboBox(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
     : CSkinControl(parent, id, pos, size, wxWANTS_CHARS) {
@@ -67,12 +20,17 @@ CGdipComboBox::CGdipComboBox(wxWindow* parent, wxWindowID id, const wxPoint& pos
         SetDroppedHeight(size.y - kClosedHeight);
         SetSize(wxSize(size.x, kClosedHeight));
     }
-    Bind(wxEVT_PAINT, &CGdipComboBox::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CGdipComboBox::OnLeftDown, this);
     Bind(wxEVT_KEY_DOWN, &CGdipComboBox::OnKeyDown, this);
     Bind(wxEVT_CHAR, &CGdipComboBox::OnChar, this);
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
+        Refresh(false);
+        e.Skip();
+    });
+    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
+        Refresh(false);
+        e.Skip();
+    });
 }
 
 CGdipComboBox::~CGdipComboBox() = default;
@@ -132,6 +90,8 @@ void CGdipComboBox::HidePopup() {
 
 bool CGdipComboBox::IsPopupShown() const { return popup_ != nullptr && popup_->IsShown(); }
 
+bool CGdipComboBox::WantsDialogKey(DialogKey) const { return IsPopupShown(); }
+
 void CGdipComboBox::PopupPicked(int index) { OnUserChoice(index); }
 
 void CGdipComboBox::PopupClosed() { OnCloseUp(); }
@@ -148,31 +108,28 @@ void CGdipComboBox::OnUserChoice(int index) {
 void CGdipComboBox::DrawEntry(wxDC& dc, const wxRect& rect, int index, bool highlighted) const {
     dc.SetFont(GetFont());
     dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(wxSystemSettings::GetColour(highlighted ? wxSYS_COLOUR_HIGHLIGHT : wxSYS_COLOUR_WINDOW)));
+    dc.SetBrush(wxBrush(FromColorRef(highlighted ? kSkinHighlight : kSkinWindow)));
     dc.DrawRectangle(rect);
-    dc.SetTextForeground(highlighted ? wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT) : FromColorRef(0x323232));
+    dc.SetTextForeground(FromColorRef(highlighted ? kSkinHighlightText : kEntryText));
     DrawSkinText(dc, GetString(index), rect.Deflate(6, 0), kTextSingleLine | kTextVCenter);
 }
 
-void CGdipComboBox::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
-    PaintParentBackground(dc);
-    frame_.Draw(dc, wxRect(0, 0, std::min(frame_.Width(), client.width), std::min(frame_.Height(), client.height)),
-                IsEnabled() ? 1.0 : kDisabledOpacity);
+void CGdipComboBox::Paint(wxDC& dc, const wxRect& client) {
+    frame_.Draw(
+        dc, wxRect(0, 0, std::min(frame_.Width(), client.width), std::min(frame_.Height(), client.height)),
+        IsEnabled() ? 1.0 : kDisabledOpacity);
     wxString text = FieldText();
     if (text.empty()) return;
     wxRect field(client.x + 6, client.y + 6, client.width - 6 - 32, client.height - 12);
     dc.SetFont(GetFont());
     if (HasFocus()) {
-        wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+        wxColour highlight = FromColorRef(kSkinHighlight);
         dc.SetBrush(wxBrush(highlight));
         dc.SetPen(wxPen(highlight));
         dc.DrawRectangle(field);
-        dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT));
+        dc.SetTextForeground(FromColorRef(kSkinHighlightText));
     } else {
-        dc.SetTextForeground(FromColorRef(0x323232));
+        dc.SetTextForeground(FromColorRef(kEntryText));
     }
     DrawSkinText(dc, text, field, kTextSingleLine | kTextVCenter);
 }
@@ -180,11 +137,36 @@ void CGdipComboBox::OnPaint(wxPaintEvent&) {
 void CGdipComboBox::OnLeftDown(wxMouseEvent&) {
     if (!IsEnabled()) return;
     SetFocus();
-    if (IsPopupShown()) HidePopup();
-    else ShowPopup();
+    if (IsPopupShown())
+        HidePopup();
+    else
+        ShowPopup();
+}
+
+// While the list is open the keys move its highlight; Enter takes the highlighted entry.
+bool CGdipComboBox::HandlePopupKey(int key) {
+    int row = popup_->Highlighted();
+    int page = popup_->Scroll().Visible();
+    switch (key) {
+        case WXK_UP: popup_->Highlight(std::max(row - 1, 0)); return true;
+        case WXK_DOWN: popup_->Highlight(row + 1); return true;
+        case WXK_PAGEUP: popup_->Highlight(std::max(row - page, 0)); return true;
+        case WXK_PAGEDOWN: popup_->Highlight(row + page); return true;
+        case WXK_HOME: popup_->Highlight(0); return true;
+        case WXK_END: popup_->Highlight(GetCount() - 1); return true;
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER:
+            if (row >= 0) PopupPicked(row);
+            HidePopup();
+            return true;
+        case WXK_ESCAPE:
+        case WXK_F4: HidePopup(); return true;
+        default: return false;
+    }
 }
 
 void CGdipComboBox::OnKeyDown(wxKeyEvent& event) {
+    if (IsPopupShown() && HandlePopupKey(event.GetKeyCode())) return;
     if (HandleKey(event)) return;
     int key = event.GetKeyCode();
     if (key == WXK_F4 || (key == WXK_DOWN && event.AltDown())) {

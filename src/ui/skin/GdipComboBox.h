@@ -2,7 +2,8 @@
 // The skinned drop-down list: a framed selection field and a pop-up list of its entries.
 //
 // A choice made by the user (from the pop-up or with the arrow keys) is announced with
-// wxEVT_COMBOBOX carrying the new index.
+// wxEVT_COMBOBOX carrying the new index. Every colour is the skin's, never the desktop
+// theme's. The opened list scrolls (wheel, keys, its scroll bar) when the entries do not fit.
 
 #include <string_view>
 #include <vector>
@@ -50,8 +51,13 @@ public:
     bool IsPopupShown() const;
     // Height of the opened list (all entries when not set).
     void SetDroppedHeight(int height) { droppedHeight_ = height; }
-    // The height the opened list takes for the current entries.
+    // The height the opened list takes for the current entries (before it is cut to the screen).
     int PopupHeight() const;
+    // The pop-up list, null until first opened (its rows, highlight and scrolling).
+    ComboPopup* PopupList() const { return popup_; }
+
+    // Enter and Escape belong to the box while its list is open or a subclass edits.
+    bool WantsDialogKey(DialogKey key) const override;
 
 protected:
     // The user chose an entry (pop-up pick or arrow key).
@@ -68,10 +74,11 @@ protected:
 
 private:
     friend class ComboPopup;
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
     void OnLeftDown(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
+    bool HandlePopupKey(int key);
     void PopupPicked(int index);
     void PopupClosed();
 

@@ -3,6 +3,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 #include <wx/region.h>
+#include <wx/toplevel.h>
 
 #include "ui/skin/MyMemDC.h"
 #include "ui/skin/core/SkinMessages.h"
@@ -10,7 +11,9 @@
 namespace lumora {
 
 CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size)
-    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED), link_(*this, *this), fixedSize_(size) {
+    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED),
+      link_(*this, *this),
+      fixedSize_(size) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetClientSize(size);
     Bind(wxEVT_PAINT, &CGdipDialog::OnPaint, this);
@@ -18,6 +21,7 @@ CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title,
     Bind(wxEVT_MOTION, &CGdipDialog::OnMotion, this);
     Bind(wxEVT_LEFT_UP, &CGdipDialog::OnLeftUp, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CGdipDialog::OnCaptureLost, this);
+    Bind(wxEVT_CHAR_HOOK, &CGdipDialog::OnCharHook, this);
 }
 
 CGdipDialog::~CGdipDialog() {
@@ -34,13 +38,15 @@ bool CGdipDialog::SetBackground(int id) {
     picture_ = std::make_unique<CGdiPlusBitmapResource>();
     cache_ = wxBitmap();
     if (picture_->LoadPng(id)) {
-        wxSize client = GetClientSize();
+        // A window not yet shown may report no client area; its fixed size is what it will have.
+        wxSize client = IsShown() ? GetClientSize() : fixedSize_;
         cache_.Create(std::max(client.x, 1), std::max(client.y, 1), 24);
         wxMemoryDC dc(cache_);
         dc.SetBackground(*wxBLACK_BRUSH);
         dc.Clear();
         // A picture larger than the window is scaled down into it, not cropped.
-        picture_->Draw(dc, wxRect(0, 0, std::min(picture_->Width(), client.x), std::min(picture_->Height(), client.y)));
+        picture_->Draw(
+            dc, wxRect(0, 0, std::min(picture_->Width(), client.x), std::min(picture_->Height(), client.y)));
     }
     Refresh(false);
     return true;
@@ -59,10 +65,10 @@ LRESULT CGdipDialog::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CGdipDialog::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    CMyMemDC dc(paint, wxRect(wxPoint(0, 0), GetClientSize()));
-    if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
-    PaintOver(dc);
+    PaintOffScreen(*this, [this](wxDC& dc, const wxRect&) {
+        if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
+        PaintOver(dc);
+    });
 }
 
 // A borderless window is dragged by any free spot of its own surface.
@@ -85,5 +91,13 @@ void CGdipDialog::OnLeftUp(wxMouseEvent& event) {
 }
 
 void CGdipDialog::OnCaptureLost(wxMouseCaptureLostEvent&) { dragging_ = false; }
+
+// Every key passes here before the focused control sees it.
+void CGdipDialog::OnCharHook(wxKeyEvent& event) {
+    std::optional<DialogKey> key = DialogKeyOf(event);
+    wxWindow* focus = FindFocus();
+    wxWindow& from = (focus != nullptr && wxGetTopLevelParent(focus) == this) ? *focus : *this;
+    if (!key || FocusWantsKey(focus, *key) || !SendDialogKey(from, *key)) event.Skip();
+}
 
 }  // namespace lumora

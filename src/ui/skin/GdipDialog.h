@@ -7,13 +7,17 @@
 #include <wx/dialog.h>
 
 #include "platform/WindowMessages.h"
+#include "ui/skin/DialogKeys.h"
 #include "ui/skin/GdiPlusBitmap.h"
 #include "ui/skin/RestoreParentDCHelper.h"
 #include "ui/skin/core/WindowShape.h"
 
 namespace lumora {
 
-class CGdipDialog : public wxDialog, public MessageTarget {
+// Enter and Escape reach the window's default and cancel buttons (ui/skin/DialogKeys.h):
+// a window that names no default button (SetDefaultItem) gets its wxID_OK button as the
+// default. Override TakeDialogKey to take either key first.
+class CGdipDialog : public wxDialog, public MessageTarget, public DialogKeyTaker {
 public:
     // A borderless window of a fixed client size.
     CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size);
@@ -45,6 +49,7 @@ private:
     void OnMotion(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 
     CRestoreParentDCHelper link_;
     wxSize fixedSize_;

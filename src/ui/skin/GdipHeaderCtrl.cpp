@@ -2,7 +2,6 @@
 
 #include <wx/dcclient.h>
 
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinText.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/ListModel.h"
@@ -11,7 +10,6 @@ namespace lumora {
 
 CGdipHeaderCtrl::CGdipHeaderCtrl(wxWindow* list, const ListModel& model)
     : CSkinControl(list, wxID_ANY, wxPoint(0, 0), wxSize(list->GetClientSize().x, kHeight)), model_(model) {
-    Bind(wxEVT_PAINT, &CGdipHeaderCtrl::OnPaint, this);
     // Swallowed: the columns are laid out by the program.
     Bind(wxEVT_LEFT_DOWN, [](wxMouseEvent&) {});
     Bind(wxEVT_LEFT_DCLICK, [](wxMouseEvent&) {});
@@ -22,11 +20,7 @@ void CGdipHeaderCtrl::SetScrollX(int scrollX) {
     Refresh(false);
 }
 
-void CGdipHeaderCtrl::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
-    PaintParentBackground(dc);
+void CGdipHeaderCtrl::Paint(wxDC& dc, const wxRect& client) {
     dc.SetFont(SkinFont(18, 700));
     dc.SetTextForeground(*wxWHITE);
     for (int c = 0; c < model_.ColumnCount(); ++c) {
@@ -35,7 +29,9 @@ void CGdipHeaderCtrl::OnPaint(wxPaintEvent&) {
         unsigned align = column->align == ColumnAlign::Right    ? kTextRight
                          : column->align == ColumnAlign::Center ? kTextCenter
                                                                 : kTextLeft;
-        if (cell.width > 0) DrawSkinText(dc, ToWx(column->title), cell, align | kTextSingleLine | kTextVCenter | kTextNoPrefix);
+        if (cell.width > 0)
+            DrawSkinText(dc, ToWx(column->title), cell,
+                         align | kTextSingleLine | kTextVCenter | kTextNoPrefix);
     }
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(*wxWHITE_BRUSH);

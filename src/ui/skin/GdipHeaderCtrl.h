@@ -18,7 +18,7 @@ public:
     bool AcceptsFocus() const override { return false; }
 
 private:
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
 
     const ListModel& model_;
     int scrollX_ = 0;

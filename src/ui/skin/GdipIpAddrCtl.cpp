@@ -3,15 +3,12 @@
 #include <vector>
 
 #include <wx/dcclient.h>
-#include <wx/settings.h>
-#include <wx/toplevel.h>
 #include <wx/utils.h>
 
 #include "app/Language.h"
 #include "platform/Dialogs.h"
 #include "platform/Format.h"
 #include "ui/skin/ImageIds.h"
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinEdit.h"
 #include "ui/skin/SkinText.h"
 #include "ui/skin/WxText.h"
@@ -31,11 +28,12 @@ CIPAddrEdit::CIPAddrEdit(CGdipIpAddrCtl& owner, int index)
       index_(index) {
     SetFont(SkinFont(kFieldFontHeight, 100));
     SetMaxLength(3);
-    SetBackgroundColour(*wxWHITE);
-    SetForegroundColour(*wxBLACK);
+    SetBackgroundColour(FromColorRef(kSkinWindow));
+    SetForegroundColour(FromColorRef(kSkinWindowText));
     Bind(wxEVT_CHAR, &CIPAddrEdit::OnChar, this);
     Bind(wxEVT_KEY_DOWN, &CIPAddrEdit::OnKeyDown, this);
     Bind(wxEVT_TEXT, &CIPAddrEdit::OnText, this);
+    Bind(wxEVT_SET_FOCUS, &CIPAddrEdit::OnSetFocus, this);
     // A key typed into a full field changes nothing, yet it still finishes the field.
     Bind(wxEVT_TEXT_MAXLEN, &CIPAddrEdit::OnText, this);
 }
@@ -52,7 +50,7 @@ void CIPAddrEdit::OnChar(wxKeyEvent& event) {
         case OctetKey::Reject: wxBell(); break;
         case OctetKey::NextField: owner_.FocusField(index_ + 1, true); break;
         case OctetKey::Tab: owner_.FocusNeighbour(!event.ShiftDown()); break;
-        case OctetKey::Enter: PressDefaultButton(*this); break;
+        case OctetKey::Enter: SendDialogKey(*this, DialogKey::Enter); break;
     }
 }
 
@@ -67,15 +65,29 @@ void CIPAddrEdit::OnKeyDown(wxKeyEvent& event) {
             }
             break;
         case WXK_RIGHT:
-            if (GetInsertionPoint() == GetLastPosition() && from == to && index_ < CGdipIpAddrCtl::kFieldCount - 1) {
+            if (GetInsertionPoint() == GetLastPosition() && from == to &&
+                index_ < CGdipIpAddrCtl::kFieldCount - 1) {
                 owner_.FocusField(index_ + 1, false, false);
                 return;
             }
             break;
-        case WXK_ESCAPE: owner_.CancelDialog(); return;
+        // Escape cancels the window that holds the control (the wizard frame around a
+        // page, or the change-address dialog), unless the page takes it first.
+        case WXK_ESCAPE: SendDialogKey(*this, DialogKey::Escape); return;
         default: break;
     }
     event.Skip();
+}
+
+// Focus coming from another window of the dialog without a mouse press is keyboard
+// traversal into the control: it enters at the first field. (Focus given back on
+// activating the window comes from no window and stays where it was.)
+void CIPAddrEdit::OnSetFocus(wxFocusEvent& event) {
+    event.Skip();
+    const wxWindow* from = event.GetWindow();
+    bool fromOutside = from != nullptr && from->GetParent() != &owner_;
+    if (index_ == 0 || !fromOutside || wxGetMouseState().LeftIsDown()) return;
+    CallAfter([this] { owner_.FocusField(0, true); });
 }
 
 void CIPAddrEdit::OnText(wxCommandEvent& event) {
@@ -90,7 +102,6 @@ CGdipIpAddrCtl::CGdipIpAddrCtl(wxWindow* parent, wxWindowID id, const wxPoint& p
     SetCursor(wxCursor(wxCURSOR_IBEAM));
     for (int k = 0; k < kFieldCount; ++k) fields_[k] = new CIPAddrEdit(*this, k);
     frame_.LoadPng(IDB_IPADDR_FRAME);
-    Bind(wxEVT_PAINT, &CGdipIpAddrCtl::OnPaint, this);
     Bind(wxEVT_SIZE, &CGdipIpAddrCtl::OnSize, this);
     wxSizeEvent first(GetSize());
     OnSize(first);
@@ -109,15 +120,13 @@ void CGdipIpAddrCtl::OnSize(wxSizeEvent& event) {
     event.Skip();
 }
 
-void CGdipIpAddrCtl::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    CMyMemDC dc(paint, wxRect(wxPoint(0, 0), GetClientSize()));
+void CGdipIpAddrCtl::Paint(wxDC& dc, const wxRect& client) {
     // The frame covers the control, so no parent background is asked for.
     frame_.Draw(dc, wxRect(0, 0, frame_.Width(), frame_.Height()));
     dc.SetFont(GetFont());
-    dc.SetTextForeground(wxSystemSettings::GetColour(enabled_ ? wxSYS_COLOUR_WINDOWTEXT : wxSYS_COLOUR_GRAYTEXT));
+    dc.SetTextForeground(FromColorRef(enabled_ ? kSkinWindowText : kSkinGrayText));
     dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(*wxWHITE_BRUSH);
+    dc.SetBrush(wxBrush(FromColorRef(kSkinWindow)));
     for (const OctetRect& r : layout_.dots) {
         dc.DrawRectangle(r.left - 2, r.top + 4, r.right - r.left + 4, r.bottom - r.top - 6);
         DrawSkinText(dc, ".", wxRect(r.left, r.top, r.right - r.left, r.bottom - r.top),
@@ -129,8 +138,10 @@ void CGdipIpAddrCtl::FocusField(int k, bool selectAll, bool caretAtEnd) {
     if (k < 0 || k >= kFieldCount) return;
     CIPAddrEdit& field = *fields_[k];
     field.wxTextCtrl::SetFocus();
-    if (selectAll) field.SelectAll();
-    else field.SetInsertionPoint(caretAtEnd ? field.GetLastPosition() : 0);
+    if (selectAll)
+        field.SelectAll();
+    else
+        field.SetInsertionPoint(caretAtEnd ? field.GetLastPosition() : 0);
 }
 
 void CGdipIpAddrCtl::FieldEdited(CIPAddrEdit& field) {
@@ -141,9 +152,11 @@ void CGdipIpAddrCtl::FieldEdited(CIPAddrEdit& field) {
         case OctetFieldState::Finished: FocusField(field.Index() + 1, true); break;
         case OctetFieldState::OutOfRange: {
             reporting_ = true;
-            MessageBox(FormatText(Tr(u"%d is not a valid entry.  Please specify a value between 0 and 255 for this field."),
-                                  {static_cast<long long>(value)}),
-                       Tr(u"Error"), MessageButtons::Ok, MessageIcon::Exclamation, Handle());
+            MessageBox(
+                FormatText(
+                    Tr(u"%d is not a valid entry.  Please specify a value between 0 and 255 for this field."),
+                    {static_cast<long long>(value)}),
+                Tr(u"Error"), MessageButtons::Ok, MessageIcon::Exclamation, Handle());
             field.ChangeValue(wxString());
             FocusField(field.Index(), true);
             reporting_ = false;
@@ -172,17 +185,8 @@ void CGdipIpAddrCtl::FocusNeighbour(bool forward) {
     }
 }
 
-// Escape cancels the window that holds the control: the wizard frame around a page, or
-// the change-address dialog itself (never the main window behind it).
-void CGdipIpAddrCtl::CancelDialog() {
-    wxWindow* dialog = wxGetTopLevelParent(this);
-    if (dialog == nullptr) return;
-    wxCommandEvent cancel(wxEVT_BUTTON, wxID_CANCEL);
-    cancel.SetEventObject(this);
-    dialog->ProcessWindowEvent(cancel);
-}
-
-int CGdipIpAddrCtl::GetOctets(int kind, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4) {
+int CGdipIpAddrCtl::GetOctets(int kind, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3,
+                              std::uint8_t& b4) {
     std::array<std::u16string, kFieldCount> texts;
     for (int k = 0; k < kFieldCount; ++k) texts[k] = FieldText(k);
     OctetTexts views{texts[0], texts[1], texts[2], texts[3]};
@@ -198,7 +202,8 @@ int CGdipIpAddrCtl::GetOctetsValue(int kind, std::uint32_t& value) {
 
 void CGdipIpAddrCtl::SetOctets(std::uint8_t b1, std::uint8_t b2, std::uint8_t b3, std::uint8_t b4) {
     const std::uint8_t octets[] = {b1, b2, b3, b4};
-    for (int k = 0; k < kFieldCount; ++k) fields_[k]->ChangeValue(wxString::Format("%u", unsigned{octets[k]}));
+    for (int k = 0; k < kFieldCount; ++k)
+        fields_[k]->ChangeValue(wxString::Format("%u", unsigned{octets[k]}));
 }
 
 void CGdipIpAddrCtl::ClearOctets() {
@@ -219,7 +224,7 @@ void CGdipIpAddrCtl::EnableFields(bool enable) {
     for (CIPAddrEdit* field : fields_) {
         field->Enable(enable);
         // Our own text colour would hide the toolkit's disabled look.
-        field->SetForegroundColour(enable ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
+        field->SetForegroundColour(FromColorRef(enable ? kSkinWindowText : kSkinGrayText));
     }
     wxControl::Enable(enable);
     // The window's own state changed: remember it, or a later Enable would take the

@@ -2,6 +2,10 @@
 // The four-field IPv4 address control: a framed field with dots, the caret moving on
 // from field to field, each finished field checked against 0-255, and the address read
 // and judged by kind (ui/skin/core/AddressCheck.h) with the message of each failure.
+//
+// The control is one stop of the window's tab order: Tab and Shift+Tab from outside both
+// land on the first field with its text selected (the toolkit's own traversal would enter
+// at the fourth field going backwards); a click still focuses the field clicked.
 
 #include <algorithm>
 #include <array>
@@ -28,6 +32,7 @@ private:
     void OnChar(wxKeyEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnText(wxCommandEvent& event);
+    void OnSetFocus(wxFocusEvent& event);
 
     CGdipIpAddrCtl& owner_;
     int index_;
@@ -69,11 +74,11 @@ public:
 
 private:
     friend class CIPAddrEdit;
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
+    bool PaintsOwnBackground() const override { return true; }
     void OnSize(wxSizeEvent& event);
     void FieldEdited(CIPAddrEdit& field);
     void FocusNeighbour(bool forward);
-    void CancelDialog();
 
     CGdiPlusBitmapResource frame_;
     std::array<CIPAddrEdit*, kFieldCount> fields_{};  // child windows, destroyed by wx

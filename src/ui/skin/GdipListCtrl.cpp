@@ -4,14 +4,17 @@
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/weakref.h>
 
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinText.h"
 #include "app/Language.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/SkinMessages.h"
 
 namespace lumora {
+
+wxDEFINE_EVENT(EVT_SKIN_LIST_CLICK, wxCommandEvent);
+
 namespace {
 
 constexpr std::uint32_t kSelectedRow = 0x505050;
@@ -20,13 +23,13 @@ constexpr std::uint32_t kPlaceholderText = 0x969696;
 
 }  // namespace
 
-CGdipListCtrl::CGdipListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, bool withHeader)
+CGdipListCtrl::CGdipListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                             bool withHeader)
     : CSkinControl(parent, id, pos, size, wxWANTS_CHARS) {
     if (withHeader) header_ = new CGdipHeaderCtrl(this, model_);
     scrollBar_ = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
     scrollBar_->Hide();
     choice_ = new CGdipListComboBox(this, [this](const ChoiceCommit& c) { Committed(c); });
-    Bind(wxEVT_PAINT, &CGdipListCtrl::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CGdipListCtrl::OnLeftDown, this);
     Bind(wxEVT_LEFT_DCLICK, &CGdipListCtrl::OnLeftDown, this);
     Bind(wxEVT_KEY_DOWN, &CGdipListCtrl::OnKeyDown, this);
@@ -100,8 +103,10 @@ void CGdipListCtrl::ScrollToRow(int row) {
 }
 
 void CGdipListCtrl::EnsureVisible(int row) {
-    if (row < topRow_) ScrollToRow(row);
-    else if (row >= topRow_ + GetCountPerPage()) ScrollToRow(row - GetCountPerPage() + 1);
+    if (row < topRow_)
+        ScrollToRow(row);
+    else if (row >= topRow_ + GetCountPerPage())
+        ScrollToRow(row - GetCountPerPage() + 1);
 }
 
 int CGdipListCtrl::BodyWidth() const {
@@ -177,10 +182,7 @@ void CGdipListCtrl::DrawRow(wxDC& dc, int y, int row, bool selected) const {
     if (right < body) DrawCellBase(dc, wxRect(right, y, body - right, ListModel::kRowHeight), selected);
 }
 
-void CGdipListCtrl::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
+void CGdipListCtrl::Paint(wxDC& dc, const wxRect& client) {
     EnsureCache();
     dc.DrawBitmap(cache_, 0, 0, false);
     wxDCClipper clip(dc, wxRect(0, HeaderHeight(), BodyWidth(), client.height - HeaderHeight()));
@@ -199,43 +201,57 @@ void CGdipListCtrl::PressAt(const wxPoint& point, bool shiftOrCtrl) {
     if (point.y < HeaderHeight() || point.x >= BodyWidth()) return;
     int x = point.x + scrollX_;
     int y = point.y - HeaderHeight() + topRow_ * ListModel::kRowHeight;
+    std::optional<CellRef> cell = model_.HitTest(x, y);
     int before = model_.Selected();
     ListClick click = model_.Click(x, y, shiftOrCtrl);
-    if (click == ListClick::Ignored) return;  // not even the focus moves
+    if (click == ListClick::Ignored || !cell) return;  // not even the focus moves
     SetFocus();
     Refresh(false);
+    if (click == ListClick::OpenChoice && !OpenChoice(*cell)) return;
+    // The window hears of the click last: its handler may clear or destroy the list.
+    wxWeakRef<CGdipListCtrl> self(this);
     if (model_.Selected() != before) NotifySelection();
-    if (click == ListClick::OpenChoice) OpenChoice(*model_.HitTest(x, y));
+    if (self) NotifyClick(cell->row);
 }
 
-void CGdipListCtrl::OpenChoice(CellRef cell) {
+bool CGdipListCtrl::OpenChoice(CellRef cell) {
     ChoiceList choices;
     HWND parent = ParentHandle();
+    wxWeakRef<CGdipListCtrl> self(this);
     if (parent != kNoWindow)
-        SendMessage(parent, WM_SKIN_LISTGETCHOICES, static_cast<WPARAM>(cell.row), reinterpret_cast<LPARAM>(&choices));
-    // Without choices there is nothing to pick from: the click only selects.
-    if (choices.empty()) return;
+        SendMessage(parent, WM_SKIN_LISTGETCHOICES, static_cast<WPARAM>(cell.row),
+                    reinterpret_cast<LPARAM>(&choices));
+    if (!self) return false;
+    // Without choices there is nothing to pick from: the click only selects. The answer
+    // may also have emptied the list.
+    if (choices.empty() || cell.row >= model_.RowCount()) return true;
     EnsureVisible(cell.row);
     const ListColumn* column = model_.Column(cell.column);
-    if (column == nullptr) return;
+    if (column == nullptr) return true;
     int left = model_.ColumnLeft(cell.column);
-    if (left < scrollX_) scrollX_ = left;
-    else if (left + column->width > scrollX_ + BodyWidth()) scrollX_ = std::max(left + column->width - BodyWidth(), 0);
+    if (left < scrollX_)
+        scrollX_ = left;
+    else if (left + column->width > scrollX_ + BodyWidth())
+        scrollX_ = std::max(left + column->width - BodyWidth(), 0);
     if (header_) header_->SetScrollX(scrollX_);
     auto place = PlaceChoiceBox(model_, cell, BodyWidth(), scrollX_, topRow_ * ListModel::kRowHeight,
                                 static_cast<int>(choices.size()));
-    if (!place) return;
+    if (!place) return true;
     Refresh(false);
-    choice_->OpenAt(wxRect(place->x, place->y + HeaderHeight(), place->width, place->height), place->droppedHeight,
-                    cell.row, cell.column, std::move(choices), model_.Text(cell.row, cell.column));
+    choice_->OpenAt(wxRect(place->x, place->y + HeaderHeight(), place->width, place->height),
+                    place->droppedHeight, cell.row, cell.column, std::move(choices),
+                    model_.Text(cell.row, cell.column));
+    return true;
 }
 
 void CGdipListCtrl::Committed(const ChoiceCommit& commit) {
-    model_.SetText(commit.row, commit.column, commit.text);
+    // A row that went away meanwhile (the list was cleared) has nothing to report.
+    if (!model_.SetText(commit.row, commit.column, commit.text)) return;
     Refresh(false);
     HWND parent = ParentHandle();
     if (parent != kNoWindow)
-        PostMessage(parent, WM_SKIN_LISTITEMEDITED, static_cast<WPARAM>(commit.row), static_cast<LPARAM>(commit.column));
+        PostMessage(parent, WM_SKIN_LISTITEMEDITED, static_cast<WPARAM>(commit.row),
+                    static_cast<LPARAM>(commit.column));
 }
 
 void CGdipListCtrl::Scrolled() {
@@ -248,6 +264,13 @@ void CGdipListCtrl::NotifySelection() {
     selected.SetEventObject(this);
     selected.SetInt(model_.Selected());
     ProcessWindowEvent(selected);
+}
+
+void CGdipListCtrl::NotifyClick(int row) {
+    wxCommandEvent clicked(EVT_SKIN_LIST_CLICK, GetId());
+    clicked.SetEventObject(this);
+    clicked.SetInt(row);
+    ProcessWindowEvent(clicked);
 }
 
 void CGdipListCtrl::OnKeyDown(wxKeyEvent& event) {

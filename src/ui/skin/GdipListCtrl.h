@@ -5,7 +5,12 @@
 // Talks to its parent through the message layer: WM_SKIN_LISTGETCHOICES (sent, the
 // parent fills the std::vector<std::u16string> at lParam), WM_SKIN_LISTITEMEDITED and
 // WM_SKIN_LISTSCROLLED (posted). A selection made by mouse or key is announced with
-// wxEVT_LISTBOX carrying the row.
+// wxEVT_LISTBOX carrying the row; a mouse click on a row is announced apart, after it,
+// with EVT_SKIN_LIST_CLICK carrying the row (GetInt), so a window can tell a click from
+// an arrow key. A click below the last row, right of the last column, or with Shift or
+// Ctrl held does nothing at all: no selection change and no event. Both events go out
+// last, after the list has finished with the click, so a handler may clear or destroy
+// the list.
 
 #include <cstdint>
 #include <string>
@@ -21,12 +26,16 @@
 
 namespace lumora {
 
+// A mouse click on a row of a CGdipListCtrl; GetInt() is the row.
+wxDECLARE_EVENT(EVT_SKIN_LIST_CLICK, wxCommandEvent);
+
 // The choices the parent supplies for a row (what lParam of WM_SKIN_LISTGETCHOICES points to).
 using ChoiceList = std::vector<std::u16string>;
 
 class CGdipListCtrl : public CSkinControl {
 public:
-    CGdipListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, bool withHeader = true);
+    CGdipListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                  bool withHeader = true);
 
     // Appends a column; returns its index.
     int InsertColumn(std::u16string_view title, int width, ColumnAlign align = ColumnAlign::Left);
@@ -67,16 +76,19 @@ public:
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
+    bool PaintsOwnBackground() const override { return true; }
     void OnLeftDown(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnWheel(wxMouseEvent& event);
     void OnScrollBar(wxScrollEvent& event);
     void OnSize(wxSizeEvent& event);
-    void OpenChoice(CellRef cell);
+    // False when the list was destroyed meanwhile (the parent's answer may do that).
+    bool OpenChoice(CellRef cell);
     void Committed(const ChoiceCommit& commit);
     void Scrolled();
     void NotifySelection();
+    void NotifyClick(int row);
     void UpdateScrollBar();
     void EnsureCache();
     void DrawRow(wxDC& dc, int y, int row, bool selected) const;
@@ -86,7 +98,7 @@ private:
     HWND ParentHandle() const { return HandleOf(GetParent()); }
 
     ListModel model_;
-    CGdipHeaderCtrl* header_ = nullptr;   // child windows, destroyed by wx with the list
+    CGdipHeaderCtrl* header_ = nullptr;  // child windows, destroyed by wx with the list
     wxScrollBar* scrollBar_ = nullptr;
     CGdipListComboBox* choice_ = nullptr;
     wxBitmap cache_;

@@ -4,50 +4,37 @@
 
 #include <wx/dcclient.h>
 
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/core/PieceLayout.h"
 
 namespace lumora {
 
 CGdipProcessCtrl::CGdipProcessCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
-    : CSkinControl(parent, id, pos, size) {
-    Bind(wxEVT_PAINT, &CGdipProcessCtrl::OnPaint, this);
-}
+    : CSkinControl(parent, id, pos, size) {}
 
 bool CGdipProcessCtrl::SetImages(int track, int leftEnd, int middle, int rightEnd) {
-    int ids[] = {track, leftEnd, middle, rightEnd};
-    bool loaded = true;
-    for (int i = 0; i < 4; ++i) loaded = images_[i].LoadPng(ids[i]) && loaded;
+    bool loaded = LoadBarImages(images_, track, leftEnd, middle, rightEnd);
     imagesSet_ = true;
     Refresh(false);
     return loaded;
 }
 
 void CGdipProcessCtrl::SetRange(int low, int high) {
-    low_ = std::min(low, high);
-    high_ = std::max(low, high);
-    SetPos(position_);
-}
-
-void CGdipProcessCtrl::SetPos(int position) {
-    position_ = std::clamp(position, low_, high_);
+    range_.SetRange(low, high);
     Refresh(false);
 }
 
-int CGdipProcessCtrl::FillWidth() const { return ProgressFillWidth(position_, low_, high_, GetClientSize().x); }
+void CGdipProcessCtrl::SetPos(int position) {
+    range_.SetPos(position);
+    Refresh(false);
+}
 
-void CGdipProcessCtrl::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
-    PaintParentBackground(dc);
+int CGdipProcessCtrl::FillWidth() const {
+    return ProgressFillWidth(GetPos(), GetLow(), GetHigh(), GetClientSize().x);
+}
+
+void CGdipProcessCtrl::Paint(wxDC& dc, const wxRect& client) {
     if (!imagesSet_) return;
-    images_[0].Draw(dc, client);
-    for (const FillPiece& piece : ProgressPieces(FillWidth())) {
-        const CGdiPlusBitmapResource& image =
-            images_[piece.image == PieceImage::Start ? 1 : piece.image == PieceImage::Middle ? 2 : 3];
-        image.Draw(dc, wxRect(piece.offset, 0, piece.length, client.height));
-    }
+    DrawFillBar(dc, images_, client, ProgressPieces(FillWidth()), false);
 }
 
 }  // namespace lumora

@@ -3,8 +3,9 @@
 
 #include <array>
 
-#include "ui/skin/GdiPlusBitmap.h"
+#include "ui/skin/FillBar.h"
 #include "ui/skin/SkinControl.h"
+#include "ui/skin/core/PieceLayout.h"
 
 namespace lumora {
 
@@ -19,21 +20,19 @@ public:
     void SetRange(int low, int high);
     // PBM_SETPOS, kept inside the range.
     void SetPos(int position);
-    int GetPos() const { return position_; }
-    int GetLow() const { return low_; }
-    int GetHigh() const { return high_; }
+    int GetPos() const { return range_.Pos(); }
+    int GetLow() const { return range_.Low(); }
+    int GetHigh() const { return range_.High(); }
     // The fill width for the current size, position and range.
     int FillWidth() const;
     bool AcceptsFocus() const override { return false; }
 
 private:
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
 
-    std::array<CGdiPlusBitmapResource, 4> images_;  // track, left, middle, right
+    BarImages images_;
     bool imagesSet_ = false;
-    int low_ = 0;
-    int high_ = 100;
-    int position_ = 0;
+    BarRange range_;
 };
 
 }  // namespace lumora

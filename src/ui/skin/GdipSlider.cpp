@@ -6,18 +6,13 @@
 
 #include <wx/dcclient.h>
 
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/core/PieceLayout.h"
 
 namespace lumora {
 
 CGdipSlider::CGdipSlider(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
     : CSkinControl(parent, id, pos, size) {
-    images_[0].LoadPng(IDB_SCROLL_TRACK);
-    images_[1].LoadPng(IDB_SCROLL_TOP);
-    images_[2].LoadPng(IDB_SCROLL_MIDDLE);
-    images_[3].LoadPng(IDB_SCROLL_BOTTOM);
-    Bind(wxEVT_PAINT, &CGdipSlider::OnPaint, this);
+    LoadBarImages(images_, IDB_SCROLL_TRACK, IDB_SCROLL_TOP, IDB_SCROLL_MIDDLE, IDB_SCROLL_BOTTOM);
     Bind(wxEVT_LEFT_DOWN, &CGdipSlider::OnLeftDown, this);
     Bind(wxEVT_MOTION, &CGdipSlider::OnMotion, this);
     Bind(wxEVT_LEFT_UP, &CGdipSlider::OnLeftUp, this);
@@ -25,49 +20,45 @@ CGdipSlider::CGdipSlider(wxWindow* parent, wxWindowID id, const wxPoint& pos, co
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { dragging_ = false; });
 }
 
-void CGdipSlider::SetRange(int minimum, int maximum) {
-    minimum_ = std::min(minimum, maximum);
-    maximum_ = std::max(minimum, maximum);
-    SetPos(position_);
+CGdipSlider::~CGdipSlider() {
+    if (HasCapture()) ReleaseMouse();
 }
 
-void CGdipSlider::SetPos(int position) {
-    position_ = std::clamp(position, minimum_, maximum_);
+void CGdipSlider::SetRange(int minimum, int maximum) {
+    range_.SetRange(minimum, maximum);
     Refresh(false);
 }
 
-int CGdipSlider::FillHeight() const { return SliderFillHeight(position_, minimum_, maximum_, GetClientSize().y); }
+void CGdipSlider::SetPos(int position) {
+    range_.SetPos(position);
+    Refresh(false);
+}
+
+int CGdipSlider::FillHeight() const {
+    return SliderFillHeight(GetPos(), GetMin(), GetMax(), GetClientSize().y);
+}
 
 int CGdipSlider::PositionAt(int y) const {
     int height = GetClientSize().y;
-    if (height <= 0) return position_;
+    if (height <= 0) return GetPos();
     double share = std::clamp(static_cast<double>(y) / height, 0.0, 1.0);
-    return minimum_ + static_cast<int>(std::lround(share * (maximum_ - minimum_)));
+    return GetMin() + static_cast<int>(std::lround(share * (GetMax() - GetMin())));
 }
 
-void CGdipSlider::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
-    PaintParentBackground(dc);
-    images_[0].Draw(dc, client);
-    for (const FillPiece& piece : SliderPieces(FillHeight())) {
-        const CGdiPlusBitmapResource& image =
-            images_[piece.image == PieceImage::Start ? 1 : piece.image == PieceImage::Middle ? 2 : 3];
-        image.Draw(dc, wxRect(0, piece.offset, client.width, piece.length));
-    }
+void CGdipSlider::Paint(wxDC& dc, const wxRect& client) {
+    DrawFillBar(dc, images_, client, SliderPieces(FillHeight()), true);
 }
 
 bool CGdipSlider::TrackTo(int y) {
     int next = PositionAt(y);
-    if (next == position_) return false;
+    if (next == GetPos()) return false;
     SetPos(next);
     moved_ = true;
     return true;
 }
 
 void CGdipSlider::Notify(wxEventType type) {
-    wxScrollEvent event(type, GetId(), position_, wxVERTICAL);
+    wxScrollEvent event(type, GetId(), GetPos(), wxVERTICAL);
     event.SetEventObject(this);
     ProcessWindowEvent(event);
 }
@@ -95,7 +86,7 @@ void CGdipSlider::OnLeftUp(wxMouseEvent& event) {
 void CGdipSlider::OnWheel(wxMouseEvent& event) {
     // Turning the wheel towards the user moves towards the maximum (down the list).
     bool down = event.GetWheelRotation() < 0;
-    SetPos(position_ + (down ? 1 : -1));
+    SetPos(GetPos() + (down ? 1 : -1));
     Notify(down ? wxEVT_SCROLL_LINEDOWN : wxEVT_SCROLL_LINEUP);
     event.Skip();
 }

@@ -7,8 +7,9 @@
 
 #include <array>
 
-#include "ui/skin/GdiPlusBitmap.h"
+#include "ui/skin/FillBar.h"
 #include "ui/skin/SkinControl.h"
+#include "ui/skin/core/PieceLayout.h"
 
 namespace lumora {
 
@@ -16,21 +17,23 @@ class CGdipSlider : public CSkinControl {
 public:
     CGdipSlider(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                 const wxSize& size = wxDefaultSize);
+    // A slider destroyed mid-drag lets the mouse go.
+    ~CGdipSlider() override;
 
     // Sets the range; a reversed range is put in order and the position kept inside it.
     void SetRange(int minimum, int maximum);
     // Moves to a position (kept inside the range) and repaints.
     virtual void SetPos(int position);
-    int GetPos() const { return position_; }
-    int GetMin() const { return minimum_; }
-    int GetMax() const { return maximum_; }
+    int GetPos() const { return range_.Pos(); }
+    int GetMin() const { return range_.Low(); }
+    int GetMax() const { return range_.High(); }
     // The position a press at client height `y` stands for.
     int PositionAt(int y) const;
     // The fill height for the current size, position and range.
     int FillHeight() const;
 
 private:
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
     void OnLeftDown(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
@@ -38,10 +41,8 @@ private:
     bool TrackTo(int y);
     void Notify(wxEventType type);
 
-    std::array<CGdiPlusBitmapResource, 4> images_;  // track, top, middle, bottom
-    int minimum_ = 0;
-    int maximum_ = 100;
-    int position_ = 0;
+    BarImages images_;
+    BarRange range_;
     bool dragging_ = false;
     bool moved_ = false;
 };

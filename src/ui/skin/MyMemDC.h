@@ -2,7 +2,9 @@
 // The off-screen surface every skinned window draws into before its one copy to the screen.
 
 #include <wx/bitmap.h>
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/window.h>
 
 namespace lumora {
 
@@ -28,5 +30,16 @@ private:
     wxBitmap bitmap_;
     bool copyBack_ = true;
 };
+
+// The paint prologue of every skinned window: from a wxEVT_PAINT handler, runs
+// `draw(dc, client)` on an off-screen surface over the whole client area, then copies
+// the surface to the screen in one piece.
+template <class Draw>
+void PaintOffScreen(wxWindow& window, Draw&& draw) {
+    wxPaintDC paint(&window);
+    wxRect client(wxPoint(0, 0), window.GetClientSize());
+    CMyMemDC dc(paint, client);
+    draw(static_cast<wxDC&>(dc), client);
+}
 
 }  // namespace lumora

@@ -14,16 +14,14 @@ class CProcessButton : public CSkinButtonBase {
 public:
     static constexpr int kLastStepWidth = 15;
 
-    CProcessButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos = wxDefaultPosition,
-                   const wxSize& size = wxDefaultSize);
+    CProcessButton(wxWindow* parent, wxWindowID id, const wxString& label,
+                   const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);
 
     // Which mark and text colour the tab shows.
     void SetStepState(StepState state);
     StepState GetStepState() const { return state_; }
     // The last tab shows only the start of its mark.
     void SetLastStep(bool last);
-    // Whether the step name is drawn.
-    void SetDrawText(bool draw);
 
 protected:
     void DrawFace(wxDC& dc, const FaceState& state) override;

@@ -3,7 +3,6 @@
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/SkinMessages.h"
 
@@ -13,7 +12,6 @@ CSkinButtonBase::CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString
                                  const wxSize& size, ButtonKind kind)
     : CSkinControl(parent, id, pos, size), kind_(kind) {
     SetLabel(label);
-    Bind(wxEVT_PAINT, &CSkinButtonBase::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CSkinButtonBase::OnLeftDown, this);
     // A double click counts as a second click.
     Bind(wxEVT_LEFT_DCLICK, &CSkinButtonBase::OnLeftDown, this);
@@ -24,8 +22,19 @@ CSkinButtonBase::CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString
     Bind(wxEVT_KEY_DOWN, &CSkinButtonBase::OnKeyDown, this);
     Bind(wxEVT_KEY_UP, &CSkinButtonBase::OnKeyUp, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CSkinButtonBase::OnCaptureLost, this);
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
+        Refresh(false);
+        e.Skip();
+    });
+    // A button that loses the focus lets go of a press in progress (Space held, then Tab
+    // or a click elsewhere): no pressed face stays behind, and no click follows.
+    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
+        pressed_ = false;
+        spaceDown_ = false;
+        if (HasCapture()) ReleaseMouse();
+        Refresh(false);
+        e.Skip();
+    });
 }
 
 CSkinButtonBase::~CSkinButtonBase() {
@@ -43,7 +52,22 @@ void CSkinButtonBase::SetCheck(int checked) {
     Refresh(false);
 }
 
+void MakeRadioGroup(std::initializer_list<CSkinButtonBase*> members) {
+    auto group = std::make_shared<std::vector<HWND>>();
+    for (CSkinButtonBase* button : members) {
+        if (button == nullptr) continue;
+        if (button->radioGroup_) std::erase(*button->radioGroup_, button->Handle());
+        button->radioGroup_ = group;
+        group->push_back(button->Handle());
+    }
+}
+
 void CSkinButtonBase::UncheckGroup() {
+    if (radioGroup_) {
+        for (HWND other : *radioGroup_)
+            if (other != Handle()) PostMessage(other, WM_SKIN_UNCHECKGROUP);
+        return;
+    }
     wxWindow* parent = GetParent();
     if (parent == nullptr) return;
     std::vector<wxWindow*> siblings;
@@ -63,7 +87,7 @@ void CSkinButtonBase::UncheckGroup() {
 
 LRESULT CSkinButtonBase::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SKIN_UNCHECKGROUP) {
-        if (checked_) {
+        if (checked_ && kind_ == ButtonKind::Radio) {
             checked_ = 0;
             Refresh(false);
         }
@@ -103,6 +127,11 @@ void CSkinButtonBase::SetPressed(bool pressed) {
     Refresh(false);
 }
 
+void CSkinButtonBase::SetDrawText(bool draw) {
+    drawText_ = draw;
+    Refresh(false);
+}
+
 void CSkinButtonBase::DrawDisabledCached(wxDC& dc, const wxRect& area, const std::function<void()>& draw) {
     if (disabledCache_.IsOk() && disabledCache_.GetSize() == area.GetSize()) {
         dc.DrawBitmap(disabledCache_, area.x, area.y, false);
@@ -115,10 +144,7 @@ void CSkinButtonBase::DrawDisabledCached(wxDC& dc, const wxRect& area, const std
     copy.Blit(0, 0, area.width, area.height, &dc, area.x, area.y);
 }
 
-void CSkinButtonBase::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    CMyMemDC dc(paint, wxRect(wxPoint(0, 0), GetClientSize()));
-    PaintParentBackground(dc);
+void CSkinButtonBase::Paint(wxDC& dc, const wxRect& client) {
     FaceState state = CurrentState();
     DrawFace(dc, state);
     if (drawText_) DrawLabel(dc, state);
@@ -158,8 +184,10 @@ void CSkinButtonBase::OnMotion(wxMouseEvent& event) {
         Refresh(false);
     }
     // While the mouse is held the button keeps it, so moves arrive from outside as well.
-    if (inside) OnEnter(event);
-    else event.Skip();
+    if (inside)
+        OnEnter(event);
+    else
+        event.Skip();
 }
 
 void CSkinButtonBase::OnEnter(wxMouseEvent& event) {

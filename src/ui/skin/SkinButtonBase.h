@@ -4,8 +4,10 @@
 // and the unchecking of a radio group.
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/skin/SkinControl.h"
 #include "ui/skin/SkinToolTip.h"
@@ -24,17 +26,19 @@ struct FaceState {
 
 class CSkinButtonBase : public CSkinControl {
 public:
-    CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos, const wxSize& size,
-                    ButtonKind kind);
+    CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
+                    const wxSize& size, ButtonKind kind);
     ~CSkinButtonBase() override;
 
     ButtonKind Kind() const { return kind_; }
     // BM_SETCHECK: stores the check (never for push buttons); a checked radio button
-    // posts WM_SKIN_UNCHECKGROUP to the rest of its group.
+    // posts WM_SKIN_UNCHECKGROUP to the rest of its group. Only radio buttons obey that
+    // message, so a check box in or after a group is never cleared by a radio.
     void SetCheck(int checked);
     // BM_GETCHECK.
     int GetCheck() const { return checked_; }
-    // Marks this button as the first of a dialog group (the group runs to the next such mark).
+    // Marks this button as the first of a dialog group: without MakeRadioGroup, a radio's
+    // group is the run of its siblings from such a mark to the next one.
     void SetGroupStart(bool start) { groupStart_ = start; }
     bool IsGroupStart() const { return groupStart_; }
 
@@ -54,6 +58,9 @@ public:
     void SetPressed(bool pressed);
     // Whether the face is drawn pressed (held by the mouse over it, or by the space bar).
     bool IsPressedLook() const { return CurrentState().pressed; }
+    // Whether the window text is drawn over the face (default true).
+    void SetDrawText(bool draw);
+    bool DrawsText() const { return drawText_; }
     // Forgets the cached disabled face (released with the images).
     void ResetDisabledCache() { disabledCache_ = wxBitmap(); }
 
@@ -71,10 +78,8 @@ protected:
     void DrawDisabledCached(wxDC& dc, const wxRect& area, const std::function<void()>& draw);
     FaceState CurrentState() const;
 
-    bool drawText_ = true;
-
 private:
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnEnter(wxMouseEvent& event);
@@ -87,7 +92,11 @@ private:
     void CreateToolTip();
     void UncheckGroup();
 
+    friend void MakeRadioGroup(std::initializer_list<CSkinButtonBase*> members);
+
     ButtonKind kind_;
+    std::shared_ptr<std::vector<HWND>> radioGroup_;  // set by MakeRadioGroup
+    bool drawText_ = true;
     int checked_ = 0;
     bool groupStart_ = false;
     bool hover_ = false;
@@ -98,5 +107,10 @@ private:
     std::unique_ptr<CSkinToolTip> tooltip_;
     wxString tipText_;
 };
+
+// Makes `members` one radio group, ending where the window says: checking one unchecks
+// the others and nothing else, whatever lies between them. A member leaves its earlier
+// group. Buttons destroyed later simply drop out.
+void MakeRadioGroup(std::initializer_list<CSkinButtonBase*> members);
 
 }  // namespace lumora

@@ -1,18 +1,14 @@
 #include "ui/skin/SkinEdit.h"
 
-#include <wx/toplevel.h>
-
+#include "ui/skin/DialogKeys.h"
 #include "ui/skin/SkinText.h"
 
 namespace lumora {
 
 bool PressDefaultButton(wxWindow& from) {
-    auto* dialog = wxDynamicCast(wxGetTopLevelParent(&from), wxTopLevelWindow);
-    wxWindow* button = dialog ? dialog->GetDefaultItem() : nullptr;
+    wxWindow* button = EnterTarget(from);
     if (button == nullptr) return false;
-    wxCommandEvent press(wxEVT_BUTTON, button->GetId());
-    press.SetEventObject(&from);
-    dialog->ProcessWindowEvent(press);
+    PressButton(*button);
     return true;
 }
 
@@ -22,11 +18,12 @@ wxTextCtrl* CreateSkinEdit(wxWindow* parent, wxWindowID id, const wxRect& rect, 
     if (style.centred) flags |= wxTE_CENTRE;
     auto* edit = new wxTextCtrl(parent, id, wxString(), rect.GetPosition(), rect.GetSize(), flags);
     edit->SetFont(SkinFont(style.fontHeight, style.fontWeight));
-    edit->SetBackgroundColour(*wxWHITE);
-    edit->SetForegroundColour(*wxBLACK);
+    edit->SetBackgroundColour(FromColorRef(kSkinWindow));
+    edit->SetForegroundColour(FromColorRef(kSkinWindowText));
     if (style.maxLength > 0) edit->SetMaxLength(style.maxLength);
-    // Enter belongs to the dialog's default button, as in any dialog.
-    edit->Bind(wxEVT_TEXT_ENTER, [edit](wxCommandEvent&) { PressDefaultButton(*edit); });
+    // Enter belongs to the dialog's default button, as in any dialog (a skinned window
+    // handles it before the field does; this is for any other window).
+    edit->Bind(wxEVT_TEXT_ENTER, [edit](wxCommandEvent&) { SendDialogKey(*edit, DialogKey::Enter); });
     return edit;
 }
 

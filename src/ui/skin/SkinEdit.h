@@ -14,10 +14,12 @@ struct SkinEditStyle {
     bool centred = false;
 };
 
-// Presses the default button of the window holding `from` (Enter in a field); false without one.
+// Presses the default button of the window holding `from` (its default item, else its
+// wxID_OK button; see DialogKeys.h); false without one.
 bool PressDefaultButton(wxWindow& from);
 
 // Creates the field over `rect` of the parent's client area.
-wxTextCtrl* CreateSkinEdit(wxWindow* parent, wxWindowID id, const wxRect& rect, const SkinEditStyle& style = {});
+wxTextCtrl* CreateSkinEdit(wxWindow* parent, wxWindowID id, const wxRect& rect,
+                           const SkinEditStyle& style = {});
 
 }  // namespace lumora

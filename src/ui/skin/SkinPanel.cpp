@@ -19,10 +19,10 @@ LRESULT CSkinPanel::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CSkinPanel::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    CMyMemDC dc(paint, wxRect(wxPoint(0, 0), GetClientSize()));
-    link_.PaintParentBackground(dc);
-    PaintOver(dc);
+    PaintOffScreen(*this, [this](wxDC& dc, const wxRect&) {
+        PaintBackground(dc);
+        PaintOver(dc);
+    });
 }
 
 }  // namespace lumora

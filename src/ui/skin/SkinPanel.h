@@ -6,11 +6,14 @@
 #include <wx/panel.h>
 
 #include "platform/WindowMessages.h"
+#include "ui/skin/DialogKeys.h"
 #include "ui/skin/RestoreParentDCHelper.h"
 
 namespace lumora {
 
-class CSkinPanel : public wxPanel, public MessageTarget {
+// Override TakeDialogKey to take Enter or Escape before the window's buttons do
+// (ui/skin/DialogKeys.h); a wizard page does so for keys typed on it.
+class CSkinPanel : public wxPanel, public MessageTarget, public DialogKeyTaker {
 public:
     CSkinPanel(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size);
 
@@ -19,6 +22,8 @@ public:
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
+    // Paints what the panel shows behind its own drawing: its parent's background.
+    virtual void PaintBackground(wxDC& dc) { link_.PaintParentBackground(dc); }
     // Subclasses draw here, over the background, into the off-screen surface.
     virtual void PaintOver(wxDC& dc) {}
 

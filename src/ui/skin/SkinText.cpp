@@ -5,6 +5,8 @@
 #include <wx/fontenum.h>
 #include <wx/tokenzr.h>
 
+#include "ui/skin/core/TextPrefix.h"
+
 namespace lumora {
 
 wxColour FromColorRef(std::uint32_t c) { return wxColour(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
@@ -19,8 +21,14 @@ wxFont SkinFont(int height, int weight) {
 
 namespace {
 
-std::vector<wxString> wrapLines(wxDC& dc, const wxString& text, int width, unsigned flags) {
+wxString shownText(const wxString& text, unsigned flags) {
+    if ((flags & kTextNoPrefix) || !text.Contains("&")) return text;
+    return wxString(ApplyPrefixRule(std::wstring_view(text.wc_str(), text.length())));
+}
+
+std::vector<wxString> wrapLines(wxDC& dc, const wxString& raw, int width, unsigned flags) {
     std::vector<wxString> lines;
+    wxString text = shownText(raw, flags);
     if (flags & kTextSingleLine) {
         wxString one = text;
         one.Replace("\n", " ");
@@ -76,16 +84,20 @@ int DrawSkinText(wxDC& dc, const wxString& text, const wxRect& rect, unsigned fl
     int total = lineHeight * static_cast<int>(lines.size());
     int y = rect.y;
     if (flags & kTextSingleLine) {
-        if (flags & kTextVCenter) y = rect.y + (rect.height - total) / 2;
-        else if (flags & kTextBottom) y = rect.GetBottom() + 1 - total;
+        if (flags & kTextVCenter)
+            y = rect.y + (rect.height - total) / 2;
+        else if (flags & kTextBottom)
+            y = rect.GetBottom() + 1 - total;
     }
     wxDCClipper clip(dc, rect);
     for (wxString line : lines) {
         if (flags & kTextEndEllipsis) line = ellipsize(dc, line, rect.width);
         int width = dc.GetTextExtent(line).x;
         int x = rect.x;
-        if (flags & kTextCenter) x = rect.x + (rect.width - width) / 2;
-        else if (flags & kTextRight) x = rect.GetRight() + 1 - width;
+        if (flags & kTextCenter)
+            x = rect.x + (rect.width - width) / 2;
+        else if (flags & kTextRight)
+            x = rect.GetRight() + 1 - width;
         dc.DrawText(line, x, y);
         y += lineHeight;
     }

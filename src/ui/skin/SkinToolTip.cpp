@@ -49,15 +49,14 @@ void CSkinToolTip::PopupAt(const wxPoint& screenPoint) {
 }
 
 void CSkinToolTip::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxSize size = GetClientSize();
-    CMyMemDC dc(paint, wxRect(wxPoint(0, 0), size));
-    dc.SetBrush(wxBrush(FromColorRef(back_)));
-    dc.SetPen(wxPen(FromColorRef(0xC8C8C8), 1));
-    dc.DrawRectangle(0, 0, size.x, size.y);
-    dc.SetFont(SkinFont(13, 100));
-    dc.SetTextForeground(FromColorRef(textColour_));
-    DrawSkinText(dc, text_, wxRect(wxPoint(0, 0), size), kTextCenter | kTextVCenter | kTextSingleLine);
+    PaintOffScreen(*this, [this](wxDC& dc, const wxRect& client) {
+        dc.SetBrush(wxBrush(FromColorRef(back_)));
+        dc.SetPen(wxPen(FromColorRef(0xC8C8C8), 1));
+        dc.DrawRectangle(client);
+        dc.SetFont(SkinFont(13, 100));
+        dc.SetTextForeground(FromColorRef(textColour_));
+        DrawSkinText(dc, text_, client, kTextCenter | kTextVCenter | kTextSingleLine);
+    });
 }
 
 }  // namespace lumora

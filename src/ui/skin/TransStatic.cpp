@@ -2,7 +2,6 @@
 
 #include <wx/dcclient.h>
 
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/WxText.h"
 
 namespace lumora {
@@ -11,7 +10,6 @@ CTransStatic::CTransStatic(wxWindow* parent, wxWindowID id, const wxString& text
                            const wxSize& size)
     : CSkinControl(parent, id, pos, size) {
     SetLabel(text);
-    Bind(wxEVT_PAINT, &CTransStatic::OnPaint, this);
 }
 
 void CTransStatic::SetText(std::u16string_view text) { SetText(ToWx(text)); }
@@ -41,20 +39,14 @@ void CTransStatic::SetTextColour(std::uint32_t colour) {
     Refresh(false);
 }
 
-void CTransStatic::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
-    PaintParentBackground(dc);
+void CTransStatic::Paint(wxDC& dc, const wxRect& client) {
     dc.SetFont(SkinFont(fontHeight_, fontWeight_));
     dc.SetTextForeground(FromColorRef(colour_));
     DrawSkinText(dc, GetLabel(), client, format_);
 }
 
 CGdipIconStatic::CGdipIconStatic(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
-    : CSkinControl(parent, id, pos, size) {
-    Bind(wxEVT_PAINT, &CGdipIconStatic::OnPaint, this);
-}
+    : CSkinControl(parent, id, pos, size) {}
 
 bool CGdipIconStatic::SetImage(int id) {
     bool loaded = image_.LoadPng(id);
@@ -62,12 +54,6 @@ bool CGdipIconStatic::SetImage(int id) {
     return loaded;
 }
 
-void CGdipIconStatic::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    wxRect client(wxPoint(0, 0), GetClientSize());
-    CMyMemDC dc(paint, client);
-    PaintParentBackground(dc);
-    image_.Draw(dc, client);
-}
+void CGdipIconStatic::Paint(wxDC& dc, const wxRect& client) { image_.Draw(dc, client); }
 
 }  // namespace lumora

@@ -29,7 +29,7 @@ public:
     bool AcceptsFocus() const override { return false; }
 
 private:
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
 
     unsigned format_ = kTextEditControl | kTextWordBreak;
     int fontHeight_ = 17;
@@ -46,7 +46,7 @@ public:
     bool AcceptsFocus() const override { return false; }
 
 private:
-    void OnPaint(wxPaintEvent& event);
+    void Paint(wxDC& dc, const wxRect& client) override;
     CGdiPlusBitmapResource image_;
 };
 

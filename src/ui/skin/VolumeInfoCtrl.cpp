@@ -34,14 +34,14 @@ CVolumeInfoCtrl::CVolumeInfoCtrl(wxWindow* parent, wxWindowID id, const wxPoint&
     sizes_->SetFontHeight(13);
     percent_->SetTextFormat(kTextSingleLine | kTextBottom | kTextRight);
     percent_->SetFontHeight(17);
-    Bind(wxEVT_PAINT, &CVolumeInfoCtrl::OnPaint, this);
     Bind(wxEVT_SIZE, &CVolumeInfoCtrl::OnSize, this);
 }
 
 void CVolumeInfoCtrl::ShowVolume(std::u16string_view name, std::uint32_t first, std::uint32_t second) {
     hasVolume_ = true;
     name_->SetText(name);
-    sizes_->SetText(FormatText(Tr(u"%dG Used/%dG Available"), {static_cast<long long>(first), static_cast<long long>(second)}));
+    sizes_->SetText(FormatText(Tr(u"%dG Used/%dG Available"),
+                               {static_cast<long long>(first), static_cast<long long>(second)}));
     std::uint32_t percent = VolumePercent(first, second);
     percent_->SetText(FormatText(Tr(u"%d%%"), {static_cast<long long>(percent)}));
     bar_->SetPos(static_cast<int>(std::min<std::uint32_t>(percent, 100)));
@@ -66,12 +66,6 @@ void CVolumeInfoCtrl::OnSize(wxSizeEvent& event) {
     percent_->SetSize(kPercentRect);
     bar_->SetSize(kBarRect);
     event.Skip();
-}
-
-// The children draw themselves; the control shows only what lies behind it.
-void CVolumeInfoCtrl::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    PaintParentBackground(paint);
 }
 
 }  // namespace lumora

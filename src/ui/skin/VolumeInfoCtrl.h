@@ -31,7 +31,6 @@ public:
     bool AcceptsFocus() const override { return false; }
 
 private:
-    void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
 
     CTransStatic* name_;  // child windows, destroyed by wx

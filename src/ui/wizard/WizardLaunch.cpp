@@ -2,18 +2,27 @@
 
 #include "app/Language.h"
 #include "platform/Dialogs.h"
+#include "ui/main/MainWindowState.h"
+#include "ui/wizard/SettingIpDialog.h"
+#include "ui/wizard/WizardPages.h"
 
 namespace lumora {
 
-// Placeholders until the configuration windows land: they say so and change nothing.
-int RunChangeIpDialog(wxWindow*, int) {
-    MessageBox(Tr(u"Changing the appliance's address from here is coming in a later version."));
-    return IDCANCEL;
+int RunChangeIpDialog(wxWindow* parent, int nasIndex) {
+    return Dialogs().RunModal("CSettingIpDialog", [&] {
+        CSettingIpDialog dialog(parent, nasIndex);
+        return dialog.DoModal();
+    });
 }
 
-int RunSetupWizard(wxWindow*, HWND, int, const std::u16string&) {
-    MessageBox(Tr(u"The setup wizard is coming in a later version."));
-    return IDCANCEL;
+int RunSetupWizard(wxWindow* parent, HWND mainWindow, int nasIndex, const std::u16string& nasAddress) {
+    return Dialogs().RunModal("CWizardDialog", [&] {
+        // The pages outlive the frame, which destroys their windows.
+        WizardPages pages;
+        CWizardDialog wizard(parent, mainWindow);
+        AddWizardPages(wizard, pages, nasIndex, g_isAdmin, nasAddress);
+        return wizard.DoModal();
+    });
 }
 
 }  // namespace lumora

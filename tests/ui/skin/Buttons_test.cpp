@@ -176,8 +176,8 @@ bool SameImage(const wxImage& a, const wxImage& b) {
 
 TEST_F(ButtonsTest, ShortcutIconLightsWhenPressedOrHoveredNotForFocusAlone) {
     auto* s = new ShortcutProbe(window.get(), wxID_ANY, "Wizard", wxPoint(10, 100), wxSize(240, 48));
-    ASSERT_TRUE(s->LoadImages(IDB_SHORTCUT_BAR_GREY, IDB_SHORTCUT_BAR_BLUE, IDB_SHORTCUT_BAR_FAINT, IDB_SC_GLOBE,
-                              IDB_SC_GLOBE_LIT));
+    ASSERT_TRUE(s->LoadImages(IDB_SHORTCUT_BAR_GREY, IDB_SHORTCUT_BAR_BLUE, IDB_SHORTCUT_BAR_FAINT,
+                              IDB_SC_GLOBE, IDB_SC_GLOBE_LIT));
     FaceState rest, focused, hover, pressed;
     focused.focused = true;
     hover.hover = true;
@@ -187,6 +187,56 @@ TEST_F(ButtonsTest, ShortcutIconLightsWhenPressedOrHoveredNotForFocusAlone) {
     hover.focused = true;
     EXPECT_TRUE(SameImage(s->IconFor(hover), s->IconFor(pressed)));
     EXPECT_FALSE(SameImage(s->IconFor(rest), s->IconFor(hover)));
+}
+
+TEST_F(ButtonsTest, RadioGroupsEndWhereTheWindowSaysAndNeverClearACheckBox) {
+    CGdipButton* a = Make(ButtonKind::Radio, 10, true);
+    CGdipButton* b = Make(ButtonKind::Radio, 130);
+    CGdipButton* box = Make(ButtonKind::CheckBox, 250);  // after the group, with no mark of its own
+    box->SetCheck(1);
+    b->SetCheck(1);
+    a->SetCheck(1);
+    Pump();
+    EXPECT_EQ(b->GetCheck(), 0);
+    EXPECT_EQ(box->GetCheck(), 1) << "a radio never clears a check box";
+
+    // A group named by the window, with another radio between its members.
+    CGdipButton* x = Make(ButtonKind::Radio, 370, true);
+    CGdipButton* between = Make(ButtonKind::Radio, 490);
+    CGdipButton* y = Make(ButtonKind::Radio, 610);
+    MakeRadioGroup({x, y});
+    between->SetCheck(1);
+    y->SetCheck(1);
+    Pump();
+    x->SetCheck(1);
+    Pump();
+    EXPECT_EQ(y->GetCheck(), 0);
+    EXPECT_EQ(between->GetCheck(), 1) << "outside the named group";
+    MakeRadioGroup({between, y});  // y moves to another group
+    y->SetCheck(1);
+    Pump();
+    EXPECT_EQ(x->GetCheck(), 1);
+    EXPECT_EQ(between->GetCheck(), 0);
+}
+
+TEST_F(ButtonsTest, APressLetsGoWhenTheButtonLosesTheFocus) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) { ++clicks; });
+    wxFocusEvent lost(wxEVT_KILL_FOCUS, push->GetId());
+    lost.SetEventObject(push);
+
+    SendKey(*push, wxEVT_KEY_DOWN, WXK_SPACE);  // Space held...
+    EXPECT_TRUE(push->IsPressedLook());
+    push->GetEventHandler()->ProcessEvent(lost);  // ...then Tab
+    EXPECT_FALSE(push->IsPressedLook());
+    SendKey(*push, wxEVT_KEY_UP, WXK_SPACE);
+    EXPECT_EQ(clicks, 0) << "the release after the focus went is no click";
+
+    SendMouse(*push, wxEVT_LEFT_DOWN, 50, 10);
+    EXPECT_TRUE(push->HasCapture());
+    push->GetEventHandler()->ProcessEvent(lost);
+    EXPECT_FALSE(push->IsPressedLook());
+    EXPECT_FALSE(push->HasCapture());
 }
 
 TEST_F(ButtonsTest, MessagesToAGoneButtonAreDropped) {

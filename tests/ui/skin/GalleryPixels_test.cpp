@@ -23,7 +23,9 @@ struct Rgb {
     double r, g, b;
 };
 
-Rgb At(const wxImage& image, int x, int y) { return {double(image.GetRed(x, y)), double(image.GetGreen(x, y)), double(image.GetBlue(x, y))}; }
+Rgb At(const wxImage& image, int x, int y) {
+    return {double(image.GetRed(x, y)), double(image.GetGreen(x, y)), double(image.GetBlue(x, y))};
+}
 
 // Lays picture `id`'s pixel (px, py) over `below` at `opacity`.
 Rgb Over(Rgb below, int id, int px, int py, double opacity = 1.0) {
@@ -45,13 +47,19 @@ class GalleryPixels : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         sandbox = new Sandbox();
-        std::string out = (sandbox->path() / "gallery.png").string();
-        std::string command = std::string("\"") + LUMORA_BINARY_DIR + "/tools/skin-gallery/skin-gallery\" \"" + out + "\"";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-        shot = new wxImage(out, wxBITMAP_TYPE_PNG);
+        shot = Run("", "gallery.png");
+        darkShot = Run("GTK_THEME=Adwaita:dark ", "gallery-dark.png");
+    }
+    static wxImage* Run(const std::string& environment, const std::string& name) {
+        std::string out = (sandbox->path() / name).string();
+        std::string command =
+            environment + "\"" + LUMORA_BINARY_DIR + "/tools/skin-gallery/skin-gallery\" \"" + out + "\"";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        return new wxImage(out, wxBITMAP_TYPE_PNG);
     }
     static void TearDownTestSuite() {
         delete shot;
+        delete darkShot;
         delete sandbox;
     }
     // The window background at a point (the picture is 1280 wide, drawn unscaled).
@@ -59,6 +67,7 @@ protected:
 
     static inline Sandbox* sandbox = nullptr;
     static inline wxImage* shot = nullptr;
+    static inline wxImage* darkShot = nullptr;
 };
 
 TEST_F(GalleryPixels, ScreenshotHasTheWindowSize) {
@@ -74,8 +83,8 @@ TEST_F(GalleryPixels, ListRowsHeaderAndLines) {
     // Each empty row below the items ends in its line.
     ExpectPixel(*shot, kListAt.x + 100, kListAt.y + 22 + 5 * 30 - 1, {75, 75, 75}, "row line");
     ExpectPixel(*shot, kListAt.x + 50, kListAt.y + 21, {255, 255, 255}, "header rule");
-    ExpectPixel(*shot, kListAt.x + 100, kListAt.y + 22 + 5 * 30 - 10, Background(kListAt.x + 100, kListAt.y + 162),
-                "empty row shows the window");
+    ExpectPixel(*shot, kListAt.x + 100, kListAt.y + 22 + 5 * 30 - 10,
+                Background(kListAt.x + 100, kListAt.y + 162), "empty row shows the window");
 }
 
 TEST_F(GalleryPixels, TooltipIsBlackWithAGreyOutline) {
@@ -96,7 +105,8 @@ TEST_F(GalleryPixels, PushFacesByStateAndTheDisabledOneAtHalfOpacity) {
         ExpectPixel(*shot, normal, y, Over(Background(normal, y), IDB_BUTTON_GREY, px, 3), "normal face");
         ExpectPixel(*shot, hover, y, Over(Background(hover, y), IDB_BUTTON_BLUE, px, 3), "hover face");
         ExpectPixel(*shot, pressed, y, Over(Background(pressed, y), IDB_BUTTON_BLUE, px, 3), "pressed face");
-        ExpectPixel(*shot, disabled, y, Over(Background(disabled, y), IDB_BUTTON_GREY, px, 3, 0.5), "disabled face");
+        ExpectPixel(*shot, disabled, y, Over(Background(disabled, y), IDB_BUTTON_GREY, px, 3, 0.5),
+                    "disabled face");
     }
 }
 
@@ -106,9 +116,11 @@ TEST_F(GalleryPixels, SliderAndProgressPiecesOverTheirTracks) {
     int sx = kSliderRow.x + kSliderStep;
     for (int y : {55, 95}) {
         Rgb track = Over(Background(sx + 6, kSliderRow.y + y), IDB_SCROLL_TRACK, 6, y);
-        ExpectPixel(*shot, sx + 6, kSliderRow.y + y, Over(track, IDB_SCROLL_MIDDLE, 6, y % 10), "slider fill");
+        ExpectPixel(*shot, sx + 6, kSliderRow.y + y, Over(track, IDB_SCROLL_MIDDLE, 6, y % 10),
+                    "slider fill");
     }
-    ExpectPixel(*shot, sx + 6, kSliderRow.y + 150, Over(Background(sx + 6, kSliderRow.y + 150), IDB_SCROLL_TRACK, 6, 150),
+    ExpectPixel(*shot, sx + 6, kSliderRow.y + 150,
+                Over(Background(sx + 6, kSliderRow.y + 150), IDB_SCROLL_TRACK, 6, 150),
                 "slider track below the fill");
     // The full progress bar ends in the right-end piece from x 347.
     int py = kProgressRow.y + 48;
@@ -118,6 +130,40 @@ TEST_F(GalleryPixels, SliderAndProgressPiecesOverTheirTracks) {
         Rgb track = Over(Background(kProgressRow.x + x, py + 8), IDB_PROGRESS_TRACK, x, 8);
         ExpectPixel(*shot, kProgressRow.x + x, py + 8, Over(track, piece, px, 8), "progress piece");
     }
+}
+
+// Pixels of `area` that differ by more than a rounding step between the two screenshots.
+int Differing(const wxImage& a, const wxImage& b, const wxRect& area) {
+    int count = 0;
+    for (int y = area.y; y < area.GetBottom(); ++y)
+        for (int x = area.x; x < area.GetRight(); ++x)
+            count += std::abs(a.GetRed(x, y) - b.GetRed(x, y)) > 2 ||
+                     std::abs(a.GetGreen(x, y) - b.GetGreen(x, y)) > 2 ||
+                     std::abs(a.GetBlue(x, y) - b.GetBlue(x, y)) > 2;
+    return count;
+}
+
+TEST_F(GalleryPixels, ALongComboListOpensScrolledToItsLastEntry) {
+    ASSERT_TRUE(shot->IsOk());
+    // Six rows fit, so the last entry is the sixth row, highlighted.
+    int x = kLongComboAt.x + 3, y = kLongComboAt.y + 30 + 5 * 24 + 2;
+    ExpectPixel(*shot, x, y, {0, 120, 215}, "highlighted last entry");
+    ExpectPixel(*shot, x, y - 24, {255, 255, 255}, "the entry above it");
+}
+
+TEST_F(GalleryPixels, ADarkDesktopThemeChangesNothingSkinned) {
+    ASSERT_TRUE(shot->IsOk() && darkShot->IsOk());
+    struct Area {
+        const char* what;
+        wxRect rect;
+    } areas[] = {
+        {"address controls and their dots", wxRect(kAddressRow, wxSize(3 * 195, 28))},
+        {"combo boxes", wxRect(kComboRow, wxSize(500, 104))},
+        {"opened combo list", wxRect(kLongComboAt + wxPoint(0, 30), wxSize(kLongComboSize.x, 6 * 24))},
+        {"time-zone list", wxRect(kTimeZoneAt, kTimeZoneSize)},
+        {"report list", wxRect(kListAt, kListSize)},
+    };
+    for (const Area& area : areas) EXPECT_EQ(Differing(*shot, *darkShot, area.rect), 0) << area.what;
 }
 
 }  // namespace

@@ -67,7 +67,8 @@ TEST_F(IpAddrTest, EmptyFieldsAreCountedAndReported) {
 TEST_F(IpAddrTest, AThirdDigitAbove255IsRefusedAndEmptied) {
     Type(0, "30", "0");
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text, u"300 is not a valid entry.  Please specify a value between 0 and 255 for this field.");
+    EXPECT_EQ(dialogs.shown()[0].text,
+              u"300 is not a valid entry.  Please specify a value between 0 and 255 for this field.");
     EXPECT_EQ(dialogs.shown()[0].caption, u"Error");
     EXPECT_EQ(address->FieldText(0), u"");
 
@@ -98,7 +99,9 @@ TEST_F(IpAddrTest, ADigitTypedIntoAFullFieldFinishesIt) {
 }
 
 TEST_F(IpAddrTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
-    auto* ok = new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    auto* ok =
+        new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    new CGdipButton(window.get(), wxID_CANCEL, "Cancel", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
     window->SetDefaultItem(ok);
     std::vector<int> pressed;
     window->Bind(wxEVT_BUTTON, [&](wxCommandEvent& e) { pressed.push_back(e.GetId()); });
@@ -122,15 +125,18 @@ TEST_F(IpAddrTest, EnablingAfterEnableFieldsReachesControlAndFields) {
     for (const Step& step : steps) {
         step.apply(*address);
         EXPECT_EQ(address->IsThisEnabled(), step.enabled);
-        for (int k = 0; k < CGdipIpAddrCtl::kFieldCount; ++k) EXPECT_EQ(address->Field(k).IsThisEnabled(), step.enabled);
+        for (int k = 0; k < CGdipIpAddrCtl::kFieldCount; ++k)
+            EXPECT_EQ(address->Field(k).IsThisEnabled(), step.enabled);
     }
 }
 
 TEST_F(IpAddrTest, TabInAFieldLeavesTheControlBothWays) {
-    auto* before = new CGdipButton(window.get(), wxID_ANY, "A", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    auto* before =
+        new CGdipButton(window.get(), wxID_ANY, "A", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
     before->MoveBeforeInTabOrder(address);
     auto* label = new CTransStatic(window.get(), wxID_ANY, "label", wxPoint(130, 100), wxSize(50, 20));
-    auto* after = new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
+    auto* after =
+        new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
     label->MoveAfterInTabOrder(address);
     address->Field(1).SetFocus();
     SendKey(address->Field(1), wxEVT_CHAR, WXK_TAB);
@@ -138,6 +144,28 @@ TEST_F(IpAddrTest, TabInAFieldLeavesTheControlBothWays) {
     address->Field(2).SetFocus();
     SendKey(address->Field(2), wxEVT_CHAR, WXK_TAB, true);
     EXPECT_EQ(wxWindow::FindFocus(), before);
+}
+
+TEST_F(IpAddrTest, KeyboardFocusFromOutsideEntersAtTheFirstField) {
+    auto* after =
+        new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
+    address->SetOctets(10, 0, 0, 7);
+    // What Shift+Tab from the button does to the toolkit's traversal: the last field gets the focus.
+    auto focusFrom = [&](wxWindow* previous, int k) {
+        address->Field(k).SetFocus();
+        wxFocusEvent gained(wxEVT_SET_FOCUS, address->Field(k).GetId());
+        gained.SetEventObject(&address->Field(k));
+        gained.SetWindow(previous);
+        address->Field(k).GetEventHandler()->ProcessEvent(gained);
+        Pump();
+    };
+    focusFrom(after, 3);
+    EXPECT_EQ(wxWindow::FindFocus(), &address->Field(0));
+    EXPECT_EQ(address->Field(0).GetStringSelection(), "10");
+    focusFrom(&address->Field(2), 3);  // moving inside the control stays where it went
+    EXPECT_EQ(wxWindow::FindFocus(), &address->Field(3));
+    focusFrom(nullptr, 3);  // the window activated again: the field it had
+    EXPECT_EQ(wxWindow::FindFocus(), &address->Field(3));
 }
 
 TEST_F(IpAddrTest, LettersAreRejected) {

@@ -25,7 +25,8 @@ protected:
     static wxPoint Cell(int row, int column) { return wxPoint(column == 0 ? 100 : 250, 22 + row * 30 + 15); }
     void Press(int row, int column, bool shift = false) { list->PressAt(Cell(row, column), shift); }
     std::vector<Recorded> Edited() {
-        PumpUntil([&] { return !window->Of(WM_SKIN_LISTITEMEDITED).empty(); }, std::chrono::milliseconds(300));
+        PumpUntil([&] { return !window->Of(WM_SKIN_LISTITEMEDITED).empty(); },
+                  std::chrono::milliseconds(300));
         return window->Of(WM_SKIN_LISTITEMEDITED);
     }
 
@@ -105,6 +106,39 @@ TEST_F(ListTest, KeysMoveTheSelectionAndReportScrolling) {
     SendKey(*list, wxEVT_KEY_DOWN, WXK_END);
     EXPECT_EQ(list->GetSelection(), 2);
     EXPECT_TRUE(PumpUntil([&] { return window->Of(WM_SKIN_LISTSCROLLED).size() == 2; }));
+}
+
+TEST_F(ListTest, AClickReportsItsRowAfterTheSelectionAndKeysDoNot) {
+    std::vector<std::pair<wxEventType, int>> heard;
+    auto record = [&](wxCommandEvent& e) { heard.emplace_back(e.GetEventType(), e.GetInt()); };
+    list->Bind(wxEVT_LISTBOX, record);
+    list->Bind(EVT_SKIN_LIST_CLICK, record);
+    Press(1, 0);
+    Press(1, 0);  // the same row again: a click, but no new selection
+    SendKey(*list, wxEVT_KEY_DOWN, WXK_DOWN);
+    list->PressAt(wxPoint(250, 22 + 5 * 30), false);  // below the last row: nothing at all
+    Press(0, 0, true);                                // with Shift: nothing at all
+    std::vector<std::pair<wxEventType, int>> expected{
+        {wxEVT_LISTBOX, 1}, {EVT_SKIN_LIST_CLICK, 1}, {EVT_SKIN_LIST_CLICK, 1}, {wxEVT_LISTBOX, 2}};
+    EXPECT_EQ(heard, expected);
+    EXPECT_EQ(list->GetSelection(), 2);
+}
+
+TEST_F(ListTest, AHandlerMayClearOrDestroyTheListItWasToldOf) {
+    list->Bind(wxEVT_LISTBOX, [&](wxCommandEvent&) { list->DeleteAllItems(); });
+    Press(2, 1);  // opens the choice box, then the handler empties the list
+    EXPECT_EQ(list->GetItemCount(), 0);
+    EXPECT_FALSE(list->ChoiceBox().IsEditing()) << "no box left open over a row that is gone";
+    EXPECT_EQ(window->Of(WM_SKIN_LISTGETCHOICES).size(), 1u);
+
+    auto* doomed = new CGdipListCtrl(window.get(), wxID_ANY, wxPoint(10, 300), wxSize(400, 22 + 3 * 30));
+    doomed->InsertColumn(u"Share", 200);
+    doomed->InsertItem(u"public");
+    bool clicked = false;
+    doomed->Bind(wxEVT_LISTBOX, [&](wxCommandEvent&) { doomed->Destroy(); });
+    window->Bind(EVT_SKIN_LIST_CLICK, [&](wxCommandEvent&) { clicked = true; });
+    doomed->PressAt(wxPoint(100, 22 + 15), false);
+    EXPECT_FALSE(clicked) << "a destroyed list reports nothing more";
 }
 
 TEST_F(ListTest, OutsideIndexesAreRefused) {

@@ -1,5 +1,6 @@
 #include "ui/skin/core/PieceLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumora {
@@ -21,7 +22,8 @@ std::vector<FillPiece> cutFill(int fill, int endAt, int fullMiddles, int lastMid
     pieces.push_back({PieceImage::Start, 0, 10});
     int offset = 10;
     if (fill < endAt) {
-        for (int i = 0; i < (fill - 10) / 10; ++i, offset += 10) pieces.push_back({PieceImage::Middle, offset, 10});
+        for (int i = 0; i < (fill - 10) / 10; ++i, offset += 10)
+            pieces.push_back({PieceImage::Middle, offset, 10});
         if ((fill - 10) % 10 != 0) pieces.push_back({PieceImage::Middle, offset, (fill - 10) % 10});
         return pieces;
     }
@@ -32,6 +34,14 @@ std::vector<FillPiece> cutFill(int fill, int endAt, int fullMiddles, int lastMid
 }
 
 }  // namespace
+
+void BarRange::SetRange(int low, int high) {
+    low_ = std::min(low, high);
+    high_ = std::max(low, high);
+    SetPos(position_);
+}
+
+void BarRange::SetPos(int position) { position_ = std::clamp(position, low_, high_); }
 
 int SliderFillHeight(int position, int minimum, int maximum, int height) {
     if (maximum == minimum) return 200;

@@ -5,6 +5,24 @@
 
 namespace lumora {
 
+// The range and position of a bar (slider or progress bar): a reversed range is put in
+// order, and the position always kept inside the range.
+class BarRange {
+public:
+    // Sets the range (either order); the position moves inside it if needed.
+    void SetRange(int low, int high);
+    // Sets the position, kept inside the range.
+    void SetPos(int position);
+    int Low() const { return low_; }
+    int High() const { return high_; }
+    int Pos() const { return position_; }
+
+private:
+    int low_ = 0;
+    int high_ = 100;
+    int position_ = 0;
+};
+
 // Which image a piece of fill is drawn with.
 enum class PieceImage { Start, Middle, End };
 

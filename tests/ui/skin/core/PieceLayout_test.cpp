@@ -24,7 +24,7 @@ TEST(SliderPieces, FillHeightFollowsPositionAndRange) {
     EXPECT_EQ(SliderFillHeight(60, 0, 120, 200), 100);
     EXPECT_EQ(SliderFillHeight(0, 0, 120, 200), 0);
     EXPECT_EQ(SliderFillHeight(120, 0, 120, 200), 200);
-    EXPECT_EQ(SliderFillHeight(1, 0, 3, 200), 67);  // 66.67 rounds up
+    EXPECT_EQ(SliderFillHeight(1, 0, 3, 200), 67);   // 66.67 rounds up
     EXPECT_EQ(SliderFillHeight(5, 5, 5, 200), 200);  // empty range: full
 }
 
@@ -73,6 +73,20 @@ TEST(ProgressPieces, EmptyRangeDrawsNothing) {
     EXPECT_EQ(ProgressFillWidth(3, 7, 7, 357), 0);
     EXPECT_TRUE(ProgressPieces(0).empty());
     EXPECT_EQ(covered(ProgressPieces(346)), 346);
+}
+
+TEST(BarRange, ReversedRangeIsOrderedAndThePositionStaysInside) {
+    BarRange r;
+    r.SetPos(150);
+    EXPECT_EQ(r.Pos(), 100);
+    r.SetRange(200, 120);
+    EXPECT_EQ(r.Low(), 120);
+    EXPECT_EQ(r.High(), 200);
+    EXPECT_EQ(r.Pos(), 120);
+    r.SetPos(-7);
+    EXPECT_EQ(r.Pos(), 120);
+    r.SetRange(5, 5);
+    EXPECT_EQ(r.Pos(), 5);
 }
 
 }  // namespace

@@ -1,0 +1,70 @@
+#include "ui/main/DialogKeys.h"
+
+#include <dlfcn.h>
+
+#include <wx/display.h>
+#include <wx/utils.h>
+
+#include "ui/skin/SkinButtonBase.h"
+
+namespace lumora {
+
+bool PressButton(wxWindow& dialog, int id) {
+    wxWindow* button = dialog.FindWindow(id);
+    if (button == nullptr || !button->IsShown() || !button->IsEnabled()) return false;
+    wxCommandEvent click(wxEVT_BUTTON, id);
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
+    return true;
+}
+
+void BindDialogKeys(wxDialog& dialog, int defaultId, int cancelId) {
+    dialog.Bind(wxEVT_CHAR_HOOK, [&dialog, defaultId, cancelId](wxKeyEvent& event) {
+        const int code = event.GetKeyCode();
+        if (code == WXK_ESCAPE && !event.HasAnyModifiers()) {
+            if (!PressButton(dialog, cancelId)) event.Skip();
+            return;
+        }
+        if (code == WXK_RETURN || code == WXK_NUMPAD_ENTER) {
+            auto* focused = dynamic_cast<CSkinButtonBase*>(wxWindow::FindFocus());
+            const bool pushFocused = focused != nullptr && focused->Kind() == ButtonKind::Push &&
+                                     wxGetTopLevelParent(focused) == &dialog;
+            if (PressButton(dialog, pushFocused ? focused->GetId() : defaultId)) return;
+        }
+        event.Skip();
+    });
+}
+
+void CentreFixed(wxWindow& window, const wxSize& size, const wxWindow* over) {
+    wxRect area = over != nullptr && over->IsShown() ? over->GetScreenRect() : wxRect();
+    if (area.IsEmpty()) {
+        const int display = wxDisplay::GetFromWindow(over != nullptr ? over : &window);
+        area = wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
+    }
+    window.Move(area.x + (area.width - size.x) / 2, area.y + (area.height - size.y) / 2);
+}
+
+namespace {
+
+// GTK is already loaded by the toolkit; its move request is looked up rather than linked.
+using BeginMoveDrag = void (*)(void* window, int button, int rootX, int rootY, unsigned timestamp);
+using CurrentEventTime = unsigned (*)();
+
+bool AskCompositorToMove(wxWindow& window, const wxPoint& screenAt) {
+    static auto begin = reinterpret_cast<BeginMoveDrag>(dlsym(RTLD_DEFAULT, "gtk_window_begin_move_drag"));
+    static auto now = reinterpret_cast<CurrentEventTime>(dlsym(RTLD_DEFAULT, "gtk_get_current_event_time"));
+    if (begin == nullptr || now == nullptr || window.GetHandle() == nullptr) return false;
+    begin(window.GetHandle(), 1, screenAt.x, screenAt.y, now());
+    return true;
+}
+
+}  // namespace
+
+void UseCompositorMove(wxWindow& topLevel) {
+    if (wxGetDisplayInfo().type != wxDisplayWayland) return;
+    topLevel.Bind(wxEVT_LEFT_DOWN, [&topLevel](wxMouseEvent& event) {
+        if (!AskCompositorToMove(topLevel, topLevel.ClientToScreen(event.GetPosition()))) event.Skip();
+    });
+}
+
+}  // namespace lumora

@@ -1,0 +1,5 @@
+// The desktop program `lumora`.
+
+#include "ui/main/TessilApp.h"
+
+wxIMPLEMENT_APP(lumora::CTessilApp);
