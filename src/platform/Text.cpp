@@ -12,10 +12,9 @@ namespace {
 // 0x80..0x9F: the only range where Windows-1252 differs from Latin-1. The five
 // unassigned bytes stand for the C1 control of the same value, as Windows maps them.
 constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 char unitToAnsi(char16_t unit) {
@@ -101,8 +100,10 @@ std::string Base64Decode(std::string_view text) {
         std::string group(given);
         group.resize(4, '=');
         std::size_t count = given.size() == 4 ? 3 : (given.size() * 6) / 8;
-        if (group.ends_with("==")) count = std::min<std::size_t>(count, 1);
-        else if (group.ends_with('=')) count = std::min<std::size_t>(count, 2);
+        if (group.ends_with("=="))
+            count = std::min<std::size_t>(count, 1);
+        else if (group.ends_with('='))
+            count = std::min<std::size_t>(count, 2);
         std::uint32_t v = 0;
         for (char c : group) v = (v << 6) | sextet(c);
         for (std::size_t k = 0; k < count; ++k) out += static_cast<char>((v >> (16 - 8 * k)) & 0xFF);
@@ -198,7 +199,10 @@ std::u16string Utf8ToWide(std::string_view bytes) {
             out += static_cast<char16_t>(b);
             continue;
         }
-        std::size_t extra = b >= 0xC2 && b < 0xE0 ? 1 : b >= 0xE0 && b < 0xF0 ? 2 : b >= 0xF0 && b < 0xF5 ? 3 : 0;
+        std::size_t extra = b >= 0xC2 && b < 0xE0   ? 1
+                            : b >= 0xE0 && b < 0xF0 ? 2
+                            : b >= 0xF0 && b < 0xF5 ? 3
+                                                    : 0;
         if (extra == 0) {
             out += kReplacement;
             continue;
@@ -247,5 +251,23 @@ std::int32_t leadingInteger(std::basic_string_view<Char> t) {
 
 std::int32_t LeadingInteger(std::u16string_view text) { return leadingInteger(text); }
 std::int32_t LeadingInteger(std::string_view text) { return leadingInteger(text); }
+
+// --- Addresses
+
+bool IsDottedIpv4(std::string_view text) {
+    for (int part = 0; part < 4; ++part) {
+        if (part > 0) {
+            if (text.empty() || text.front() != '.') return false;
+            text.remove_prefix(1);
+        }
+        std::size_t digits = 0;
+        int value = 0;
+        while (digits < text.size() && digits < 4 && text[digits] >= '0' && text[digits] <= '9')
+            value = value * 10 + (text[digits++] - '0');
+        if (digits == 0 || digits > 3 || value > 255) return false;
+        text.remove_prefix(digits);
+    }
+    return text.empty();
+}
 
 }  // namespace lumora

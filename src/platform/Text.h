@@ -25,16 +25,24 @@ std::u16string AnsiToWide(std::string_view bytes);
 // Copies at most field.size()-1 bytes and always terminates; the rest of the field is zeroed.
 void CopyToField(std::span<char> field, std::string_view text);
 template <std::size_t N>
-void CopyToField(char (&field)[N], std::string_view text) { CopyToField(std::span<char>(field, N), text); }
+void CopyToField(char (&field)[N], std::string_view text) {
+    CopyToField(std::span<char>(field, N), text);
+}
 template <std::size_t N>
-void CopyToField(std::array<char, N>& field, std::string_view text) { CopyToField(std::span<char>(field), text); }
+void CopyToField(std::array<char, N>& field, std::string_view text) {
+    CopyToField(std::span<char>(field), text);
+}
 
 // The text of a field: its bytes up to the first zero, or the whole field when there is none.
 std::string_view FieldText(std::span<const char> field);
 template <std::size_t N>
-std::string_view FieldText(const char (&field)[N]) { return FieldText(std::span<const char>(field, N)); }
+std::string_view FieldText(const char (&field)[N]) {
+    return FieldText(std::span<const char>(field, N));
+}
 template <std::size_t N>
-std::string_view FieldText(const std::array<char, N>& field) { return FieldText(std::span<const char>(field)); }
+std::string_view FieldText(const std::array<char, N>& field) {
+    return FieldText(std::span<const char>(field));
+}
 
 // --- Base64 (standard alphabet, "=" padding, no line breaks)
 
@@ -66,5 +74,10 @@ std::u16string Utf8ToWide(std::string_view bytes);
 // 32 bits clamp to INT32_MIN / INT32_MAX.
 std::int32_t LeadingInteger(std::u16string_view text);
 std::int32_t LeadingInteger(std::string_view text);
+
+// --- Addresses
+
+// True for a dotted IPv4 address of four decimal parts 0-255 ("10.0.0.7"), nothing around it.
+bool IsDottedIpv4(std::string_view text);
 
 }  // namespace lumora

@@ -160,6 +160,16 @@ void MessageLoop::RunFor(std::chrono::milliseconds duration) {
     RunUntil([] { return false; }, duration);
 }
 
+bool MessageLoop::RunQueued() {
+    std::deque<std::function<void()>> queued;
+    {
+        std::lock_guard lock(mutex_);
+        queued.swap(queue_);
+    }
+    for (auto& deliver : queued) deliver();
+    return !queued.empty();
+}
+
 void MessageLoop::Quit() {
     {
         std::lock_guard lock(mutex_);

@@ -88,6 +88,8 @@ public:
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
     // Runs deliveries for the given time.
     void RunFor(std::chrono::milliseconds duration);
+    // Runs the deliveries queued when it is called, however long they take; false when there were none.
+    bool RunQueued();
     // Makes Run return after the delivery in progress; callable from any thread.
     void Quit();
 

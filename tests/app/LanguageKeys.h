@@ -125,6 +125,9 @@ inline constexpr std::array<std::u16string_view, 125> kInterfaceKeys = {
     u"Never Logout",
     u"Old Password",
     u"Username or password error.",
+    u"The desktop tool for the KL-440 network storage appliance.",
+    u"The user name and password may only hold characters of Western European languages.",
+    u"The user name and password may be at most 16 characters long.",
     u"The %s is too long for the NAS. Letters outside plain English take more room: please shorten it.",
     u"The disk names are too long to be joined for this layout.",
     u"Passwords are kept in the desktop keyring.",
@@ -241,6 +244,18 @@ inline constexpr std::array<std::u16string_view, 96> kTimeZoneKeys = {
     u"Fiji, Marshall Is",
     u"Auckland, Wellington",
     u"Nuku'alofa",
+};
+
+// Texts the code passes through Tr that have no row in any table on purpose: they are
+// shown as written in every language.
+inline constexpr std::array<std::u16string_view, 7> kUntranslatedKeys = {
+    u"result_sendto failed.",  // developers' messages, kept as the appliance's tools showed them
+    u"SetNASPW failed.",
+    u"GetUSBInfo failed.",
+    u"Auto Sorting",  // the hidden button's label
+    u"%d%%",          // a percentage
+    u"RAID",          // a technical term
+    u"Lumora",        // the product's name
 };
 
 }  // namespace lumora::testing

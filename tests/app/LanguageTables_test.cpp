@@ -3,6 +3,7 @@
 
 #include "app/Languages.h"
 #include "app/LanguageKeys.h"
+#include "platform/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -18,32 +19,6 @@ namespace {
 using testing::kInterfaceKeys;
 using testing::kMinuteKeys;
 using testing::kTimeZoneKeys;
-
-std::string Utf8(std::u16string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size())
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 // The printf directives of a text in order, or "%?" for a lone or unknown one.
 std::vector<std::u16string> Directives(std::u16string_view text)
@@ -135,10 +110,10 @@ TEST_P(Table, EveryKeyLooksUpItsOwnRow)
     std::map<std::u16string_view, std::u16string_view> rows;
     for (std::size_t i = 0; i < language->Count(); ++i) {
         const auto [it, added] = rows.emplace(language->Key(i), language->Value(i));
-        EXPECT_TRUE(added || it->second == language->Value(i)) << "duplicate row differs: " << Utf8(it->first);
+        EXPECT_TRUE(added || it->second == language->Value(i)) << "duplicate row differs: " << WideToUtf8(it->first);
     }
     for (auto key : ExpectedKeys())
-        EXPECT_EQ(language->Lookup(key), rows[key]) << Utf8(key);
+        EXPECT_EQ(language->Lookup(key), rows[key]) << WideToUtf8(key);
 }
 
 TEST_P(Table, TranslationsKeepPlaceholdersInOrder)
@@ -146,7 +121,7 @@ TEST_P(Table, TranslationsKeepPlaceholdersInOrder)
     for (std::size_t i = 0; i < language->Count(); ++i) {
         const auto key = language->Key(i);
         const auto value = language->Value(i);
-        EXPECT_EQ(Directives(value), Directives(key)) << Utf8(key) << " -> " << Utf8(value);
+        EXPECT_EQ(Directives(value), Directives(key)) << WideToUtf8(key) << " -> " << WideToUtf8(value);
     }
 }
 
@@ -155,7 +130,7 @@ TEST_P(Table, TranslationsKeepDoubledAmpersands)
     for (std::size_t i = 0; i < language->Count(); ++i) {
         const auto key = language->Key(i);
         const auto value = language->Value(i);
-        EXPECT_EQ(AmpersandPairs(value), AmpersandPairs(key)) << Utf8(key) << " -> " << Utf8(value);
+        EXPECT_EQ(AmpersandPairs(value), AmpersandPairs(key)) << WideToUtf8(key) << " -> " << WideToUtf8(value);
     }
 }
 
@@ -164,11 +139,11 @@ TEST_P(Table, TranslationsCarryNoTableLayout)
     for (std::size_t i = 0; i < language->Count(); ++i) {
         const auto key = language->Key(i);
         const auto value = language->Value(i);
-        ASSERT_FALSE(value.empty()) << Utf8(key);
-        EXPECT_EQ(value.find_first_of(u"\t\r\n"), std::u16string_view::npos) << Utf8(key);
+        ASSERT_FALSE(value.empty()) << WideToUtf8(key);
+        EXPECT_EQ(value.find_first_of(u"\t\r\n"), std::u16string_view::npos) << WideToUtf8(key);
         // A leading blank aligns the minute choices; otherwise none may creep in.
-        EXPECT_EQ(value.front() == u' ', key.front() == u' ') << Utf8(key);
-        EXPECT_NE(value.back(), u' ') << Utf8(key);
+        EXPECT_EQ(value.front() == u' ', key.front() == u' ') << WideToUtf8(key);
+        EXPECT_NE(value.back(), u' ') << WideToUtf8(key);
     }
 }
 
@@ -186,7 +161,7 @@ TEST_P(Table, InterfaceTextsAreActuallyTranslated)
 TEST_P(Table, MinuteChoicesOnlyInRussian)
 {
     for (auto key : kMinuteKeys)
-        EXPECT_EQ(language->Lookup(key) != key, GetParam().hasMinutes) << Utf8(key);
+        EXPECT_EQ(language->Lookup(key) != key, GetParam().hasMinutes) << WideToUtf8(key);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, Table, ::testing::ValuesIn(kTables),
@@ -214,7 +189,7 @@ TEST(Translations, QuotedRows)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.language->Lookup(c.english), c.expected)
-            << Utf8(c.language->LanguageName()) << ": " << Utf8(c.english);
+            << WideToUtf8(c.language->LanguageName()) << ": " << WideToUtf8(c.english);
     }
 }
 

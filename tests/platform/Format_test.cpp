@@ -24,9 +24,18 @@ TEST(FormatText, FaultyFormatsNeverReadMissingArguments) {
 
 TEST(LeadingInteger, ReadsLikeTheCLibrary) {
     const std::pair<std::string, std::int32_t> cases[] = {
-        {"42", 42},   {"  -7x", -7},  {"+15:", 15},     {"\t\n 3", 3},          {"", 0},
-        {"x1", 0},    {"- 1", 0},     {"2147483647", INT32_MAX}, {"99999999999999999999", INT32_MAX},
-        {"-2147483648", INT32_MIN},   {"-99999999999999999999", INT32_MIN},
+        {"42", 42},
+        {"  -7x", -7},
+        {"+15:", 15},
+        {"\t\n 3", 3},
+        {"", 0},
+        {"x1", 0},
+        {"- 1", 0},
+        {"-", 0},
+        {"2147483647", INT32_MAX},
+        {"99999999999999999999", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"-99999999999999999999", INT32_MIN},
     };
     for (const auto& [text, number] : cases) {
         EXPECT_EQ(LeadingInteger(text), number) << text;

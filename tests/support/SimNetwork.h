@@ -48,6 +48,11 @@ private:
 // The built simulator and command-line tool (their paths come from the build).
 inline std::string SimBinary() { return LUMORA_SIM_PATH; }
 inline std::string CliBinary() { return LUMORA_CLI_PATH; }
+// Runs the built lumora-cli with `args` and captures what it printed.
+inline ProgramResult RunCli(std::vector<std::string> args) {
+    args.insert(args.begin(), CliBinary());
+    return CaptureProgram(args);
+}
 #endif
 
 }  // namespace lumora::test

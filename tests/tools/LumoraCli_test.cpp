@@ -8,11 +8,6 @@
 namespace lumora::test {
 namespace {
 
-ProgramResult Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), CliBinary());
-    return CaptureProgram(args);
-}
-
 TEST(LumoraCliTest, UsageErrorsExitWithTwo) {
     // Should a case slip past the checks, its discovery stays inside a namespace of its own.
     FreshNetNamespace isolated;
@@ -32,23 +27,23 @@ TEST(LumoraCliTest, UsageErrorsExitWithTwo) {
         {"set-address", "0", "--ip", "10.0.0.3", "--mask", "255.0.0.0", "--colour", "red"},
     };
     for (const auto& args : cases) {
-        ProgramResult r = Cli(args);
+        ProgramResult r = RunCli(args);
         EXPECT_EQ(r.exitCode, 2) << (args.empty() ? "" : args[0]);
         EXPECT_TRUE(r.out.empty());
         EXPECT_NE(r.err.find("usage"), std::string::npos);
     }
-    EXPECT_EQ(Cli({"--help"}).exitCode, 0);
+    EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
 }
 
 TEST(LumoraCliTest, DiscoveryThatNobodyAnswersExitsWithOne) {
     SimNetwork net;
     if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
     ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-    ProgramResult json = Cli({"--json", "discover"});
+    ProgramResult json = RunCli({"--json", "discover"});
     EXPECT_EQ(json.exitCode, 1);
     EXPECT_EQ(json.out, "[]\n");
     EXPECT_NE(json.err.find("no appliance answered"), std::string::npos);
-    ProgramResult table = Cli({"discover"});
+    ProgramResult table = RunCli({"discover"});
     EXPECT_EQ(table.exitCode, 1);
     EXPECT_TRUE(table.out.empty());
 }
@@ -58,9 +53,10 @@ TEST(LumoraCliTest, AnApplianceNamedWithDigitsIsFoundByItsName) {
     if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
     ConfigHome config;
     ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-    ASSERT_TRUE(net.StartSim(SimBinary(), "[appliance]\nname = 440\nmac = 00:11:22:33:44:77\ninterface = nas0\n"
-                                          "ip = 10.1.0.44\nnetmask = 255.255.255.0\naccount = admin:pw\n"));
-    ProgramResult byName = Cli({"--json", "login", "440", "-u", "admin", "-p", "pw"});
+    ASSERT_TRUE(net.StartSim(SimBinary(),
+                             "[appliance]\nname = 440\nmac = 00:11:22:33:44:77\ninterface = nas0\n"
+                             "ip = 10.1.0.44\nnetmask = 255.255.255.0\naccount = admin:pw\n"));
+    ProgramResult byName = RunCli({"--json", "login", "440", "-u", "admin", "-p", "pw"});
     EXPECT_EQ(byName.exitCode, 0) << byName.err;
     EXPECT_NE(byName.out.find("\"accepted\": true"), std::string::npos);
 }
@@ -95,18 +91,19 @@ account = admin:admin
 };
 
 TEST_F(LumoraCliNetworkTest, DiscoverListsEveryField) {
-    ProgramResult r = Cli({"discover", "--json"});
+    ProgramResult r = RunCli({"discover", "--json"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out,
-              "[\n"
-              "  {\"index\": 0, \"name\": \"Office\", \"ip\": \"192.168.5.20\", \"netmask\": \"255.255.255.0\", "
-              "\"gateway\": \"192.168.5.1\", \"dhcp\": false, \"mac\": \"00:11:22:33:44:55\", "
-              "\"adapter\": \"10.1.0.1\", \"adapterIndex\": 0},\n"
-              "  {\"index\": 1, \"name\": \"Backup\", \"ip\": \"10.1.0.30\", \"netmask\": \"255.255.0.0\", "
-              "\"gateway\": \"10.1.0.1\", \"dhcp\": true, \"mac\": \"00:11:22:33:44:66\", "
-              "\"adapter\": \"10.1.0.1\", \"adapterIndex\": 0}\n"
-              "]\n");
-    ProgramResult table = Cli({"discover"});
+    EXPECT_EQ(
+        r.out,
+        "[\n"
+        "  {\"index\": 0, \"name\": \"Office\", \"ip\": \"192.168.5.20\", \"netmask\": \"255.255.255.0\", "
+        "\"gateway\": \"192.168.5.1\", \"dhcp\": false, \"mac\": \"00:11:22:33:44:55\", "
+        "\"adapter\": \"10.1.0.1\", \"adapterIndex\": 0},\n"
+        "  {\"index\": 1, \"name\": \"Backup\", \"ip\": \"10.1.0.30\", \"netmask\": \"255.255.0.0\", "
+        "\"gateway\": \"10.1.0.1\", \"dhcp\": true, \"mac\": \"00:11:22:33:44:66\", "
+        "\"adapter\": \"10.1.0.1\", \"adapterIndex\": 0}\n"
+        "]\n");
+    ProgramResult table = RunCli({"discover"});
     EXPECT_EQ(table.exitCode, 0);
     EXPECT_NE(table.out.find("Backup"), std::string::npos);
 }
@@ -115,16 +112,16 @@ TEST_F(LumoraCliNetworkTest, LoginAcceptsAndRefuses) {
     // What the desktop program remembers for the appliance it used last.
     WriteSetting(kSectionCurrent, kKeyServName, u"Office");
     RememberLogin(u"Office", u"admin", u"admin");
-    ProgramResult ok = Cli({"login", "Office", "-u", "admin", "-p", "admin"});
+    ProgramResult ok = RunCli({"login", "Office", "-u", "admin", "-p", "admin"});
     EXPECT_EQ(ok.exitCode, 0) << ok.err;
-    ProgramResult refused = Cli({"--json", "login", "00:11:22:33:44:66", "-u", "admin", "-p", "nope"});
+    ProgramResult refused = RunCli({"--json", "login", "00:11:22:33:44:66", "-u", "admin", "-p", "nope"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("Username or password error."), std::string::npos);
     EXPECT_NE(refused.out.find("\"accepted\": false"), std::string::npos);
-    ProgramResult missing = Cli({"login", "Nobody", "-u", "admin", "-p", "admin"});
+    ProgramResult missing = RunCli({"login", "Nobody", "-u", "admin", "-p", "admin"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.empty());
-    ProgramResult wrongHere = Cli({"login", "Office", "-u", "admin", "-p", "nope"});
+    ProgramResult wrongHere = RunCli({"login", "Office", "-u", "admin", "-p", "nope"});
     EXPECT_EQ(wrongHere.exitCode, 1);
     // A refusal of the tool's own does not wipe the desktop program's remembered login.
     const RememberedLogin kept = ReadRememberedLogin(u"Office");
@@ -133,9 +130,10 @@ TEST_F(LumoraCliNetworkTest, LoginAcceptsAndRefuses) {
 }
 
 TEST_F(LumoraCliNetworkTest, SetAddressMovesTheAppliance) {
-    ProgramResult moved = Cli({"set-address", "0", "--ip", "10.1.0.40", "--mask", "255.255.255.0", "--gateway", "10.1.0.1"});
+    ProgramResult moved =
+        RunCli({"set-address", "0", "--ip", "10.1.0.40", "--mask", "255.255.255.0", "--gateway", "10.1.0.1"});
     ASSERT_EQ(moved.exitCode, 0) << moved.err;
-    ProgramResult again = Cli({"--json", "discover"});
+    ProgramResult again = RunCli({"--json", "discover"});
     EXPECT_NE(again.out.find("\"name\": \"Office\", \"ip\": \"10.1.0.40\", \"netmask\": \"255.255.255.0\", "
                              "\"gateway\": \"10.1.0.1\""),
               std::string::npos)

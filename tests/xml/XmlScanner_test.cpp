@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Text.h"
+
 #include <string>
 #include <vector>
 
@@ -31,8 +33,6 @@ Scanned ScanAll(std::u16string_view text) {
     out.log = log.Text();
     return out;
 }
-
-std::string Narrow(std::u16string_view s) { return std::string(s.begin(), s.end()); }
 
 TEST(XmlScannerTest, TokensAndProblems) {
     struct Case {
@@ -95,8 +95,8 @@ TEST(XmlScannerTest, TokensAndProblems) {
     };
     for (const Case& c : cases) {
         const Scanned s = ScanAll(c.text);
-        EXPECT_EQ(s.tokens, c.tokens) << Narrow(c.text);
-        EXPECT_EQ(s.log, c.log) << Narrow(c.text);
+        EXPECT_EQ(s.tokens, c.tokens) << WideToUtf8(c.text);
+        EXPECT_EQ(s.log, c.log) << WideToUtf8(c.text);
     }
 }
 
@@ -124,10 +124,10 @@ TEST(XmlScannerTest, StartTagNamesAndEmptyElements) {
     for (const Case& c : cases) {
         const XmlScanner scanner(c.text, nullptr);
         const XmlToken t = scanner.Next(0);
-        ASSERT_EQ(t.kind, K::StartTag) << Narrow(c.text);
-        EXPECT_EQ(c.text.substr(t.NameStart(), t.nameLength), c.name) << Narrow(c.text);
-        EXPECT_EQ(t.emptyElement, c.empty) << Narrow(c.text);
-        EXPECT_EQ(t.length, c.text.size()) << Narrow(c.text);
+        ASSERT_EQ(t.kind, K::StartTag) << WideToUtf8(c.text);
+        EXPECT_EQ(c.text.substr(t.NameStart(), t.nameLength), c.name) << WideToUtf8(c.text);
+        EXPECT_EQ(t.emptyElement, c.empty) << WideToUtf8(c.text);
+        EXPECT_EQ(t.length, c.text.size()) << WideToUtf8(c.text);
     }
 }
 

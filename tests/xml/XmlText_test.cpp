@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/Text.h"
+
 #include <string>
 
 #include "xml/XmlEntities.h"
@@ -18,12 +20,6 @@ std::u16string TextOfRoot(std::u16string_view doc) {
 bool InDocument(const XmlReader& r, std::u16string_view text) {
     const std::u16string_view doc = r.Document();
     return text.data() >= doc.data() && text.data() + text.size() <= doc.data() + doc.size();
-}
-
-std::string Narrow(std::u16string_view s) {
-    std::string out;
-    for (char16_t c : s) out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
 }
 
 TEST(XmlTextTest, ElementText) {
@@ -54,18 +50,18 @@ TEST(XmlTextTest, ElementText) {
         {u"<v>x</v >", u"x"},
     };
     for (const auto& [doc, text] : cases) {
-        EXPECT_EQ(TextOfRoot(doc), text) << Narrow(doc);
+        EXPECT_EQ(TextOfRoot(doc), text) << WideToUtf8(doc);
         // The view gives the same text, pointing into the document exactly when nothing was decoded.
         XmlReader r;
         r.LoadText(doc);
         r.FindNextChild();
         std::u16string scratch = u"stale";
         const std::u16string_view current = r.CurrentTextView(scratch);
-        EXPECT_EQ(current, text) << Narrow(doc);
+        EXPECT_EQ(current, text) << WideToUtf8(doc);
         if (current.data() == scratch.data())
-            EXPECT_EQ(scratch, text) << Narrow(doc);
+            EXPECT_EQ(scratch, text) << WideToUtf8(doc);
         else
-            EXPECT_TRUE(current.empty() || InDocument(r, current)) << Narrow(doc);
+            EXPECT_TRUE(current.empty() || InDocument(r, current)) << WideToUtf8(doc);
     }
 }
 
@@ -110,7 +106,7 @@ TEST(XmlTextTest, NamedReferenceTable) {
     EXPECT_EQ(pairs, 64u);
     // Every entry resolves to itself when written exactly.
     for (const NamedReference& e : table)
-        EXPECT_EQ(LookUpNamedReference(e.name), e.codePoint) << Narrow(e.name);
+        EXPECT_EQ(LookUpNamedReference(e.name), e.codePoint) << WideToUtf8(e.name);
     EXPECT_EQ(LookUpNamedReference(u"lArr"), 0x21D0u);
     EXPECT_EQ(LookUpNamedReference(u"larr"), 0x2190u);
     EXPECT_EQ(LookUpNamedReference(u"LARR"), 0x21D0u);

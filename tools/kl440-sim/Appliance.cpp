@@ -4,50 +4,50 @@
 #include <fstream>
 #include <sstream>
 
+#include "web/SimText.h"
+
 namespace lumora::sim {
 namespace {
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
 bool Flag(const std::string& value) { return value == "1" || value == "yes" || value == "true"; }
-
-bool Number(const std::string& value, long long& out) {
-    try {
-        std::size_t used = 0;
-        out = std::stoll(value, &used, 0);
-        return used == value.size();
-    } catch (...) {
-        return false;
-    }
-}
 
 // Applies one datagram key; false when the key belongs to some other service.
 bool Apply(Appliance& a, const std::string& key, const std::string& value, std::string& error) {
     long long n = 0;
-    if (key == "name") a.name = value;
+    if (key == "name")
+        a.name = value;
     else if (key == "mac") {
         auto mac = ParseMac(value);
-        if (!mac) error = "bad mac: " + value;
-        else a.mac = *mac;
-    } else if (key == "interface") a.interfaceName = value;
-    else if (key == "ip") a.ip = value;
-    else if (key == "netmask") a.netmask = value;
-    else if (key == "gateway") a.gateway = value;
-    else if (key == "dhcp") a.dhcp = Flag(value);
-    else if (key == "extra") a.extraText = value;
+        if (!mac)
+            error = "bad mac: " + value;
+        else
+            a.mac = *mac;
+    } else if (key == "interface")
+        a.interfaceName = value;
+    else if (key == "ip")
+        a.ip = value;
+    else if (key == "netmask")
+        a.netmask = value;
+    else if (key == "gateway")
+        a.gateway = value;
+    else if (key == "dhcp")
+        a.dhcp = Flag(value);
+    else if (key == "extra")
+        a.extraText = value;
     else if (key == "account") {
         const auto colon = value.find(':');
-        if (colon == std::string::npos) error = "account needs USER:PASSWORD";
-        else a.accounts.emplace_back(value.substr(0, colon), value.substr(colon + 1));
-    } else if (key == "dhcp_ip") a.dhcpIp = value;
-    else if (key == "dhcp_netmask") a.dhcpNetmask = value;
-    else if (key == "dhcp_gateway") a.dhcpGateway = value;
-    else if (key == "manage_address") a.manageAddress = Flag(value);
+        if (colon == std::string::npos)
+            error = "account needs USER:PASSWORD";
+        else
+            a.accounts.emplace_back(value.substr(0, colon), value.substr(colon + 1));
+    } else if (key == "dhcp_ip")
+        a.dhcpIp = value;
+    else if (key == "dhcp_netmask")
+        a.dhcpNetmask = value;
+    else if (key == "dhcp_gateway")
+        a.dhcpGateway = value;
+    else if (key == "manage_address")
+        a.manageAddress = Flag(value);
     else if (key == "silent") {
         const bool all = value == "all";
         a.faults.silentDiscovery = all || value.find("discovery") != std::string::npos;
@@ -55,19 +55,31 @@ bool Apply(Appliance& a, const std::string& key, const std::string& value, std::
         a.faults.silentSetAddress = all || value.find("set-address") != std::string::npos;
     } else if (key == "model_tag") {
         int t[3];
-        if (std::sscanf(value.c_str(), "%d,%d,%d", &t[0], &t[1], &t[2]) != 3) error = "model_tag needs A,B,C";
-        else a.faults.modelTag = {t[0], t[1], t[2]};
-    } else if (key == "duplicate") a.faults.duplicate = Flag(value);
-    else if (key == "wrong_id") a.faults.wrongId = Flag(value);
-    else if (key == "reply_to") a.faults.replyTo = value == "group" ? std::string() : value;
+        if (std::sscanf(value.c_str(), "%d,%d,%d", &t[0], &t[1], &t[2]) != 3)
+            error = "model_tag needs A,B,C";
+        else
+            a.faults.modelTag = {t[0], t[1], t[2]};
+    } else if (key == "duplicate")
+        a.faults.duplicate = Flag(value);
+    else if (key == "wrong_id")
+        a.faults.wrongId = Flag(value);
+    else if (key == "reply_to")
+        a.faults.replyTo = value == "group" ? std::string() : value;
     else if (key == "delay_ms" || key == "truncate" || key == "junk" || key == "name_length") {
-        if (!Number(value, n) || n < 0) {
+        const std::optional<long long> number = ParseNumber(value);
+        if (number) n = *number;
+        if (!number || n < 0) {
             error = key + " needs a number";
-        } else if (key == "delay_ms") a.faults.delayMs = static_cast<int>(n);
-        else if (key == "truncate") a.faults.truncate = static_cast<int>(n);
-        else if (key == "junk") a.faults.junk = static_cast<int>(n);
-        else a.faults.nameLength = static_cast<std::uint32_t>(n);
-    } else return false;
+        } else if (key == "delay_ms")
+            a.faults.delayMs = static_cast<int>(n);
+        else if (key == "truncate")
+            a.faults.truncate = static_cast<int>(n);
+        else if (key == "junk")
+            a.faults.junk = static_cast<int>(n);
+        else
+            a.faults.nameLength = static_cast<std::uint32_t>(n);
+    } else
+        return false;
     return true;
 }
 
@@ -88,7 +100,8 @@ bool Appliance::Accepts(const std::string& user, const std::string& password) co
 std::optional<std::array<std::uint8_t, 6>> ParseMac(const std::string& text) {
     unsigned b[6];
     char tail;
-    if (std::sscanf(text.c_str(), "%x:%x:%x:%x:%x:%x%c", &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], &tail) != 6)
+    if (std::sscanf(text.c_str(), "%x:%x:%x:%x:%x:%x%c", &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], &tail) !=
+        6)
         return std::nullopt;
     std::array<std::uint8_t, 6> mac{};
     for (int i = 0; i < 6; ++i) {
@@ -103,7 +116,7 @@ std::optional<ApplianceSet> ParseApplianceConfig(const std::string& text, std::s
     std::istringstream lines(text);
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
-        line = Trim(line);
+        line = std::string(Trim(line));
         if (line.empty() || line[0] == '#') continue;
         if (line.front() == '[') {
             if (line != "[appliance]") {
@@ -118,7 +131,8 @@ std::optional<ApplianceSet> ParseApplianceConfig(const std::string& text, std::s
             error = "line " + std::to_string(number) + ": expected key = value inside [appliance]";
             return std::nullopt;
         }
-        const std::string key = Trim(line.substr(0, equals)), value = Trim(line.substr(equals + 1));
+        const std::string key(Trim(std::string_view(line).substr(0, equals)));
+        const std::string value(Trim(std::string_view(line).substr(equals + 1)));
         Appliance& a = *set.back();
         std::string problem;
         if (!Apply(a, key, value, problem)) a.settings.emplace_back(key, value);

@@ -14,11 +14,11 @@ namespace lumora::cli {
 int RunAccess(CommandContext& context) {
     Session session;
     int exitCode = kExitOk;
-    const std::optional<LoggedIn> login = LogIn(session, context, "access", {}, {}, 1, exitCode);
+    const std::optional<LoggedIn> login = LogIn(session, context, {.name = "access"}, exitCode);
     if (!login) return exitCode;
-    const RequestHandle handle = GetUserAccess(session.window(), login->nasIndex);
     const std::optional<Report> report =
-        handle ? session.WaitFor(WM_QUERY_RESULT, handle, std::chrono::seconds(30)) : std::nullopt;
+        session.Request([&](HWND window) { return GetUserAccess(window, login->nasIndex); }, WM_QUERY_RESULT,
+                        std::chrono::seconds(30));
     if (!report || !report->query) return Fail(context, "the appliance did not report the user's access");
     const std::u16string& text = report->query->authorityText;
     static const std::pair<const char*, std::size_t> kCentres[] = {
@@ -29,8 +29,10 @@ int RunAccess(CommandContext& context) {
     for (const auto& [centre, at] : kCentres) {
         // A short or empty text enables nothing (the main window then uses the user's defaults).
         const bool enabled = at < text.size() && text[at] == u'1';
-        if (context.json) json.Bool(centre, enabled);
-        else std::printf("%-20s %s\n", centre, enabled ? "yes" : "no");
+        if (context.json)
+            json.Bool(centre, enabled);
+        else
+            std::printf("%-20s %s\n", centre, enabled ? "yes" : "no");
     }
     if (context.json) std::printf("%s\n", json.str().c_str());
     return kExitOk;

@@ -6,6 +6,7 @@
 #include "NasArgument.h"
 #include "platform/Text.h"
 #include "protocol/datagram/DatagramCommands.h"
+#include "protocol/query/Credentials.h"
 #include "protocol/query/Messages.h"
 
 namespace lumora::cli {
@@ -17,25 +18,27 @@ constexpr auto kCgiTimeout = std::chrono::seconds(30);
 
 }  // namespace
 
-std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, const char* name,
-                              std::set<std::string> withValue, const std::set<std::string>& flags,
-                              std::size_t positionals, int& exitCode, const ArgumentCheck& check) {
+std::string CredentialArgumentProblem(const char* option, const std::string& value) {
+    const std::u16string problem = CredentialProblem(Utf8ToWide(value));
+    return problem.empty() ? std::string() : std::string(option) + ": " + WideToUtf8(problem);
+}
+
+std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, const LoginSpec& spec,
+                              int& exitCode) {
     std::string problem;
+    std::set<std::string> withValue = spec.withValue;
     withValue.insert({"-u", "-p"});
-    std::optional<Options> options = ParseOptions(context.args, withValue, flags, problem);
-    if (!options || options->positional.size() != positionals || !options->Value("-u") || !options->Value("-p")) {
-        exitCode = UsageError(name, problem);
+    std::optional<Options> options = ParseOptions(context.args, withValue, spec.flags, problem);
+    if (!options || options->positional.size() != spec.positionals || !options->Value("-u") ||
+        !options->Value("-p")) {
+        exitCode = UsageError(spec.name, problem);
         return std::nullopt;
     }
-    if (check) problem = check(*options);
+    problem = CredentialArgumentProblem("-u", *options->Value("-u"));
+    if (problem.empty()) problem = CredentialArgumentProblem("-p", *options->Value("-p"));
+    if (problem.empty() && spec.check) problem = spec.check(*options);
     if (!problem.empty()) {
-        exitCode = UsageError(name, problem);
-        return std::nullopt;
-    }
-    const std::u16string user = Utf8ToWide(*options->Value("-u"));
-    const std::u16string password = Utf8ToWide(*options->Value("-p"));
-    if (user.size() > 16 || password.size() > 16) {
-        exitCode = UsageError(name, "user and password take at most 16 characters");
+        exitCode = UsageError(spec.name, problem);
         return std::nullopt;
     }
     const int nasIndex = FindAppliance(session, options->positional[0]);
@@ -43,8 +46,12 @@ std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, c
         exitCode = kExitFailed;
         return std::nullopt;
     }
-    const RequestHandle handle = StartLogin(session.window(), nasIndex, user, password);
-    if (handle == 0 || !session.WaitFor(WM_QUERY_RESULT, handle, std::chrono::minutes(1))) {
+    const std::u16string user = Utf8ToWide(*options->Value("-u"));
+    const std::u16string password = Utf8ToWide(*options->Value("-p"));
+    const auto login =
+        session.Request([&](HWND window) { return StartLogin(window, nasIndex, user, password); },
+                        WM_QUERY_RESULT, std::chrono::minutes(1));
+    if (!login) {
         const std::string error = ReportWorkerMessages(session);
         exitCode = Fail(context, error.empty() ? "the login was not accepted" : error);
         return std::nullopt;
@@ -52,10 +59,8 @@ std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, c
     return LoggedIn{nasIndex, std::move(*options)};
 }
 
-bool WaitForCgi(Session& session, RequestHandle handle) {
-    if (handle == 0) return false;
-    const std::optional<Report> report = session.WaitFor(WM_CGI_RESULT, handle, kCgiTimeout);
-    if (report && report->wParam != 0) NoteFailureReason(handle);
+bool RunCgi(Session& session, const std::function<RequestHandle(HWND)>& start) {
+    const std::optional<Report> report = session.Request(start, WM_CGI_RESULT, kCgiTimeout);
     return report && report->wParam == 0;
 }
 
@@ -75,8 +80,10 @@ int Fail(const CommandContext& context, const std::string& what) {
 }
 
 int Succeed(const CommandContext& context, const std::string& text) {
-    if (context.json) std::printf("%s\n", JsonObject().Bool("ok", true).str().c_str());
-    else std::printf("%s\n", text.c_str());
+    if (context.json)
+        std::printf("%s\n", JsonObject().Bool("ok", true).str().c_str());
+    else
+        std::printf("%s\n", text.c_str());
     return kExitOk;
 }
 

@@ -17,7 +17,7 @@ int RunDiscover(CommandContext& context) {
         std::fprintf(stderr, "lumora-cli: the discovery could not run\n");
         return kExitFailed;
     }
-    NasList& list = NasList::Instance();
+    const NasList& list = NasList::Instance();
     // No appliance answering is the "no answer" of the exit codes; --json still prints its list.
     if (list.Count() == 0) std::fprintf(stderr, "lumora-cli: no appliance answered\n");
     if (context.json) {
@@ -27,10 +27,10 @@ int RunDiscover(CommandContext& context) {
         return list.Count() == 0 ? kExitFailed : kExitOk;
     }
     if (list.Count() == 0) return kExitFailed;
-    std::printf("%-3s %-24s %-15s %-15s %-15s %-4s %-17s %s\n", "#", "NAME", "IP", "NETMASK", "GATEWAY", "DHCP",
-                "MAC", "ADAPTER");
+    std::printf("%-3s %-24s %-15s %-15s %-15s %-4s %-17s %s\n", "#", "NAME", "IP", "NETMASK", "GATEWAY",
+                "DHCP", "MAC", "ADAPTER");
     for (int i = 0; i < list.Count(); ++i) {
-        const NasDevice& d = *list.At(i);
+        const NasDevice d = list.At(i).value_or(NasDevice{});
         std::printf("%-3d %-24s %-15s %-15s %-15s %-4s %-17s %s\n", i, DeviceName(d).c_str(),
                     std::string(FieldText(d.ip)).c_str(), std::string(FieldText(d.netmask)).c_str(),
                     std::string(FieldText(d.gateway)).c_str(), FieldText(d.dhcpFlag) == "1" ? "yes" : "no",

@@ -40,8 +40,8 @@ std::string CheckArguments(const Options& o) {
 void DrawBar(int percent) {
     percent = std::clamp(percent, 0, 100);
     const int filled = percent * kBarWidth / 100;
-    std::printf("\r[%s%s] %3d%%", std::string(filled, '#').c_str(), std::string(kBarWidth - filled, '.').c_str(),
-                percent);
+    std::printf("\r[%s%s] %3d%%", std::string(filled, '#').c_str(),
+                std::string(kBarWidth - filled, '.').c_str(), percent);
     std::fflush(stdout);
 }
 
@@ -51,7 +51,8 @@ int RunFormat(CommandContext& context) {
     Session session;
     int exitCode = kExitOk;
     const std::optional<LoggedIn> login =
-        LogIn(session, context, "format", {}, {"--yes"}, 2, exitCode, &CheckArguments);
+        LogIn(session, context,
+              {.name = "format", .flags = {"--yes"}, .positionals = 2, .check = &CheckArguments}, exitCode);
     if (!login) return exitCode;
     const std::string layout = login->options.positional[1];
     const std::optional<HdInfo> disks = ReadDisks(session, login->nasIndex);
@@ -83,7 +84,8 @@ int RunFormat(CommandContext& context) {
         }
         std::printf("%s\n", e.text.c_str());
     });
-    if (!context.json) std::printf("Format Hard Drives: %s on %d disk(s)\n", layout.c_str(), disks->diskCount);
+    if (!context.json)
+        std::printf("Format Hard Drives: %s on %d disk(s)\n", layout.c_str(), disks->diskCount);
     bool silent = false;
     const auto endedOrSilent = [&] {
         silent = RunningWorkerCount() == 0 && std::chrono::steady_clock::now() - lastHeard > kSilenceLimit;
@@ -94,16 +96,18 @@ int RunFormat(CommandContext& context) {
         if (barShown) std::printf("\n");
         return Fail(context, "setting failed.");
     }
-    if (!sequence.succeeded()) return context.json ? Fail(context, steps.empty() ? "setting failed." : steps.back())
-                                                   : kExitFailed;
+    if (!sequence.succeeded())
+        return context.json ? Fail(context, steps.empty() ? "setting failed." : steps.back()) : kExitFailed;
 
-    VolumeUsage first;
-    const RequestHandle handle = GetVolumeInfo(session.window(), login->nasIndex, first);
-    const bool listed = handle != 0 && session.WaitFor(WM_QUERY_RESULT, handle, std::chrono::seconds(30));
+    const std::optional<Report> listed =
+        session.Request([&](HWND window) { return GetVolumeInfo(window, login->nasIndex); }, WM_QUERY_RESULT,
+                        std::chrono::seconds(30));
     std::vector<std::string> volumes;
-    for (const VolumeUsage* v = listed ? &first : nullptr; v && v->volume != 0; v = v->next.get()) {
+    for (const VolumeUsage* v = listed && listed->query ? &listed->query->volumes : nullptr;
+         v && v->volume != 0; v = v->next.get()) {
         if (context.json)
-            volumes.push_back(JsonObject().Number("volume", v->volume).Number("totalGiB", v->totalSize >> 20).str());
+            volumes.push_back(
+                JsonObject().Number("volume", v->volume).Number("totalGiB", v->totalSize >> 20).str());
         else
             std::printf("Volume_%d  %d GiB\n", v->volume, v->totalSize >> 20);
     }

@@ -19,16 +19,20 @@ std::string Utf8(std::string_view ansi) { return WideToUtf8(AnsiToWide(ansi)); }
 int RunInfo(CommandContext& context) {
     Session session;
     int exitCode = kExitOk;
-    const std::optional<LoggedIn> login = LogIn(session, context, "info", {}, {}, 1, exitCode);
+    const std::optional<LoggedIn> login = LogIn(session, context, {.name = "info"}, exitCode);
     if (!login) return exitCode;
-    if (!WaitForCgi(session, GetWizardInfo(session.window(), login->nasIndex)))
+    if (!RunCgi(session, [&](HWND window) { return GetWizardInfo(window, login->nasIndex); }))
         return Fail(context, "the appliance did not report its settings");
-    const WizardInfo& w = g_wizardInfo;
+    const WizardInfo w = g_wizardInfo.Get();
     const std::pair<const char*, std::string> rows[] = {
-        {"name", Utf8(FieldText(w.name))},       {"workgroup", Utf8(FieldText(w.workgroup))},
-        {"description", Utf8(FieldText(w.description))}, {"ip", Utf8(FieldText(w.ip))},
-        {"netmask", Utf8(FieldText(w.netmask))}, {"gateway", Utf8(FieldText(w.gateway))},
-        {"dns1", Utf8(FieldText(w.dns1))},       {"dns2", Utf8(FieldText(w.dns2))},
+        {"name", Utf8(FieldText(w.name))},
+        {"workgroup", Utf8(FieldText(w.workgroup))},
+        {"description", Utf8(FieldText(w.description))},
+        {"ip", Utf8(FieldText(w.ip))},
+        {"netmask", Utf8(FieldText(w.netmask))},
+        {"gateway", Utf8(FieldText(w.gateway))},
+        {"dns1", Utf8(FieldText(w.dns1))},
+        {"dns2", Utf8(FieldText(w.dns2))},
     };
     if (context.json) {
         JsonObject json;

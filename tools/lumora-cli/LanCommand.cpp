@@ -13,14 +13,17 @@ namespace lumora::cli {
 int RunLan(CommandContext& context) {
     Session session;
     int exitCode = kExitOk;
-    const std::optional<LoggedIn> login = LogIn(session, context, "lan", {}, {}, 1, exitCode);
+    const std::optional<LoggedIn> login = LogIn(session, context, {.name = "lan"}, exitCode);
     if (!login) return exitCode;
-    if (!WaitForCgi(session, GetLanInfo(session.window(), login->nasIndex)))
+    if (!RunCgi(session, [&](HWND window) { return GetLanInfo(window, login->nasIndex); }))
         return Fail(context, "the appliance reported no address");
-    const std::string ip(FieldText(g_wizardInfo.ip)), netmask(FieldText(g_wizardInfo.netmask)),
-        gateway(FieldText(g_wizardInfo.gateway));
+    const WizardInfo info = g_wizardInfo.Get();
+    const std::string ip(FieldText(info.ip)), netmask(FieldText(info.netmask)),
+        gateway(FieldText(info.gateway));
     if (context.json)
-        std::printf("%s\n", JsonObject().Text("ip", ip).Text("netmask", netmask).Text("gateway", gateway).str().c_str());
+        std::printf(
+            "%s\n",
+            JsonObject().Text("ip", ip).Text("netmask", netmask).Text("gateway", gateway).str().c_str());
     else
         std::printf("ip       %s\nnetmask  %s\ngateway  %s\n", ip.c_str(), netmask.c_str(), gateway.c_str());
     return kExitOk;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "CgiSupport.h"
 #include "Command.h"
 #include "DeviceText.h"
 #include "Json.h"
@@ -19,21 +20,28 @@ int RunLogin(CommandContext& context) {
     if (!options) return UsageError("login", problem);
     if (options->positional.size() != 1 || !options->Value("-u") || !options->Value("-p"))
         return UsageError("login");
+    problem = CredentialArgumentProblem("-u", *options->Value("-u"));
+    if (problem.empty()) problem = CredentialArgumentProblem("-p", *options->Value("-p"));
+    if (!problem.empty()) return UsageError("login", problem);
     const std::u16string user = Utf8ToWide(*options->Value("-u"));
     const std::u16string password = Utf8ToWide(*options->Value("-p"));
-    if (user.size() > 16 || password.size() > 16) return UsageError("login", "user and password take at most 16 characters");
 
     Session session;
     const int nasIndex = FindAppliance(session, options->positional[0]);
     if (nasIndex < 0) return kExitFailed;
     const NasDevice device = *NasList::Instance().At(nasIndex);
 
-    const RequestHandle handle = StartLogin(session.window(), nasIndex, user, password);
-    const bool accepted = handle != 0 && session.WaitFor(WM_QUERY_RESULT, handle, std::chrono::minutes(1));
+    const bool accepted =
+        session
+            .Request([&](HWND window) { return StartLogin(window, nasIndex, user, password); },
+                     WM_QUERY_RESULT, std::chrono::minutes(1))
+            .has_value();
     const std::string error = accepted ? std::string() : ReportWorkerMessages(session);
     if (context.json) {
         JsonObject result;
-        result.Text("name", DeviceName(device)).Text("mac", FieldText(device.macText)).Bool("accepted", accepted);
+        result.Text("name", DeviceName(device))
+            .Text("mac", FieldText(device.macText))
+            .Bool("accepted", accepted);
         if (!accepted) result.Text("error", error);
         std::printf("%s\n", result.str().c_str());
     } else if (accepted) {

@@ -11,16 +11,17 @@ int RunPasswd(CommandContext& context) {
     int exitCode = kExitOk;
     const auto check = [](const Options& o) {
         const std::optional<std::string> next = o.Value("--new");
-        if (!next) return std::string("--new is required");
-        if (Utf8ToWide(*next).size() > 16) return std::string("the new password takes at most 16 characters");
-        return std::string();
+        return next ? CredentialArgumentProblem("--new", *next) : std::string("--new is required");
     };
-    const std::optional<LoggedIn> login = LogIn(session, context, "passwd", {"--new"}, {}, 1, exitCode, check);
+    const std::optional<LoggedIn> login =
+        LogIn(session, context, {.name = "passwd", .withValue = {"--new"}, .check = check}, exitCode);
     if (!login) return exitCode;
-    const RequestHandle handle = ChangePassword(session.window(), login->nasIndex,
-                                                Utf8ToWide(*login->options.Value("-p")),
-                                                Utf8ToWide(*login->options.Value("--new")));
-    if (!WaitForCgi(session, handle)) return Fail(context, "the appliance did not accept the password change");
+    const std::u16string oldPassword = Utf8ToWide(*login->options.Value("-p"));
+    const std::u16string newPassword = Utf8ToWide(*login->options.Value("--new"));
+    if (!RunCgi(session, [&](HWND window) {
+            return ChangePassword(window, login->nasIndex, oldPassword, newPassword);
+        }))
+        return Fail(context, "the appliance did not accept the password change");
     return Succeed(context, "Password changed.");
 }
 

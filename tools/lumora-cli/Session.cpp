@@ -5,12 +5,13 @@
 #include <utility>
 
 #include "platform/Text.h"
+#include "protocol/cgi/CgiReplyRecords.h"
 #include "protocol/datagram/DatagramCommands.h"
 #include "protocol/datagram/LoginRefusal.h"
+#include "protocol/datagram/NasList.h"
 #include "protocol/query/Messages.h"
 #include "protocol/query/Msg.h"
 #include "protocol/query/RequestFailure.h"
-#include "protocol/datagram/NasList.h"
 
 namespace lumora::cli {
 
@@ -30,7 +31,26 @@ void NoteFailureReason(RequestHandle handle) {
 
 std::string TakeFailureReason() { return std::exchange(KeptFailureReason(), std::string()); }
 
-Session::Session() : registration_(*this) {
+// --- RequestWindow
+
+RequestWindow::RequestWindow(Session& session) : session_(session) {}
+
+RequestWindow::~RequestWindow() { session_.Forget(handle()); }
+
+LRESULT RequestWindow::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
+    Report report{handle(), message, wParam, lParam, nullptr};
+    if (message == WM_QUERY_RESULT) {
+        CMsg::Taken taken = CMsg::Instance().TakeParam(lParam);
+        if (!taken.found) return 0;
+        report.query = std::move(taken.request);
+    }
+    session_.Keep(std::move(report));
+    return 0;
+}
+
+// --- Session
+
+Session::Session() {
     SetMessageDispatcher(&loop_);
     SetDialogService(this);
     // The settings file is the desktop program's; nothing here names its current appliance.
@@ -44,15 +64,18 @@ Session::~Session() {
     SetMessageDispatcher(nullptr);
 }
 
-LRESULT Session::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
-    Report report{message, wParam, lParam, nullptr};
-    if (message == WM_QUERY_RESULT) {
-        CMsg::Taken taken = CMsg::Instance().TakeParam(lParam);
-        if (!taken.found) return 0;
-        report.query = std::move(taken.request);
+void Session::Keep(Report report) { reports_.push_back(std::move(report)); }
+
+void Session::Forget(HWND window) {
+    for (auto it = reports_.begin(); it != reports_.end();) {
+        if (it->window != window) {
+            ++it;
+            continue;
+        }
+        // A disk record nobody took is freed with its report.
+        if (it->message == WM_HDINFO_RESULT) TakeHdInfo(it->wParam);
+        it = reports_.erase(it);
     }
-    reports_.push_back(std::move(report));
-    return 0;
 }
 
 DialogAnswer Session::ShowMessageBox(const MessageBoxRequest& request) {
@@ -68,32 +91,39 @@ std::vector<std::string> Session::Messages() const {
     return messages_;
 }
 
-std::optional<Report> Session::WaitFor(unsigned message, RequestHandle handle,
-                                       std::chrono::milliseconds timeout) {
+std::optional<Report> Session::WaitFor(HWND window, unsigned message, std::chrono::milliseconds timeout) {
     auto take = [&]() -> std::optional<Report> {
-        for (auto it = reports_.begin(); it != reports_.end(); ++it) {
-            // A query result counts only when it is this request's (the window's latest).
-            if (it->message != message || (it->query && it->query->requestHandle != handle)) continue;
-            Report report = std::move(*it);
-            reports_.erase(it);
-            return report;
-        }
-        return std::nullopt;
+        const auto it = std::find_if(reports_.begin(), reports_.end(), [&](const Report& r) {
+            return r.window == window && r.message == message;
+        });
+        if (it == reports_.end()) return std::nullopt;
+        Report report = std::move(*it);
+        reports_.erase(it);
+        return report;
     };
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
+    while (true) {
         if (auto report = take()) return report;
         // A worker posts before it ends, so once none runs its report is already queued.
-        const bool ended = RunningWorkerCount() == 0;
-        loop_.RunUntil([&] { return !reports_.empty(); }, std::chrono::milliseconds(ended ? 1 : 20));
-        if (ended) {
-            std::optional<Report> report = take();
-            if (!report) NoteFailureReason(handle);
-            return report;
+        if (RunningWorkerCount() == 0) {
+            loop_.RunQueued();
+            return take();
         }
+        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+        const std::size_t kept = reports_.size();
+        loop_.RunUntil([&] { return reports_.size() != kept; }, std::chrono::milliseconds(20));
     }
-    NoteFailureReason(handle);
-    return std::nullopt;
+}
+
+std::optional<Report> Session::Request(const std::function<RequestHandle(HWND)>& start, unsigned message,
+                                       std::chrono::milliseconds timeout) {
+    RequestWindow window(*this);
+    const RequestHandle handle = start(window.handle());
+    if (handle == 0) return std::nullopt;
+    std::optional<Report> report = WaitFor(window.handle(), message, timeout);
+    // What went wrong is kept for the message the command prints.
+    if (!report || report->wParam != 0) NoteFailureReason(handle);
+    return report;
 }
 
 bool Session::PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
@@ -106,14 +136,14 @@ bool Session::PumpUntil(const std::function<bool()>& done, std::chrono::millisec
 }
 
 bool Session::Discover() {
-    const RequestHandle handle = StartDiscovery(window());
-    return handle != 0 && WaitFor(WM_QUERY_RESULT, handle, std::chrono::minutes(2)).has_value();
+    return Request(&StartDiscovery, WM_QUERY_RESULT, std::chrono::minutes(2)).has_value();
 }
 
 int Session::Resolve(const std::string& nas) const {
-    NasList& list = NasList::Instance();
+    const NasList& list = NasList::Instance();
     // A position in the list first; digits that are none may still be an appliance's name.
-    if (!nas.empty() && std::all_of(nas.begin(), nas.end(), [](unsigned char c) { return std::isdigit(c); })) {
+    if (!nas.empty() &&
+        std::all_of(nas.begin(), nas.end(), [](unsigned char c) { return std::isdigit(c); })) {
         const int index = nas.size() < 4 ? std::stoi(nas) : -1;
         if (list.At(index)) return index;
     }
@@ -122,9 +152,10 @@ int Session::Resolve(const std::string& nas) const {
         return text;
     };
     for (int i = 0; i < list.Count(); ++i) {
-        const NasDevice& device = *list.At(i);
-        if (WideToUtf8(AnsiToWide(FieldText(device.name))) == nas) return i;
-        if (std::string(FieldText(device.macText)) == lower(nas)) return i;
+        const std::optional<NasDevice> device = list.At(i);
+        if (!device) break;
+        if (WideToUtf8(AnsiToWide(FieldText(device->name))) == nas) return i;
+        if (std::string(FieldText(device->macText)) == lower(nas)) return i;
     }
     return -1;
 }

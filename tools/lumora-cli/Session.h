@@ -1,10 +1,11 @@
 #pragma once
-// The console side of lumora-cli: a message loop on the main thread, one
-// window that receives the requests' reports, and a dialog service that
-// keeps the messages the workers show.
+// The console side of lumora-cli: a message loop on the main thread, a window of
+// its own for every request, and a dialog service that keeps the messages the
+// workers show.
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -18,13 +19,33 @@
 namespace lumora::cli {
 
 struct Report {
+    HWND window = kNoWindow;  // the request window it was posted to
     unsigned message = 0;
     WPARAM wParam = 0;
     LPARAM lParam = 0;
     std::shared_ptr<CQuery> query;  // the redeemed request of a WM_QUERY_RESULT
 };
 
-class Session : public MessageTarget, public DialogService {
+class Session;
+
+// The window of one request. Reports name no request (WM_CGI_RESULT carries only the
+// kind), so each request gets a window of its own: a report is its request's by the
+// window it reached, and once the window is gone a late report of a request given up
+// is dropped instead of being taken for the next one's.
+class RequestWindow : public MessageTarget {
+public:
+    explicit RequestWindow(Session& session);
+    // Drops the reports still kept for this window (and frees what they carry).
+    ~RequestWindow() override;
+    HWND handle() const { return registration_.handle(); }
+    LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    Session& session_;
+    WindowRegistration registration_{*this};
+};
+
+class Session : public DialogService {
 public:
     // Installs the loop and the dialog service for the life of the session.
     Session();
@@ -32,8 +53,13 @@ public:
 
     // Runs a discovery and waits for its report; false when nothing could be started.
     bool Discover();
-    // Waits until a report of `message` for `handle` arrives, or the workers ended without one.
-    std::optional<Report> WaitFor(unsigned message, RequestHandle handle, std::chrono::milliseconds timeout);
+    // Starts a request addressed to a window of its own (`start` gets the window and returns
+    // the command's handle) and waits for the request's `message`; nothing when the command
+    // started nothing, the time ran out or the workers ended without that report.
+    std::optional<Report> Request(const std::function<RequestHandle(HWND)>& start, unsigned message,
+                                  std::chrono::milliseconds timeout);
+    // Waits until a report of `message` reaches `window`, or the workers ended without one.
+    std::optional<Report> WaitFor(HWND window, unsigned message, std::chrono::milliseconds timeout);
     // Delivers messages until `done` holds or the time is up; false on time-out.
     bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
     // The nasIndex of NAS given as list index, name or MAC (an index in the list wins over
@@ -42,15 +68,15 @@ public:
     // The messages the workers showed, oldest first (UTF-8).
     std::vector<std::string> Messages() const;
 
-    HWND window() const { return registration_.handle(); }
-
-    LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
     DialogAnswer ShowMessageBox(const MessageBoxRequest& request) override;
     int RunModal(std::string_view name, const std::function<int()>& run) override;
 
 private:
+    friend class RequestWindow;
+    void Keep(Report report);
+    void Forget(HWND window);
+
     MessageLoop loop_;
-    WindowRegistration registration_;
     std::deque<Report> reports_;
     mutable std::mutex messagesMutex_;
     std::vector<std::string> messages_;

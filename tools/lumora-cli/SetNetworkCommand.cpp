@@ -4,11 +4,10 @@
 // address as the setup wizard does: once a second it asks the appliance for its
 // LAN address (at most eight times), then checks that it answers there.
 
-#include <arpa/inet.h>
-
 #include <cstdio>
 #include <thread>
 
+#include "AddressOptions.h"
 #include "CgiSupport.h"
 #include "Json.h"
 #include "platform/Text.h"
@@ -21,18 +20,12 @@ namespace {
 
 constexpr int kPollTicks = 8;
 
-bool IsAddress(const std::optional<std::string>& text) {
-    in_addr a{};
-    return text && text->size() < 16 && inet_pton(AF_INET, text->c_str(), &a) == 1;
-}
-
 std::string CheckArguments(const Options& o) {
-    const bool dhcp = o.Has("--dhcp");
-    if (dhcp == o.Value("--ip").has_value()) return "give either --dhcp or --ip with --mask";
-    if (!dhcp && (!IsAddress(o.Value("--ip")) || !IsAddress(o.Value("--mask"))))
-        return "--ip and --mask take dotted addresses";
-    for (const char* option : {"--gateway", "--dns1", "--dns2"})
-        if (o.Value(option) && !IsAddress(o.Value(option))) return std::string(option) + " takes a dotted address";
+    std::string problem;
+    if (!ReadAddressChoice(o, problem)) return problem;
+    for (const char* option : {"--dns1", "--dns2"})
+        if (o.Value(option) && !IsDottedIpv4(*o.Value(option)))
+            return std::string(option) + " takes a dotted IPv4 address";
     return {};
 }
 
@@ -41,14 +34,17 @@ std::string CheckArguments(const Options& o) {
 int RunSetNetwork(CommandContext& context) {
     Session session;
     int exitCode = kExitOk;
-    const std::optional<LoggedIn> login = LogIn(session, context, "set-network",
-                                                {"--ip", "--mask", "--gateway", "--dns1", "--dns2"}, {"--dhcp"}, 1,
-                                                exitCode, &CheckArguments);
+    std::set<std::string> withValue = kAddressValueOptions;
+    withValue.insert({"--dns1", "--dns2"});
+    const std::optional<LoggedIn> login =
+        LogIn(session, context,
+              {.name = "set-network", .withValue = withValue, .flags = {kDhcpFlag}, .check = &CheckArguments},
+              exitCode);
     if (!login) return exitCode;
     const Options& o = login->options;
     const int nas = login->nasIndex;
     NetworkSettings settings;
-    settings.dhcpEnable = o.Has("--dhcp") ? 1 : 0;
+    settings.dhcpEnable = o.Has(kDhcpFlag) ? 1 : 0;
     CopyToField(settings.address, o.Value("--ip").value_or(""));
     CopyToField(settings.netmask, o.Value("--mask").value_or(""));
     CopyToField(settings.gateway, o.Value("--gateway").value_or(""));
@@ -56,32 +52,35 @@ int RunSetNetwork(CommandContext& context) {
     CopyToField(settings.dns2, o.Value("--dns2").value_or(""));
     const std::string oldAddress(FieldText(NasList::Instance().At(nas)->ip));
 
-    if (!WaitForCgi(session, LockAddress(session.window(), nas))) return Fail(context, "setting failed.");
-    if (!WaitForCgi(session, SetNetwork(session.window(), nas, settings))) return Fail(context, "setting failed.");
+    if (!RunCgi(session, [&](HWND window) { return LockAddress(window, nas); }))
+        return Fail(context, "setting failed.");
+    if (!RunCgi(session, [&](HWND window) { return SetNetwork(window, nas, settings); }))
+        return Fail(context, "setting failed.");
 
     // The appliance still answers at its old address for a moment and reports the new one.
     bool found = false;
     for (int tick = 0; tick < kPollTicks && !found; ++tick) {
         std::this_thread::sleep_for(std::chrono::seconds(1));
-        found = WaitForCgi(session, GetLanInfo(session.window(), nas));
+        found = RunCgi(session, [&](HWND window) { return GetLanInfo(window, nas); });
     }
     if (!found) return Fail(context, "get NAS new ip error.");
     const std::string newAddress(FieldText(NasList::Instance().At(nas)->ip));
     // Then it must answer at the new one.
     bool answers = false;
     for (int attempt = 0; attempt < 10 && !answers; ++attempt) {
-        answers = WaitForCgi(session, GetWizardInfo(session.window(), nas));
+        answers = RunCgi(session, [&](HWND window) { return GetWizardInfo(window, nas); });
         if (!answers) std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
     if (!answers) return Fail(context, "the appliance does not answer at " + newAddress);
+    const WizardInfo info = g_wizardInfo.Get();
     if (context.json) {
         std::printf("%s\n", JsonObject()
                                 .Bool("ok", true)
                                 .Text("from", oldAddress)
                                 .Text("ip", newAddress)
-                                .Text("netmask", std::string(FieldText(g_wizardInfo.netmask)))
-                                .Text("gateway", std::string(FieldText(g_wizardInfo.gateway)))
-                                .Bool("dhcp", g_wizardInfo.dhcpEnable == 1)
+                                .Text("netmask", std::string(FieldText(info.netmask)))
+                                .Text("gateway", std::string(FieldText(info.gateway)))
+                                .Bool("dhcp", info.dhcpEnable == 1)
                                 .str()
                                 .c_str());
     } else if (newAddress == oldAddress) {

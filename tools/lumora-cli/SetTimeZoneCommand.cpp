@@ -13,7 +13,8 @@ namespace {
 std::optional<int> ZoneNumber(const std::string& text) {
     int zone = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), zone);
-    if (error != std::errc() || end != text.data() + text.size() || zone < 0 || zone > 200) return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size() || zone < 0 || zone > 200)
+        return std::nullopt;
     return zone;
 }
 
@@ -23,12 +24,19 @@ int RunSetTimeZone(CommandContext& context) {
     Session session;
     int exitCode = kExitOk;
     const std::optional<LoggedIn> login =
-        LogIn(session, context, "set-timezone", {}, {}, 2, exitCode, [](const Options& o) {
-            return ZoneNumber(o.positional[1]) ? std::string() : std::string("ZONE is a time-zone number");
-        });
+        LogIn(session, context,
+              {.name = "set-timezone",
+               .positionals = 2,
+               .check =
+                   [](const Options& o) {
+                       return ZoneNumber(o.positional[1]) ? std::string()
+                                                          : std::string("ZONE is a time-zone number");
+                   }},
+              exitCode);
     if (!login) return exitCode;
     const int zone = *ZoneNumber(login->options.positional[1]);
-    if (!WaitForCgi(session, SetTimeZone(session.window(), login->nasIndex, zone))) return Fail(context, "setting failed.");
+    if (!RunCgi(session, [&](HWND window) { return SetTimeZone(window, login->nasIndex, zone); }))
+        return Fail(context, "setting failed.");
     return Succeed(context, "Time zone set to " + std::to_string(zone) + ".");
 }
 

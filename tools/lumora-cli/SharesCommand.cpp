@@ -14,16 +14,17 @@ namespace lumora::cli {
 int RunShares(CommandContext& context) {
     Session session;
     int exitCode = kExitOk;
-    const std::optional<LoggedIn> login = LogIn(session, context, "shares", {}, {"--usb"}, 1, exitCode);
+    const std::optional<LoggedIn> login =
+        LogIn(session, context, {.name = "shares", .flags = {"--usb"}}, exitCode);
     if (!login) return exitCode;
     const int usb = login->options.Has("--usb") ? 1 : 0;
-    g_shareList.clear();
-    const RequestHandle handle = GetShareList(session.window(), login->nasIndex, usb);
-    const bool ok = usb ? handle != 0 && session.WaitFor(WM_QUERY_RESULT, handle, std::chrono::seconds(30))
-                        : WaitForCgi(session, handle);
+    g_shareList.Set({});
+    const auto start = [&](HWND window) { return GetShareList(window, login->nasIndex, usb); };
+    const bool ok = usb ? session.Request(start, WM_QUERY_RESULT, std::chrono::seconds(30)).has_value()
+                        : RunCgi(session, start);
     if (!ok) return Fail(context, "the appliance did not report its shares");
     std::vector<std::string> names;
-    for (const ShareEntry& share : g_shareList) names.push_back(WideToUtf8(share.shareName));
+    for (const ShareEntry& share : g_shareList.Get()) names.push_back(WideToUtf8(share.shareName));
     if (context.json) {
         std::vector<std::string> json;
         for (const std::string& name : names) json.push_back(JsonString(name));

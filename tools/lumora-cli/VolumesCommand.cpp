@@ -12,12 +12,13 @@ namespace lumora::cli {
 int RunVolumes(CommandContext& context) {
     Session session;
     int exitCode = kExitOk;
-    const std::optional<LoggedIn> login = LogIn(session, context, "volumes", {}, {}, 1, exitCode);
+    const std::optional<LoggedIn> login = LogIn(session, context, {.name = "volumes"}, exitCode);
     if (!login) return exitCode;
-    VolumeUsage first;
-    const RequestHandle handle = GetVolumeInfo(session.window(), login->nasIndex, first);
-    if (handle == 0 || !session.WaitFor(WM_QUERY_RESULT, handle, std::chrono::seconds(30)))
-        return Fail(context, "the appliance did not report its volumes");
+    const std::optional<Report> report =
+        session.Request([&](HWND window) { return GetVolumeInfo(window, login->nasIndex); }, WM_QUERY_RESULT,
+                        std::chrono::seconds(30));
+    if (!report || !report->query) return Fail(context, "the appliance did not report its volumes");
+    const VolumeUsage& first = report->query->volumes;
     // As the information panel does: the list ends at the first record without a volume number.
     std::vector<std::string> json;
     if (!context.json) std::printf("%-10s %10s %10s %5s\n", "VOLUME", "SIZE GiB", "USED GiB", "USE");

@@ -35,7 +35,8 @@ void RunCgiExchange(CQuery& query, CgiPort& port, const CgiTimings& timings) {
     query.failure = failure;
     if (failure != RequestFailure::None) RecordRequestFailure(query.startedHandle(), failure, host);
     query.FinishWork();
-    if (query.requestType == kRequestCgi) PostMessage(query.targetWnd, WM_CGI_RESULT, static_cast<WPARAM>(result), query.kind);
+    if (query.requestType == kRequestCgi)
+        PostMessage(query.targetWnd, WM_CGI_RESULT, static_cast<WPARAM>(result), query.kind);
 }
 
 }  // namespace lumora

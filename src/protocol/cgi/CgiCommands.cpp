@@ -11,35 +11,33 @@ namespace lumora {
 namespace {
 
 constexpr std::uint16_t kCgiPort = 80;
-constexpr std::size_t kMaxCredential = 16;
 
 // The common start of every CGI command.
-RequestHandle Start(HWND target, int nasIndex, int requestType, int kind, std::string_view body,
-                    VolumeUsage* volumes = nullptr, std::string_view newPassword = {}) {
+RequestHandle Start(HWND target, int nasIndex, RequestType requestType, CgiKind kind, std::string_view body,
+                    std::string_view newPassword = {}) {
     std::shared_ptr<CQuery> query = MakeQuery(target);
     query->nasIndex = nasIndex;
     query->requestType = requestType;
     query->kind = kind;
-    query->volumeList = volumes;
     CopyToField(query->newPassword, newPassword);
     if (body.size() > kMaxFormBody || !BuildCgiRequest(*query, body)) return 0;
     return StartQuery(query);
 }
 
-std::string_view UserName() { return CredentialText(g_userName); }
+std::string UserName() { return CredentialText(g_userName); }
 
 }  // namespace
 
 bool BuildCgiRequest(CQuery& query, std::string_view body) {
-    const NasDevice* device = NasList::Instance().At(query.nasIndex);
+    const std::optional<NasDevice> device = NasList::Instance().At(query.nasIndex);
     if (!device) return false;
     const std::string_view host = FieldText(device->ip);
     const std::optional<std::string> text =
         BuildCgiRequestText(query.kind, host, body, CredentialText(g_password));
     if (!text) return false;
     query.request.assign(text->begin(), text->end());
-    query.requestLength = static_cast<int>(text->size());
     CopyToField(query.host, host);
+    query.targetMac = device->macText;
     query.port = kCgiPort;
     query.useTcp = true;
     return true;
@@ -47,11 +45,11 @@ bool BuildCgiRequest(CQuery& query, std::string_view body) {
 
 RequestHandle ChangePassword(HWND target, int nasIndex, std::u16string_view oldPassword,
                              std::u16string_view newPassword) {
+    // A password cut to its field or with a substituted character would be another password.
+    if (!CredentialProblem(oldPassword).empty() || !CredentialProblem(newPassword).empty()) return 0;
     const std::string oldText = WideToAnsi(oldPassword), newText = WideToAnsi(newPassword);
-    // A password that does not fit its 17-byte field would be cut into another password.
-    if (oldText.size() > kMaxCredential || newText.size() > kMaxCredential) return 0;
-    return Start(target, nasIndex, kRequestCgi, kKindChangePassword, ChangePasswordForm(UserName(), oldText, newText),
-                 nullptr, newText);
+    return Start(target, nasIndex, kRequestCgi, kKindChangePassword,
+                 ChangePasswordForm(UserName(), oldText, newText), newText);
 }
 
 RequestHandle GetWizardInfo(HWND target, int nasIndex) {
@@ -113,8 +111,8 @@ RequestHandle FinishFormat(HWND target, int nasIndex) {
     return Start(target, nasIndex, kRequestDiskManager, kKindFinishFormat, kFinishFormatForm);
 }
 
-RequestHandle GetVolumeInfo(HWND target, int nasIndex, VolumeUsage& first) {
-    return Start(target, nasIndex, kRequestVolumeUsage, kKindVolumeInfo, kVolumeInfoForm, &first);
+RequestHandle GetVolumeInfo(HWND target, int nasIndex) {
+    return Start(target, nasIndex, kRequestVolumeUsage, kKindVolumeInfo, kVolumeInfoForm);
 }
 
 RequestHandle GetUserAccess(HWND target, int nasIndex) {

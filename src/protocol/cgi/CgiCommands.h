@@ -18,11 +18,11 @@ namespace lumora {
 // appliance is not in NasList or the text would not fit.
 bool BuildCgiRequest(CQuery& query, std::string_view body);
 
-// Password of g_userName: old and new at most 16 characters. WM_CGI_RESULT kind 1;
-// an accepted change replaces g_password.
+// Password of g_userName. WM_CGI_RESULT kind 1; an accepted change replaces g_password.
+// Returns 0 when either password has a CredentialProblem.
 RequestHandle ChangePassword(HWND target, int nasIndex, std::u16string_view oldPassword,
                              std::u16string_view newPassword);
-// Fills g_wizardInfo. WM_CGI_RESULT kind 2.
+// Replaces g_wizardInfo. WM_CGI_RESULT kind 2.
 RequestHandle GetWizardInfo(HWND target, int nasIndex);
 // WM_CGI_RESULT kind 3.
 RequestHandle SetDeviceInfo(HWND target, int nasIndex, const DeviceSettings& settings);
@@ -50,9 +50,9 @@ RequestHandle RemountDisks(HWND target, int nasIndex);
 RequestHandle CheckRemountState(HWND target, int nasIndex);
 // WM_DISK_STEP_RESULT kind 15.
 RequestHandle FinishFormat(HWND target, int nasIndex);
-// Fills `first` (zeroed, owned by the caller until the result arrives) and chains the
-// further volumes. WM_QUERY_RESULT.
-RequestHandle GetVolumeInfo(HWND target, int nasIndex, VolumeUsage& first);
+// Fills the request's own `volumes` (first volume, then a chain of the further ones);
+// WM_QUERY_RESULT hands the request, records and all, to the window.
+RequestHandle GetVolumeInfo(HWND target, int nasIndex);
 // Reads the authority text of g_userName into the query's authorityText. WM_QUERY_RESULT.
 RequestHandle GetUserAccess(HWND target, int nasIndex);
 

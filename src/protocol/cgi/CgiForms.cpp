@@ -30,9 +30,18 @@ constexpr std::array<std::string_view, 19> kPaths = {
     "/cgi-bin/account_mgr.cgi",
 };
 
-bool IsUnreserved(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_' || c == '~';
+// "&" and ";" end a field, "=" ends a name, "+" and "%" are rewritten by decoders, "#"
+// ends the form for some; control bytes may end a line or the text.
+bool NeedsEscape(unsigned char c) {
+    switch (c) {
+        case '&':
+        case ';':
+        case '=':
+        case '+':
+        case '%':
+        case '#': return true;
+        default: return c < 0x20 || c == 0x7F;
+    }
 }
 
 int HexValue(char c) {
@@ -42,14 +51,47 @@ int HexValue(char c) {
     return -1;
 }
 
-std::string Field(std::string_view text) { return PercentEncode(text); }
+// Escapes what a form value must not hold as it stands, plus `separator` where the value is
+// one item of a list inside a field.
+std::string Escape(std::string_view value, char separator = '&') {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(value.size());
+    for (char ch : value) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (!NeedsEscape(c) && ch != separator) {
+            out += ch;
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+std::string Field(std::string_view text) { return Escape(text); }
+// The volume description is split on its commas before its items are decoded: a comma
+// inside an item must not shift the ones after it.
+std::string VolumeItem(std::string_view text) { return Escape(text, ','); }
 
 void AppendVolume(std::string& out, const VolumeSpec& v) {
     const std::string size = std::to_string(v.sizeGiB);
-    const std::string values[15] = {
-        std::to_string(v.volumeNumber), Field(FieldText(v.raidLevel)), Field(FieldText(v.fileSystem)),
-        size, Field(FieldText(v.devices)), "none", std::to_string(v.extraFlag), "1", size, "0",
-        "none", std::to_string(v.matchedSizes), "0", "0", "null"};
+    const std::string values[15] = {std::to_string(v.volumeNumber),
+                                    VolumeItem(FieldText(v.raidLevel)),
+                                    VolumeItem(FieldText(v.fileSystem)),
+                                    size,
+                                    VolumeItem(FieldText(v.devices)),
+                                    "none",
+                                    std::to_string(v.extraFlag),
+                                    "1",
+                                    size,
+                                    "0",
+                                    "none",
+                                    std::to_string(v.matchedSizes),
+                                    "0",
+                                    "0",
+                                    "null"};
     for (const std::string& value : values) {
         if (!out.empty()) out += ',';
         out += value;
@@ -63,22 +105,7 @@ std::string_view CgiPath(int kind) {
     return kPaths[static_cast<std::size_t>(kind)];
 }
 
-std::string PercentEncode(std::string_view value) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(value.size());
-    for (char ch : value) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (IsUnreserved(c)) {
-            out += ch;
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
-}
+std::string PercentEncode(std::string_view value) { return Escape(value); }
 
 std::string PercentDecode(std::string_view value) {
     std::string out;
@@ -113,17 +140,19 @@ std::string TimeZoneForm(int timeZone) { return "cmd=cgi_timezone&f_timezone=" +
 
 std::string NetworkForm(const NetworkSettings& s) {
     // Gateway before netmask: the order the appliance reads them in.
-    return "cmd=cgi_ip&f_dhcp_enable=" + std::to_string(s.dhcpEnable) + "&f_ip=" + Field(FieldText(s.address)) +
-           "&f_gateway=" + Field(FieldText(s.gateway)) + "&f_netmask=" + Field(FieldText(s.netmask)) +
-           "&f_dns1=" + Field(FieldText(s.dns1)) + "&f_dns2=" + Field(FieldText(s.dns2)) +
-           "&vlan_enable=0&vlan_id=0&lan=0";
+    return "cmd=cgi_ip&f_dhcp_enable=" + std::to_string(s.dhcpEnable) +
+           "&f_ip=" + Field(FieldText(s.address)) + "&f_gateway=" + Field(FieldText(s.gateway)) +
+           "&f_netmask=" + Field(FieldText(s.netmask)) + "&f_dns1=" + Field(FieldText(s.dns1)) +
+           "&f_dns2=" + Field(FieldText(s.dns2)) + "&vlan_enable=0&vlan_id=0&lan=0";
 }
 
 std::string ShareListForm(std::string_view userName, int usb) {
     return "cmd=cgi_get_share_info2&name=" + Field(userName) + "&usb=" + std::to_string(usb);
 }
 
-std::string UserAccessForm(std::string_view userName) { return "cmd=cgi_get_user_access&name=" + Field(userName); }
+std::string UserAccessForm(std::string_view userName) {
+    return "cmd=cgi_get_user_access&name=" + Field(userName);
+}
 
 std::optional<std::string> VolumeDescription(const VolumeSpec& first) {
     std::string text;

@@ -1,40 +1,21 @@
 #pragma once
 // The CGI paths and form bodies of every CGI command, as pure functions.
 //
-// Form values are percent-encoded: letters, digits and "-._~" pass unchanged,
-// every other byte becomes %XX, so a value holding "&" or "=" cannot add or
-// rewrite fields. Plain values therefore go out byte for byte.
+// Form values are escaped only where the body's structure needs it: the bytes a
+// form decoder splits on or rewrites ("&", ";", "=", "+", "%", "#") and control
+// bytes become %XX, so a value cannot add or rewrite fields. Every other byte
+// (spaces, "@", "!", bytes of 0x80 and above) goes out as it stands: a plain value
+// is byte for byte the request the appliance has always received, and an appliance
+// that never decodes escapes is harmed only by values that were broken before.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "protocol/cgi/CgiKind.h"
 #include "protocol/cgi/CgiRecords.h"
 
 namespace lumora {
-
-// Command kinds; each selects a CGI path.
-enum CgiKind : int {
-    kKindNone = 0,
-    kKindChangePassword = 1,
-    kKindWizardInfo = 2,
-    kKindDeviceInfo = 3,
-    kKindTimeZone = 4,
-    kKindNetwork = 5,
-    kKindLanInfo = 6,
-    kKindLockAddress = 7,
-    kKindShareList = 8,
-    kKindDiskInfo = 9,
-    kKindStopFileBrowser = 10,
-    kKindCreateVolumes = 11,
-    kKindFormatState = 12,
-    kKindRemount = 13,
-    kKindCheckRemount = 14,
-    kKindFinishFormat = 15,
-    kKindVolumeInfo = 16,
-    kKindUsbDevice = 17,
-    kKindUserAccess = 18,
-};
 
 inline constexpr std::size_t kMaxVolumeDescription = 511;
 inline constexpr std::size_t kMaxFormBody = 1023;
@@ -42,7 +23,7 @@ inline constexpr std::size_t kMaxFormBody = 1023;
 // The CGI path of a kind; " " for kind 0 and for kinds outside 0-18.
 std::string_view CgiPath(int kind);
 
-// Percent-encodes one form value (keeps A-Z, a-z, 0-9 and "-._~").
+// Escapes the structural and control bytes of one form value as %XX; keeps every other byte.
 std::string PercentEncode(std::string_view value);
 // Reverses PercentEncode and also turns "+" into a space; bad escapes stay as written.
 std::string PercentDecode(std::string_view value);

@@ -18,22 +18,25 @@ namespace {
 
 int PasswordStatus(CQuery& q, std::string_view reply) {
     if (!ParsePasswordAccepted(reply)) return 1;
-    CopyToField(g_password, FieldText(q.newPassword));
+    SetPassword(FieldText(q.newPassword));
     return 0;
 }
 
 int LanInformation(CQuery& q, std::string_view reply) {
     const std::optional<LanInfo> lan = ParseLanInfo(reply);
     if (!lan) return 1;
-    // The list entry follows the appliance, so later requests reach its new address.
-    if (NasDevice* device = NasList::Instance().At(q.nasIndex)) {
-        CopyToField(device->ip, lan->ip);
-        CopyToField(device->netmask, lan->netmask);
-        CopyToField(device->gateway, lan->gateway);
-    }
-    CopyToField(g_wizardInfo.ip, lan->ip);
-    CopyToField(g_wizardInfo.netmask, lan->netmask);
-    CopyToField(g_wizardInfo.gateway, lan->gateway);
+    // The list entry follows the appliance, so later requests reach its new address; a
+    // discovery since the request started may have put another appliance at nasIndex.
+    NasList::Instance().Update(q.nasIndex, FieldText(q.targetMac), [&lan](NasDevice& device) {
+        CopyToField(device.ip, lan->ip);
+        CopyToField(device.netmask, lan->netmask);
+        CopyToField(device.gateway, lan->gateway);
+    });
+    g_wizardInfo.Update([&lan](WizardInfo& info) {
+        CopyToField(info.ip, lan->ip);
+        CopyToField(info.netmask, lan->netmask);
+        CopyToField(info.gateway, lan->gateway);
+    });
     return 0;
 }
 
@@ -41,7 +44,9 @@ int ShareList(CQuery& q, std::string_view reply) {
     const auto names = ParseShareNames(reply);
     if (!names) return 1;
     const std::u16string label = Tr(u"select");
-    for (const std::u16string& name : *names) g_shareList.push_back(ShareEntry{name, label});
+    g_shareList.Update([&](std::vector<ShareEntry>& list) {
+        for (const std::u16string& name : *names) list.push_back(ShareEntry{name, label});
+    });
     if (q.requestType == kRequestShareList) q.PostQueryResult();
     return 0;
 }
@@ -58,39 +63,38 @@ int DiskInformation(CQuery& q, std::string_view reply) {
 
 int DiskManager(CQuery& q, std::string_view reply) {
     switch (q.kind) {
-    case kKindStopFileBrowser:
-        if (!ParseResValue(reply)) return 1;
-        // The appliance needs this long to let go of its disks.
-        std::this_thread::sleep_for(std::chrono::seconds(5));
-        PostMessage(q.targetWnd, WM_DISK_STEP_RESULT, 1, kKindStopFileBrowser);
-        return 0;
-    case kKindCreateVolumes: {
-        const std::optional<int> res = ParseResValue(reply);
-        PostMessage(q.targetWnd, WM_FORMAT_START_RESULT, static_cast<WPARAM>(res.value_or(0)), kKindCreateVolumes);
-        return res ? 0 : 1;
-    }
-    case kKindFormatState: {
-        const std::optional<FormatState> state = ParseFormatState(reply);
-        if (!state) return 1;
-        PostMessage(q.targetWnd, WM_FORMAT_PROGRESS, static_cast<WPARAM>(state->state), state->percent);
-        return 0;
-    }
-    case kKindRemount:
-    case kKindCheckRemount:
-    case kKindFinishFormat: {
-        const std::optional<int> res = ParseResValue(reply);
-        if (!res) return 1;
-        PostMessage(q.targetWnd, WM_DISK_STEP_RESULT, static_cast<WPARAM>(*res), q.kind);
-        return 0;
-    }
-    default:
-        return 0;
+        case kKindStopFileBrowser:
+            if (!ParseResValue(reply)) return 1;
+            // The appliance needs this long to let go of its disks.
+            std::this_thread::sleep_for(std::chrono::seconds(5));
+            PostMessage(q.targetWnd, WM_DISK_STEP_RESULT, 1, kKindStopFileBrowser);
+            return 0;
+        case kKindCreateVolumes: {
+            const std::optional<int> res = ParseResValue(reply);
+            PostMessage(q.targetWnd, WM_FORMAT_START_RESULT, static_cast<WPARAM>(res.value_or(0)),
+                        kKindCreateVolumes);
+            return res ? 0 : 1;
+        }
+        case kKindFormatState: {
+            const std::optional<FormatState> state = ParseFormatState(reply);
+            if (!state) return 1;
+            PostMessage(q.targetWnd, WM_FORMAT_PROGRESS, static_cast<WPARAM>(state->state), state->percent);
+            return 0;
+        }
+        case kKindRemount:
+        case kKindCheckRemount:
+        case kKindFinishFormat: {
+            const std::optional<int> res = ParseResValue(reply);
+            if (!res) return 1;
+            PostMessage(q.targetWnd, WM_DISK_STEP_RESULT, static_cast<WPARAM>(*res), q.kind);
+            return 0;
+        }
+        default: return 0;
     }
 }
 
 int VolumeUsageList(CQuery& q, std::string_view reply) {
-    VolumeUsage scratch;
-    if (!ParseVolumeUsage(reply, q.volumeList ? *q.volumeList : scratch)) return 1;
+    if (!ParseVolumeUsage(reply, q.volumes)) return 1;
     q.PostQueryResult();
     return 0;
 }
@@ -101,6 +105,7 @@ int UserAccess(CQuery& q, std::string_view reply) {
     if (!authority) return 1;
     q.authorityText = std::move(*authority);
     q.PostQueryResult();
+    // Nothing reads the result of this request type; 1 is what it has always returned.
     return 1;
 }
 
@@ -108,20 +113,20 @@ int UserAccess(CQuery& q, std::string_view reply) {
 
 int HandleCgiReply(CQuery& q, std::string_view reply) {
     switch (q.requestType) {
-    case kRequestCgi:
-        switch (q.kind) {
-        case kKindChangePassword: return PasswordStatus(q, reply);
-        case kKindWizardInfo: g_wizardInfo = ParseWizardInfo(reply); return 0;
-        case kKindLanInfo: return LanInformation(q, reply);
-        case kKindShareList: return ShareList(q, reply);
-        case kKindDiskInfo: return DiskInformation(q, reply);
+        case kRequestCgi:
+            switch (q.kind) {
+                case kKindChangePassword: return PasswordStatus(q, reply);
+                case kKindWizardInfo: g_wizardInfo.Set(ParseWizardInfo(reply)); return 0;
+                case kKindLanInfo: return LanInformation(q, reply);
+                case kKindShareList: return ShareList(q, reply);
+                case kKindDiskInfo: return DiskInformation(q, reply);
+                default: return 0;
+            }
+        case kRequestDiskManager: return DiskManager(q, reply);
+        case kRequestVolumeUsage: return q.kind == kKindVolumeInfo ? VolumeUsageList(q, reply) : 0;
+        case kRequestUserAccess: return q.kind == kKindUserAccess ? UserAccess(q, reply) : 0;
+        case kRequestShareList: return ShareList(q, reply);
         default: return 0;
-        }
-    case kRequestDiskManager: return DiskManager(q, reply);
-    case kRequestVolumeUsage: return q.kind == kKindVolumeInfo ? VolumeUsageList(q, reply) : 0;
-    case kRequestUserAccess: return q.kind == kKindUserAccess ? UserAccess(q, reply) : 0;
-    case kRequestShareList: return ShareList(q, reply);
-    default: return 0;
     }
 }
 

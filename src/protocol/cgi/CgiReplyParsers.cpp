@@ -1,7 +1,5 @@
 #include "protocol/cgi/CgiReplyParsers.h"
 
-#include <climits>
-
 #include "platform/Text.h"
 #include "xml/XmlReader.h"
 
@@ -48,21 +46,6 @@ bool IsUsableNameServer(std::u16string_view text) { return !text.empty() && text
 
 }  // namespace
 
-int ReadLeadingNumber(std::u16string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = value * 10 + (text[i] - u'0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) value = INT_MAX;
-    return static_cast<int>(value);
-}
-
 std::u16string ReplyAsUtf8(std::string_view reply) { return DecodeUtf8Reply(UpToZero(reply)); }
 std::u16string ReplyAsAnsi(std::string_view reply) { return AnsiToWide(UpToZero(reply)); }
 
@@ -80,7 +63,7 @@ WizardInfo ParseWizardInfo(std::string_view reply) {
     xml.LoadText(ReplyAsUtf8(reply));
     std::u16string scratch;
     if (EnterGroup(xml, u"lan")) {
-        info.dhcpEnable = ReadLeadingNumber(ReadField(xml, u"dhcp_enable", scratch));
+        info.dhcpEnable = LeadingInteger(ReadField(xml, u"dhcp_enable", scratch));
         StoreAnsi(info.ip, ReadField(xml, u"ip", scratch));
         StoreAnsi(info.netmask, ReadField(xml, u"netmask", scratch));
         StoreAnsi(info.gateway, ReadField(xml, u"gateway", scratch));
@@ -94,7 +77,7 @@ WizardInfo ParseWizardInfo(std::string_view reply) {
         StoreAnsi(info.name, ReadField(xml, u"name", scratch));
         StoreAnsi(info.workgroup, ReadField(xml, u"workgroup", scratch));
         StoreAnsi(info.description, ReadField(xml, u"description", scratch));
-        info.timeZone = ReadLeadingNumber(ReadField(xml, u"timezone", scratch));
+        info.timeZone = LeadingInteger(ReadField(xml, u"timezone", scratch));
         xml.Ascend();
     }
     return info;
@@ -105,15 +88,17 @@ std::optional<LanInfo> ParseLanInfo(std::string_view reply) {
     xml.LoadText(ReplyAsAnsi(reply));
     if (!xml.FindNext(u"info")) return std::nullopt;
     xml.Descend();
-    xml.FindNext(u"ip1");
+    // Without an address of its own the reply says nothing: taking the text the reader
+    // left in place (or a blank) would point every later request nowhere.
+    const bool found = xml.FindNext(u"ip1");
     std::u16string scratch;
-    const std::u16string_view ip = xml.CurrentTextView(scratch);
-    if (ip == u"0.0.0.0") {
+    const std::string ip = WideToAnsi(xml.CurrentTextView(scratch));
+    if (!found || !IsDottedIpv4(ip) || ip == "0.0.0.0") {
         xml.Ascend();
         return std::nullopt;
     }
     LanInfo lan;
-    lan.ip = WideToAnsi(ip);
+    lan.ip = ip;
     xml.FindNext(u"netmask1");
     lan.netmask = WideToAnsi(xml.CurrentTextView(scratch));
     xml.FindNext(u"gateway1");
@@ -142,11 +127,11 @@ std::optional<HdInfo> ParseDiskInfo(std::string_view reply) {
     if (xml.FindNextChild(u"device_info")) xml.Descend();
     std::u16string scratch;
     if (std::optional<std::u16string_view> count = ReadFieldIfPresent(xml, u"device_num", scratch))
-        info.diskCount = ReadLeadingNumber(*count);
+        info.diskCount = LeadingInteger(*count);
     auto readDisk = [&](char(&name)[10], std::int32_t& size) {
         if (!EnterGroup(xml, u"item")) return;
         StoreAnsi(name, ReadField(xml, u"device_name", scratch));
-        size = ReadLeadingNumber(ReadField(xml, u"hd_GiB_size", scratch));
+        size = LeadingInteger(ReadField(xml, u"hd_GiB_size", scratch));
         xml.Ascend();
     };
     readDisk(info.disk1Name, info.disk1SizeGiB);
@@ -161,7 +146,7 @@ std::optional<int> ParseResValue(std::string_view reply) {
     if (!xml.LoadText(ReplyAsAnsi(reply))) return std::nullopt;
     std::u16string scratch;
     const std::optional<std::u16string_view> res = ReadFieldIfPresent(xml, u"res", scratch);
-    return res ? ReadLeadingNumber(*res) : 0;
+    return res ? LeadingInteger(*res) : 0;
 }
 
 std::optional<FormatState> ParseFormatState(std::string_view reply) {
@@ -179,7 +164,7 @@ std::optional<FormatState> ParseFormatState(std::string_view reply) {
     FormatState state;
     state.state = finished == u"1" ? 2 : 1;
     if (errcode != u"1") state.state = 0;
-    state.percent = ReadLeadingNumber(percent);
+    state.percent = LeadingInteger(percent);
     return state;
 }
 
@@ -197,10 +182,10 @@ bool ParseVolumeUsage(std::string_view reply, VolumeUsage& first) {
             current = last;
         }
         xml.Descend();
-        if (auto v = ReadFieldIfPresent(xml, u"volume", scratch)) current->volume = ReadLeadingNumber(*v);
+        if (auto v = ReadFieldIfPresent(xml, u"volume", scratch)) current->volume = LeadingInteger(*v);
         if (auto v = ReadFieldIfPresent(xml, u"total_size", scratch))
-            current->totalSize = ReadLeadingNumber(*v);
-        if (auto v = ReadFieldIfPresent(xml, u"use_size", scratch)) current->usedSize = ReadLeadingNumber(*v);
+            current->totalSize = LeadingInteger(*v);
+        if (auto v = ReadFieldIfPresent(xml, u"use_size", scratch)) current->usedSize = LeadingInteger(*v);
         xml.Ascend();
         current = nullptr;
     }

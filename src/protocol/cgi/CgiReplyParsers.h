@@ -12,9 +12,6 @@
 
 namespace lumora {
 
-// A leading decimal integer: optional white space and sign, then digits; 0 without digits.
-int ReadLeadingNumber(std::u16string_view text);
-
 // Reply body to UTF-16: the reply decoder for the UTF-8 replies, Windows-1252 otherwise.
 std::u16string ReplyAsUtf8(std::string_view reply);
 std::u16string ReplyAsAnsi(std::string_view reply);
@@ -31,7 +28,7 @@ struct LanInfo {
     std::string netmask;
     std::string gateway;
 };
-// nullopt without an info element or when ip1 is "0.0.0.0".
+// nullopt without an info element, or when ip1 is missing, "0.0.0.0" or no dotted IPv4 address.
 std::optional<LanInfo> ParseLanInfo(std::string_view reply);
 
 // The share names in reply order; nullopt when the reply does not load.

@@ -2,8 +2,8 @@
 
 namespace lumora {
 
-WizardInfo g_wizardInfo;
-std::vector<ShareEntry> g_shareList;
+Guarded<WizardInfo> g_wizardInfo;
+Guarded<std::vector<ShareEntry>> g_shareList;
 
 WPARAM ReleaseHdInfo(std::unique_ptr<HdInfo> info) { return reinterpret_cast<WPARAM>(info.release()); }
 

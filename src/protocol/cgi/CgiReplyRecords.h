@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Guarded.h"
 #include "platform/WindowMessages.h"
 
 namespace lumora {
@@ -25,9 +26,11 @@ struct WizardInfo {
     std::int32_t timeZone = 0;
 };
 
-// Written by the wizard and LAN information handlers on a worker thread before they
-// report; read by windows after the report arrived.
-extern WizardInfo g_wizardInfo;
+// Written by the wizard and LAN information handlers on worker threads before they
+// report; read by windows after the report arrived. The wizard polls the LAN information
+// while other requests run, so every access takes the record's lock:
+// `g_wizardInfo.Get()` returns a copy, `g_wizardInfo.Set(info)` replaces it.
+extern Guarded<WizardInfo> g_wizardInfo;
 
 // The appliance's disks (at most two), sizes in GiB.
 struct HdInfo {
@@ -58,7 +61,8 @@ struct ShareEntry {
     std::u16string label;
 };
 
-// Filled by the share-list handler; callers empty it before asking.
-extern std::vector<ShareEntry> g_shareList;
+// Filled by the share-list handler on a worker thread; callers empty it before asking
+// (`g_shareList.Set({})`) and read a copy after the report arrived (`g_shareList.Get()`).
+extern Guarded<std::vector<ShareEntry>> g_shareList;
 
 }  // namespace lumora

@@ -15,17 +15,17 @@ namespace {
 void PrepareDatagram(CQuery& query, Bytes datagram) {
     query.useTcp = false;
     query.request = std::move(datagram);
-    query.requestLength = static_cast<int>(query.request.size());
     query.datagramSockets = std::make_unique<DatagramSockets>(AdapterTable::Instance());
 }
 
-// Fills the target's fields of a login or set-address query; null when nasIndex is not listed.
-const NasDevice* TakeTarget(CQuery& query, int nasIndex) {
-    const NasDevice* device = NasList::Instance().At(nasIndex);
-    if (device == nullptr) return nullptr;
+// Fills the target's fields of a login or set-address query; nothing when nasIndex is not listed.
+std::optional<NasDevice> TakeTarget(CQuery& query, int nasIndex) {
+    std::optional<NasDevice> device = NasList::Instance().At(nasIndex);
+    if (!device) return std::nullopt;
     query.nasIndex = nasIndex;
     query.adapterIndex = device->adapterIndex;
     CopyToField(query.targetAddress, FieldText(device->ip));
+    query.targetMac = device->macText;
     return device;
 }
 
@@ -44,12 +44,14 @@ RequestHandle StartDiscovery(HWND target) {
 
 RequestHandle StartLogin(HWND target, int nasIndex, std::u16string_view userName,
                          std::u16string_view password) {
+    // A substituted character would check (and later authorise with) another credential.
+    if (!CredentialProblem(userName).empty() || !CredentialProblem(password).empty()) return 0;
     auto query = MakeQuery(target);
     query->requestType = kRequestLogin;
     ClearCredentials();
     SetCredentials(WideToAnsi(userName), WideToAnsi(password));
-    const NasDevice* device = TakeTarget(*query, nasIndex);
-    if (device == nullptr) return 0;
+    const std::optional<NasDevice> device = TakeTarget(*query, nasIndex);
+    if (!device) return 0;
     PrepareDatagram(*query, BuildLoginRequest(CurrentRequestId(), device->hwTag, CredentialText(g_userName),
                                               CredentialText(g_password)));
     return StartQuery(query);
@@ -59,8 +61,8 @@ RequestHandle StartSetAddress(HWND target, int nasIndex, const IpConfigBlock& bl
     auto query = MakeQuery(target);
     query->requestType = kRequestSetAddress;
     query->ipConfig = block;
-    const NasDevice* device = TakeTarget(*query, nasIndex);
-    if (device == nullptr) return 0;
+    const std::optional<NasDevice> device = TakeTarget(*query, nasIndex);
+    if (!device) return 0;
     PrepareDatagram(*query, BuildSetAddressRequest(CurrentRequestId(), device->hwTag, block));
     return StartQuery(query);
 }

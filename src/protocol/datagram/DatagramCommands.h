@@ -17,9 +17,10 @@ namespace lumora {
 // adapter's network who is there. Reports WM_QUERY_RESULT to `target`.
 RequestHandle StartDiscovery(HWND target);
 
-// Stores the credentials (converted to the ANSI code page, at most 16 characters) in
-// g_userName/g_password and checks them with the appliance at `nasIndex`. Reports
-// WM_QUERY_RESULT when accepted; a refusal posts nothing (see RefuseLogin).
+// Stores the credentials (converted to the ANSI code page) in g_userName/g_password and
+// checks them with the appliance at `nasIndex`. Reports WM_QUERY_RESULT when accepted; a
+// refusal posts nothing (see RefuseLogin). Returns 0 and changes nothing when either has a
+// CredentialProblem (check that first to tell the user why).
 RequestHandle StartLogin(HWND target, int nasIndex, std::u16string_view userName,
                          std::u16string_view password);
 

@@ -27,11 +27,11 @@ std::uint32_t Subnet(std::string_view address, std::string_view netmask) {
 
 void AddDiscoveredDevice(NasList& list, const AdapterTable& adapters, int entry, const DiscoveryReply& reply) {
     const auto i = static_cast<std::size_t>(entry);
-    if (NasDevice* known = list.FindByMac(reply.macText)) {
+    if (const int known = list.IndexOfMac(reply.macText); known >= 0) {
         // The same appliance seen through another adapter: prefer the adapter on its own subnet.
         if (Subnet(FieldText(adapters.address[i]), FieldText(adapters.netmask[i])) ==
             Subnet(reply.ip, reply.netmask))
-            known->adapterIndex = entry;
+            list.Update(known, reply.macText, [entry](NasDevice& device) { device.adapterIndex = entry; });
         return;
     }
     NasDevice device;

@@ -9,27 +9,41 @@ NasList& NasList::Instance() {
     return instance;
 }
 
-void NasList::Clear() { devices_.clear(); }
-
-NasDevice& NasList::Append(const NasDevice& device) {
-    devices_.push_back(std::make_unique<NasDevice>(device));
-    return *devices_.back();
+void NasList::Clear() {
+    std::lock_guard lock(mutex_);
+    devices_.clear();
 }
 
-NasDevice* NasList::At(int nasIndex) {
-    if (nasIndex < 0 || nasIndex >= Count()) return nullptr;
-    return devices_[static_cast<std::size_t>(nasIndex)].get();
+void NasList::Append(const NasDevice& device) {
+    std::lock_guard lock(mutex_);
+    devices_.push_back(device);
 }
 
-const NasDevice* NasList::At(int nasIndex) const {
-    if (nasIndex < 0 || nasIndex >= Count()) return nullptr;
-    return devices_[static_cast<std::size_t>(nasIndex)].get();
+std::optional<NasDevice> NasList::At(int nasIndex) const {
+    std::lock_guard lock(mutex_);
+    if (nasIndex < 0 || nasIndex >= static_cast<int>(devices_.size())) return std::nullopt;
+    return devices_[static_cast<std::size_t>(nasIndex)];
 }
 
-NasDevice* NasList::FindByMac(std::string_view macText) {
-    for (auto& device : devices_)
-        if (FieldText(device->macText) == macText) return device.get();
-    return nullptr;
+int NasList::IndexOfMac(std::string_view macText) const {
+    std::lock_guard lock(mutex_);
+    for (std::size_t i = 0; i < devices_.size(); ++i)
+        if (FieldText(devices_[i].macText) == macText) return static_cast<int>(i);
+    return -1;
+}
+
+bool NasList::Update(int nasIndex, std::string_view macText, const std::function<void(NasDevice&)>& change) {
+    std::lock_guard lock(mutex_);
+    if (nasIndex < 0 || nasIndex >= static_cast<int>(devices_.size())) return false;
+    NasDevice& device = devices_[static_cast<std::size_t>(nasIndex)];
+    if (FieldText(device.macText) != macText) return false;
+    change(device);
+    return true;
+}
+
+int NasList::Count() const {
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(devices_.size());
 }
 
 }  // namespace lumora

@@ -5,27 +5,42 @@
 
 namespace lumora {
 
-CredentialField g_userName{};
-CredentialField g_password{};
+Guarded<CredentialField> g_userName;
+Guarded<CredentialField> g_password;
 
-void SetCredentials(std::string_view userName, std::string_view password) {
-    CopyToField(g_userName, userName);
-    CopyToField(g_password, password);
+namespace {
+
+CredentialField Field(std::string_view text) {
+    CredentialField field{};
+    CopyToField(field, text);
+    return field;
 }
 
+}  // namespace
+
+void SetCredentials(std::string_view userName, std::string_view password) {
+    g_userName.Set(Field(userName));
+    g_password.Set(Field(password));
+}
+
+void SetPassword(std::string_view password) { g_password.Set(Field(password)); }
+
 void ClearCredentials() {
-    g_userName.fill(0);
-    g_password.fill(0);
+    g_userName.Set({});
+    g_password.Set({});
 }
 
 std::u16string CredentialProblem(std::u16string_view text) {
     std::string bytes = WideToAnsi(text);
     if (AnsiToWide(bytes) != text)
         return Tr(u"The user name and password may only hold characters of Western European languages.");
-    if (bytes.size() > g_password.size() - 1) return Tr(u"The user name and password may be at most 16 characters long.");
+    if (bytes.size() > CredentialField{}.size() - 1)
+        return Tr(u"The user name and password may be at most 16 characters long.");
     return {};
 }
 
-std::string_view CredentialText(const CredentialField& field) { return FieldText(field); }
+std::string CredentialText(const Guarded<CredentialField>& credential) {
+    return std::string(FieldText(credential.Get()));
+}
 
 }  // namespace lumora

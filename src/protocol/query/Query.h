@@ -16,13 +16,14 @@
 #include <vector>
 
 #include "platform/WindowMessages.h"
+#include "protocol/cgi/CgiKind.h"
+#include "protocol/cgi/CgiReplyRecords.h"
 #include "protocol/datagram/Datagrams.h"
 #include "protocol/query/RequestFailure.h"
 #include "protocol/query/Thread.h"
 
 namespace lumora {
 
-struct VolumeUsage;  // reply record of the volume usage request
 class DatagramSockets;
 
 // What a request exchanges and who reports its outcome.
@@ -44,7 +45,7 @@ class CQuery : public CThread {
 public:
     // A query whose outcome goes to `target`.
     explicit CQuery(HWND target);
-    // Frees the request text and the reply buffer; does not stop a running thread.
+    // Frees what the request holds; does not stop a running thread.
     ~CQuery() override;
 
     // Runs the request once: the CGI exchange when useTcp is set, otherwise the
@@ -58,26 +59,35 @@ public:
     // Marks the worker's work done (clears the thread handle) before the report.
     void FinishWork() { ClearThreadHandle(); }
 
-    int nasIndex = -1;               // target appliance's position in NasList
-    int requestType = 0;             // RequestType, 1 to 9
-    int kind = 0;                    // command kind 0 to 18
-    HWND targetWnd = kNoWindow;      // receiver of the outcome
-    RequestHandle requestHandle = 0; // copy of the thread handle made at start
-    bool useTcp = true;              // CGI exchange; datagram commands clear it
-    std::array<char, 16> host{};     // appliance address for the CGI client
-    std::uint16_t port = 0;          // 80 for CGI requests
-    ModelTag modelTag{0, 0, 0};      // discovery filter
-    int socket = -1;                 // TCP socket of a CGI exchange
-    std::vector<std::uint8_t> request;   // request text or datagram
-    std::vector<char> replyBuffer;       // reply buffer, made on first use
-    int requestLength = 0;               // bytes to send
-    int replyCapacity = 0;               // 4096 once the buffer exists
+    int nasIndex = -1;           // target appliance's position in NasList
+    RequestType requestType{};   // set by the command; 0 until then
+    CgiKind kind = kKindNone;    // command kind 0 to 18 (kKindNone for the datagram commands)
+    HWND targetWnd = kNoWindow;  // receiver of the outcome
+    // The thread handle made at start. Windows compare it with the handle the command
+    // returned, the way the appliance's tools have always recognised their latest request.
+    RequestHandle requestHandle = 0;
+    // Redundant with requestType; kept because the worker has always chosen its exchange by it.
+    bool useTcp = true;           // CGI exchange; datagram commands clear it
+    std::array<char, 16> host{};  // the appliance's address when the request was built
+    std::uint16_t port = 0;       // always 80 for CGI; kept with the request as it always was
+    // The only filter the discovery has; a field of the request (always the KL-440's tag)
+    // because the exchange was built to look for other models too.
+    ModelTag modelTag{0, 0, 0};
+    std::vector<std::uint8_t> request;     // request text or datagram, sent whole
     std::array<char, 16> targetAddress{};  // the target's ip, for matching login replies
-    std::array<char, 17> newPassword{};    // new password of a password change
-    int adapterIndex = -1;           // adapter of the target appliance
-    std::u16string authorityText;    // filled by the user-access reply
-    std::optional<IpConfigBlock> ipConfig;  // the set-address request's new settings (a copy)
-    VolumeUsage* volumeList = nullptr;      // the caller's first VolumeUsage record (not owned)
+    // The target's macText: a reply changes the appliance's list record only while the
+    // record at nasIndex is still that appliance (a discovery in between refills the list).
+    std::array<char, 20> targetMac{};
+    std::array<char, 17> newPassword{};  // new password of a password change
+    int adapterIndex = -1;               // adapter of the target appliance
+    std::u16string authorityText;        // filled by the user-access reply
+    // The set-address request's new settings (a copy). Nothing reads it once the datagram
+    // is built; the request keeps it because the caller's block was always kept with it.
+    std::optional<IpConfigBlock> ipConfig;
+    // Filled by the volume usage reply: the first volume and a chain of the further ones.
+    // The records belong to the request and reach the window with its WM_QUERY_RESULT, so a
+    // caller that gave up has nothing a late reply could write into.
+    VolumeUsage volumes;
     // Sockets of a datagram exchange: opened when the request is built, closed by the worker.
     std::unique_ptr<DatagramSockets> datagramSockets;
     // Why a CGI exchange failed (None while it runs or when it did not), written by the

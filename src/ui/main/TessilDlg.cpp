@@ -60,12 +60,8 @@ CTessilDlg::CTessilDlg(wxWindow* parent)
 CTessilDlg::~CTessilDlg() {
     inactivityTimer_.Stop();
     activity_.Remove();
-    g_shareList.clear();
+    g_shareList.Set({});
     NasList::Instance().Clear();
-    // A volume request still running writes into its record; the process is ending or the
-    // window was a test's, so the records are left to it rather than freed under it.
-    if (RunningWorkerCount() != 0)
-        for (auto& entry : volumeLists_) entry.second.release();
 }
 
 void CTessilDlg::InitDialog() {

@@ -128,7 +128,6 @@ private:
     RequestHandle lastRequest_ = 0;
     // Volume records lent to running volume requests, by request: a worker writes into
     // its record until the reply arrives, so it is freed only then.
-    std::map<RequestHandle, std::unique_ptr<VolumeUsage>> volumeLists_;
     bool loggedIn_ = false;
     bool volumesAfterWizard_ = true;
     std::u16string versionTitle_;

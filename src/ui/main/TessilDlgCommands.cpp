@@ -31,9 +31,10 @@ void CTessilDlg::OpenWebCentre(int buttonId) {
 }
 
 void CTessilDlg::OpenShare(std::size_t index) {
-    if (index >= g_shareList.size()) return;
-    // A name that could not stand in an address (slashes, quotes, control characters) opens nothing.
-    const std::u16string address = ShareAddress(AnsiToWide(nasAddress_), g_shareList[index].shareName);
+    const std::vector<ShareEntry> shares = g_shareList.Get();
+    if (index >= shares.size()) return;
+    // A share name the file manager could misread (a slash, a quote, a line break) is not opened.
+    const std::u16string address = ShareAddress(AnsiToWide(nasAddress_), shares[index].shareName);
     if (!address.empty()) CurrentLauncher().Open(WideToUtf8(address));
 }
 

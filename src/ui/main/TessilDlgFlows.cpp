@@ -42,8 +42,8 @@ LRESULT CTessilDlg::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
 
 void CTessilDlg::Connect() {
     const int selected = applianceList_->GetSelection();
-    const NasDevice* device = NasList::Instance().At(selected);
-    if (selected < 0 || device == nullptr) {
+    const std::optional<NasDevice> device = NasList::Instance().At(selected);
+    if (selected < 0 || !device) {
         MessageBox(Tr(u"Select NAS"));
         return;
     }
@@ -80,7 +80,7 @@ void CTessilDlg::Connect() {
         return;
     }
     // The list may have been searched again meanwhile; the record is read afresh.
-    if (const NasDevice* nas = NasList::Instance().At(nasIndex_))
+    if (const std::optional<NasDevice> nas = NasList::Instance().At(nasIndex_))
         infoPanel_->SetNetworkInfo(AnsiToWide(FieldText(nas->name)), AnsiToWide(FieldText(nas->ip)),
                                    AnsiToWide(FieldText(nas->netmask)), AnsiToWide(FieldText(nas->gateway)));
 }
@@ -89,7 +89,7 @@ void CTessilDlg::Logout() {
     ClearCredentials();
     activity_.Remove();
     StopInactivityTimer();
-    g_shareList.clear();
+    g_shareList.Set({});
     ShowVolumes();
     SetButtonState(ButtonsListed);
     SelectShortcut(0);  // no section stays marked on disabled buttons
@@ -106,13 +106,9 @@ void CTessilDlg::RefreshList() {
 }
 
 void CTessilDlg::RequestVolumes() {
-    auto head = std::make_unique<VolumeUsage>();
-    lastRequest_ = GetVolumeInfo(Handle(), nasIndex_, *head);
-    if (lastRequest_ == 0) {
-        MessageBox(Tr(u"Get Volume Information failed."));
-        return;
-    }
-    volumeLists_[lastRequest_] = std::move(head);
+    // The records come back with the request itself (its `volumes`).
+    lastRequest_ = GetVolumeInfo(Handle(), nasIndex_);
+    if (lastRequest_ == 0) MessageBox(Tr(u"Get Volume Information failed."));
 }
 
 void CTessilDlg::RequestUserAccess() {
@@ -125,7 +121,7 @@ void CTessilDlg::ShowVolumes() { infoPanel_->ShowVolumes(); }
 void CTessilDlg::ShowFolders() {
     SelectShortcut(kFolder);
     infoPanel_->FolderList().ClearFolders();
-    g_shareList.clear();
+    g_shareList.Set({});
     lastRequest_ = GetShareList(Handle(), nasIndex_, 1);
     if (lastRequest_ == 0) MessageBox(Tr(u"GetUSBInfo failed."));
     infoPanel_->ShowFolders();
@@ -136,12 +132,11 @@ void CTessilDlg::RunWizard() {
     RunSetupWizard(this, Handle(), nasIndex_, AnsiToWide(nasAddress_));
     if (volumesAfterWizard_) RequestVolumes();
     volumesAfterWizard_ = true;
-    if (!FieldText(g_wizardInfo.name).empty()) {
-        infoPanel_->SetNetworkInfo(
-            AnsiToWide(FieldText(g_wizardInfo.name)), AnsiToWide(FieldText(g_wizardInfo.ip)),
-            AnsiToWide(FieldText(g_wizardInfo.netmask)), AnsiToWide(FieldText(g_wizardInfo.gateway)));
-        nasAddress_ = std::string(FieldText(g_wizardInfo.ip));
-        g_wizardInfo = WizardInfo{};
+    if (const WizardInfo info = g_wizardInfo.Get(); !FieldText(info.name).empty()) {
+        infoPanel_->SetNetworkInfo(AnsiToWide(FieldText(info.name)), AnsiToWide(FieldText(info.ip)),
+                                   AnsiToWide(FieldText(info.netmask)), AnsiToWide(FieldText(info.gateway)));
+        nasAddress_ = std::string(FieldText(info.ip));
+        g_wizardInfo.Set(WizardInfo{});
     }
     ShowVolumes();
 }
@@ -151,19 +146,13 @@ void CTessilDlg::OnQueryResult(LPARAM token) {
     if (!taken.found || !taken.request) return;
     const CQuery& query = *taken.request;
     const RequestHandle handle = query.requestHandle;
-    // Whatever its fate, a volume reply ends its worker's use of the record.
-    std::unique_ptr<VolumeUsage> volumes;
-    if (auto lent = volumeLists_.find(handle); lent != volumeLists_.end()) {
-        volumes = std::move(lent->second);
-        volumeLists_.erase(lent);
-    }
     if (handle != lastRequest_) return;  // superseded by a later request of this window
     switch (query.requestType) {
         case kRequestDiscovery: OnApplianceList(); break;
         case kRequestLogin: OnLoginAccepted(); break;
         case kRequestVolumeUsage:
             infoPanel_->ClearVolumes();
-            for (const VolumeUsage* v = volumes.get(); v != nullptr && v->volume != 0; v = v->next.get())
+            for (const VolumeUsage* v = &query.volumes; v != nullptr && v->volume != 0; v = v->next.get())
                 infoPanel_->AddVolume(FormatText(u"Volume_%d", {v->volume}),
                                       static_cast<std::uint32_t>(v->totalSize) >> 20,
                                       static_cast<std::uint32_t>(v->usedSize) >> 20);
@@ -195,8 +184,8 @@ void CTessilDlg::OnApplianceList() {
 }
 
 bool CTessilDlg::IsSameSubnet() {
-    const NasDevice* device = NasList::Instance().At(nasIndex_);
-    if (device == nullptr) return false;
+    const std::optional<NasDevice> device = NasList::Instance().At(nasIndex_);
+    if (!device) return false;
     nasAddress_ = std::string(FieldText(device->ip));
     const AdapterTable& adapters = AdapterTable::Instance();
     if (device->adapterIndex < 0 || device->adapterIndex >= adapters.count) return false;
@@ -277,7 +266,7 @@ void CTessilDlg::OnUserAccess(const std::u16string& authority) {
 }
 
 void CTessilDlg::OnShareList() {
-    for (const ShareEntry& share : g_shareList) infoPanel_->FolderList().AddFolder(share.shareName);
+    for (const ShareEntry& share : g_shareList.Get()) infoPanel_->FolderList().AddFolder(share.shareName);
 }
 
 }  // namespace lumora

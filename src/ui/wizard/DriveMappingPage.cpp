@@ -60,9 +60,9 @@ void CDriveMappingPage::SetupSkin() {
 int CDriveMappingPage::LoadData() {
     nasAddress.clear();
     if (nasIndex == -1) return lastStart != 0 ? 1 : 0;
-    if (const NasDevice* device = NasList::Instance().At(nasIndex))
+    if (const std::optional<NasDevice> device = NasList::Instance().At(nasIndex))
         nasAddress = AnsiToWide(FieldText(device->ip));
-    g_shareList.clear();
+    g_shareList.Set({});
     lastStart = GetShareList(Handle(), nasIndex, 0);
     if (lastStart == 0) MessageBox(Tr(u"Get wizard information failed."));
     return lastStart != 0 ? 1 : 0;
@@ -91,13 +91,15 @@ void CDriveMappingPage::OnShareList(WPARAM result) {
         return;
     }
     ScanConnections();
-    for (ShareEntry& entry : g_shareList) {
-        // Scanning from Z: down, a share mapped twice shows its higher letter.
-        auto it = std::find_if(connections.begin(), connections.end(), [&](const DriveConnection& c) {
-            return c.server == nasAddress && c.share == entry.shareName;
-        });
-        if (it != connections.end()) entry.label = it->letter;
-    }
+    g_shareList.Update([&](std::vector<ShareEntry>& shares) {
+        for (ShareEntry& entry : shares) {
+            // Scanning from Z: down, a share mapped twice shows its higher letter.
+            auto it = std::find_if(connections.begin(), connections.end(), [&](const DriveConnection& c) {
+                return c.server == nasAddress && c.share == entry.shareName;
+            });
+            if (it != connections.end()) entry.label = it->letter;
+        }
+    });
     FillList();
 }
 
@@ -111,7 +113,7 @@ void CDriveMappingPage::ScanConnections() {
 void CDriveMappingPage::FillList() {
     list->DeleteAllItems();
     rowLetters.clear();
-    for (const ShareEntry& entry : g_shareList) {
+    for (const ShareEntry& entry : g_shareList.Get()) {
         const int row = list->InsertItem(entry.shareName);
         list->SetItemText(row, 1, entry.label);
         rowLetters.push_back(entry.label.empty() || IsSelect(entry.label) ? u' ' : entry.label.front());
@@ -137,16 +139,22 @@ std::vector<std::u16string> CDriveMappingPage::FreeLetters(int row) {
 }
 
 void CDriveMappingPage::OnEdited(int row) {
-    if (row < 0 || row >= static_cast<int>(g_shareList.size())) return;
+    const std::vector<ShareEntry> shares = g_shareList.Get();
+    if (row < 0 || row >= static_cast<int>(shares.size())) return;
     const std::u16string newLabel = list->GetItemText(row, 1);
-    const std::u16string share = g_shareList[row].shareName;
-    const std::u16string oldLabel = g_shareList[row].label;
+    const std::u16string share = shares[row].shareName;
+    const std::u16string oldLabel = shares[row].label;
+    auto setLabel = [row](const std::u16string& label) {
+        g_shareList.Update([&](std::vector<ShareEntry>& entries) {
+            if (row < static_cast<int>(entries.size())) entries[row].label = label;
+        });
+    };
     if (newLabel == oldLabel) return;
     if (!IsSelect(newLabel)) {
-        if (MapShare(share, oldLabel, newLabel)) g_shareList[row].label = newLabel;
+        if (MapShare(share, oldLabel, newLabel)) setLabel(newLabel);
     } else if (NetworkDrives().CancelConnection(oldLabel, true, true).ok) {
         MessageBox(Tr(u"Unmount is successful."));
-        g_shareList[row].label = Select();
+        setLabel(Select());
     } else {
         MessageBox(Tr(u"Umount is failed."));
     }
@@ -160,8 +168,10 @@ bool CDriveMappingPage::MapShare(const std::u16string& share, const std::u16stri
             MessageBox(Tr(u"Mount is failed."));
             return false;
         }
-        for (ShareEntry& entry : g_shareList)
-            if (entry.shareName == share) entry.label = Select();
+        g_shareList.Update([&](std::vector<ShareEntry>& shares) {
+            for (ShareEntry& entry : shares)
+                if (entry.shareName == share) entry.label = Select();
+        });
     }
     DriveConnectRequest request;
     request.localName = newLabel.substr(0, 8);

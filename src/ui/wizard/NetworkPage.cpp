@@ -60,12 +60,13 @@ LRESULT CNetworkPage::OnPageMessage(unsigned message, WPARAM wParam, LPARAM) {
         MessageBox(Tr(u"Get wizard information failed."));
         return 0;
     }
-    if (g_wizardInfo.dhcpEnable == 1 || g_wizardInfo.dhcpEnable == 0) ShowView(g_wizardInfo.dhcpEnable == 1);
-    PutAddress(*fields[kGatewayField], FieldText(g_wizardInfo.gateway));
-    PutAddress(*fields[kDns1Field], FieldText(g_wizardInfo.dns1));
-    PutAddress(*fields[kDns2Field], FieldText(g_wizardInfo.dns2));
-    PutAddress(*fields[kAddressField], FieldText(g_wizardInfo.ip));
-    PutAddress(*fields[kNetmaskField], FieldText(g_wizardInfo.netmask));
+    const WizardInfo info = g_wizardInfo.Get();
+    if (info.dhcpEnable == 1 || info.dhcpEnable == 0) ShowView(info.dhcpEnable == 1);
+    PutAddress(*fields[kGatewayField], FieldText(info.gateway));
+    PutAddress(*fields[kDns1Field], FieldText(info.dns1));
+    PutAddress(*fields[kDns2Field], FieldText(info.dns2));
+    PutAddress(*fields[kAddressField], FieldText(info.ip));
+    PutAddress(*fields[kNetmaskField], FieldText(info.netmask));
     return 0;
 }
 

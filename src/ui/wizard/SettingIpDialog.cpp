@@ -65,8 +65,8 @@ void CSettingIpDialog::LayoutControls() {
 
 void CSettingIpDialog::LoadFromDevice() {
     std::memset(&block_, 0, sizeof block_);
-    const NasDevice* device = NasList::Instance().At(nasIndex_);
-    if (device == nullptr) return;
+    const std::optional<NasDevice> device = NasList::Instance().At(nasIndex_);
+    if (!device) return;
     currentMode_ = LeadingInteger(FieldText(device->dhcpFlag));
     SelectMode(currentMode_ == 1);
     const std::string_view values[] = {FieldText(device->ip), FieldText(device->netmask),

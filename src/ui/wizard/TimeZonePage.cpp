@@ -74,7 +74,7 @@ LRESULT CTimeZonePage::OnPageMessage(unsigned message, WPARAM wParam, LPARAM) {
         return 0;
     }
     // A number that names no zone selects nothing: Next then sends nothing.
-    loadedRow = selectedRow = TimeZoneRowOf(g_wizardInfo.timeZone);
+    loadedRow = selectedRow = TimeZoneRowOf(g_wizardInfo.Get().timeZone);
     list->SetSelection(loadedRow);
     if (loadedRow >= 0) list->EnsureVisible(loadedRow);
     UpdateScrollButtons();

@@ -80,9 +80,10 @@ LRESULT CUserGroupPage::OnPageMessage(unsigned message, WPARAM wParam, LPARAM) {
         MessageBox(Tr(u"Get wizard information failed."));
         return 0;
     }
-    nameEdit->ChangeValue(ToWx(AnsiToWide(FieldText(g_wizardInfo.name))));
-    workgroupEdit->ChangeValue(ToWx(AnsiToWide(FieldText(g_wizardInfo.workgroup))));
-    descriptionEdit->ChangeValue(ToWx(AnsiToWide(FieldText(g_wizardInfo.description))));
+    const WizardInfo info = g_wizardInfo.Get();
+    nameEdit->ChangeValue(ToWx(AnsiToWide(FieldText(info.name))));
+    workgroupEdit->ChangeValue(ToWx(AnsiToWide(FieldText(info.workgroup))));
+    descriptionEdit->ChangeValue(ToWx(AnsiToWide(FieldText(info.description))));
     return 0;
 }
 

@@ -296,13 +296,14 @@ void CWizardDialogBase::OnCgiResult(WPARAM result, LPARAM kind) {
 }
 
 void CWizardDialogBase::FollowedToNewAddress() {
-    const NasDevice* device = NasList::Instance().At(nasIndex);
+    const std::optional<NasDevice> device = NasList::Instance().At(nasIndex);
     const AdapterTable& adapters = AdapterTable::Instance();
-    const int adapter = device != nullptr ? device->adapterIndex : 0;
+    const int adapter = device ? device->adapterIndex : 0;
     const bool known = adapter >= 0 && adapter < AdapterTable::kCapacity;
     const std::string_view pcAddress = known ? FieldText(adapters.address[adapter]) : std::string_view();
     const std::string_view pcMask = known ? FieldText(adapters.netmask[adapter]) : std::string_view();
-    if (SameSubnet(pcAddress, pcMask, FieldText(g_wizardInfo.ip), FieldText(g_wizardInfo.netmask))) {
+    const WizardInfo info = g_wizardInfo.Get();
+    if (SameSubnet(pcAddress, pcMask, FieldText(info.ip), FieldText(info.netmask))) {
         applyBeforeLeave = false;
         Next();
     } else {

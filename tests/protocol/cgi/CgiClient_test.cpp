@@ -52,20 +52,20 @@ TEST_F(CgiClientTest, BodyFaultsReachTheHandlers) {
     StartServer();
     // An empty body passes the status check; the wizard handler reports success on nothing.
     server->WithState([](sim::CgiState& s) { s.faults.emptyBody = true; });
-    g_wizardInfo.timeZone = 5;
+    g_wizardInfo.Update([](WizardInfo& info) { info.timeZone = 5; });
     EXPECT_EQ(WizardResult(), 0u);
-    EXPECT_EQ(g_wizardInfo.timeZone, 0);
+    EXPECT_EQ(g_wizardInfo.Get().timeZone, 0);
     // Bytes 0xF0 and above empty the UTF-8 document: all zero, still success.
     server->WithState([](sim::CgiState& s) { s.faults.emptyBody = false; s.faults.highBytes = true; });
     EXPECT_EQ(WizardResult(), 0u);
-    EXPECT_EQ(FieldText(g_wizardInfo.ip), "");
+    EXPECT_EQ(FieldText(g_wizardInfo.Get().ip), "");
     // A reply whose document is broken fails a handler that checks the load.
     server->WithState([](sim::CgiState& s) { s.faults.highBytes = false; s.faults.malformedXml = true; });
-    g_shareList.clear();
+    g_shareList.Set({});
     ASSERT_NE(GetShareList(window.handle(), 0, 0), 0u);
     ASSERT_TRUE(WaitForMessages(3));
     EXPECT_EQ(window.received[2].wParam, 1u);
-    EXPECT_TRUE(g_shareList.empty());
+    EXPECT_TRUE(g_shareList.Get().empty());
     // Half a reply: the document never ends.
     server->WithState([](sim::CgiState& s) { s.faults.malformedXml = false; s.faults.closeMidReply = true; });
     ASSERT_NE(GetShareList(window.handle(), 0, 0), 0u);
@@ -84,7 +84,7 @@ TEST_F(CgiClientTest, LongRepliesAreCutAt4095Bytes) {
     EXPECT_TRUE(reply->starts_with("HTTP/1.0 200 OK\r\n"));
     // The padding sits after the document, so the cut reply still reads.
     EXPECT_EQ(WizardResult(), 0u);
-    EXPECT_EQ(FieldText(g_wizardInfo.ip), kAddress);
+    EXPECT_EQ(FieldText(g_wizardInfo.Get().ip), kAddress);
 }
 
 TEST_F(CgiClientTest, RefusedAndSilentAppliancesFailWithTheirReasons) {
@@ -109,9 +109,8 @@ TEST_F(CgiClientTest, ManyRequestsAtOnceEachGetTheirOwnRecords) {
     state.volumes = {{1, "standard", "sda", 900, 3}, {2, "standard", "sdb", 800, 4}};
     StartServer(state);
     constexpr int kRequests = 24;
-    std::vector<VolumeUsage> usage(kRequests);
     std::vector<RequestHandle> handles;
-    for (VolumeUsage& first : usage) handles.push_back(GetVolumeInfo(window.handle(), 0, first));
+    for (int i = 0; i < kRequests; ++i) handles.push_back(GetVolumeInfo(window.handle(), 0));
     ASSERT_TRUE(WaitForMessages(kRequests));
     std::set<RequestHandle> reported;
     for (const CgiReport& r : window.received) {
@@ -120,7 +119,8 @@ TEST_F(CgiClientTest, ManyRequestsAtOnceEachGetTheirOwnRecords) {
         reported.insert(r.query->requestHandle);
     }
     EXPECT_EQ(reported, std::set<RequestHandle>(handles.begin(), handles.end()));
-    for (const VolumeUsage& first : usage) {
+    for (const CgiReport& r : window.received) {
+        const VolumeUsage& first = r.query->volumes;
         EXPECT_EQ(first.totalSize >> 20, 900);
         ASSERT_TRUE(first.next);
         EXPECT_EQ(first.next->usedSize >> 20, 4);

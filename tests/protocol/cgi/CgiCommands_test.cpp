@@ -27,7 +27,6 @@ TEST_F(CgiCommandsTest, EachCommandSendsItsExactRequest) {
     CopyToField(network.netmask, "255.0.0.0");
     CopyToField(network.gateway, "127.0.0.1");
     CopyToField(network.dns1, "127.0.0.53");
-    VolumeUsage usage;
     VolumeSpec volume;
     volume.volumeNumber = 1;
     CopyToField(volume.raidLevel, "raid1");
@@ -47,15 +46,17 @@ TEST_F(CgiCommandsTest, EachCommandSendsItsExactRequest) {
          "cmd=cgi_chg_user_pw&uname=bob&opw=admin&pw=admin"},
         {[&] { return GetWizardInfo(w, 0); }, "/cgi-bin/wizard_mgr.cgi", "cmd=cgi_get_wizard"},
         {[&] { return SetDeviceInfo(w, 0, device); }, "/cgi-bin/system_mgr.cgi",
-         "cmd=cgi_device&description=Den%20%26%20Co&hostname=nas-7&workgroup=HOME"},
+         "cmd=cgi_device&description=Den %26 Co&hostname=nas-7&workgroup=HOME"},
         {[&] { return SetTimeZone(w, 0, 14); }, "/cgi-bin/system_mgr.cgi", "cmd=cgi_timezone&f_timezone=14"},
         {[&] { return SetNetwork(w, 0, network); }, "/cgi-bin/network_mgr.cgi",
          "cmd=cgi_ip&f_dhcp_enable=0&f_ip=127.0.0.2&f_gateway=127.0.0.1&f_netmask=255.0.0.0&f_dns1=127.0.0.53"
          "&f_dns2=&vlan_enable=0&vlan_id=0&lan=0"},
         {[&] { return GetLanInfo(w, 0); }, "/cgi-bin/network_mgr.cgi", "cmd=cgi_get_lan_xml2&lan=0"},
         {[&] { return LockAddress(w, 0); }, "/cgi-bin/network_mgr.cgi", "cmd=cgi_setip_lock&lan=0"},
-        {[&] { return GetShareList(w, 0, 0); }, "/cgi-bin/account_mgr.cgi", "cmd=cgi_get_share_info2&name=bob&usb=0"},
-        {[&] { return GetShareList(w, 0, 1); }, "/cgi-bin/account_mgr.cgi", "cmd=cgi_get_share_info2&name=bob&usb=1"},
+        {[&] { return GetShareList(w, 0, 0); }, "/cgi-bin/account_mgr.cgi",
+         "cmd=cgi_get_share_info2&name=bob&usb=0"},
+        {[&] { return GetShareList(w, 0, 1); }, "/cgi-bin/account_mgr.cgi",
+         "cmd=cgi_get_share_info2&name=bob&usb=1"},
         {[&] { return GetDiskInfo(w, 0); }, "/xml/current_hd_info.xml", ""},
         {[&] { return StopFileBrowser(w, 0); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_AJAXPlorer_Stop"},
         {[&] { return CreateVolumes(w, 0, volume); }, "/cgi-bin/hd_config.cgi",
@@ -63,9 +64,10 @@ TEST_F(CgiCommandsTest, EachCommandSendsItsExactRequest) {
          "&f_create_type=1&f_auto_sync=1"},
         {[&] { return ReadFormatState(w, 0); }, "/xml/dm_read_state.xml", ""},
         {[&] { return RemountDisks(w, 0); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_Disk_Remount"},
-        {[&] { return CheckRemountState(w, 0); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_Check_Disk_Remount_State"},
+        {[&] { return CheckRemountState(w, 0); }, "/cgi-bin/hd_config.cgi",
+         "cmd=cgi_Check_Disk_Remount_State"},
         {[&] { return FinishFormat(w, 0); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_FMT_Disk_Finish"},
-        {[&] { return GetVolumeInfo(w, 0, usage); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_Status_Volume_Info"},
+        {[&] { return GetVolumeInfo(w, 0); }, "/cgi-bin/hd_config.cgi", "cmd=cgi_Status_Volume_Info"},
         {[&] { return GetUserAccess(w, 0); }, "/cgi-bin/account_mgr.cgi", "cmd=cgi_get_user_access&name=bob"},
     };
     for (const Case& c : cases) {
@@ -93,7 +95,7 @@ TEST_F(CgiCommandsTest, CommandsRefuseWhatTheyCannotSend) {
     tooLong.nasIndex = 0;
     tooLong.kind = kKindDeviceInfo;
     EXPECT_FALSE(BuildCgiRequest(tooLong, std::string(1000, 'x')));
-    EXPECT_EQ(tooLong.requestLength, 0);
+    EXPECT_TRUE(tooLong.request.empty());
     ASSERT_TRUE(WaitForWorkers(std::chrono::seconds(30)));
     EXPECT_EQ(server->ReceivedRequests().size(), 1u);
 }
@@ -107,32 +109,36 @@ TEST_F(CgiCommandsTest, WizardAndLanRepliesFillTheRecords) {
     state.lan.dns1 = "127.0.0.53";
     state.timeZone = 7;
     StartServer(state);
-    g_wizardInfo = {};
+    g_wizardInfo.Set({});
     ASSERT_NE(GetWizardInfo(window.handle(), 0), 0u);
     ASSERT_TRUE(WaitForMessages(1));
     EXPECT_EQ(window.received[0].message, WM_CGI_RESULT);
     EXPECT_EQ(window.received[0].wParam, 0u);
     EXPECT_EQ(window.received[0].lParam, kKindWizardInfo);
-    EXPECT_EQ(FieldText(g_wizardInfo.name), "Caf\xE9");
-    EXPECT_EQ(FieldText(g_wizardInfo.netmask), "255.0.0.0");
-    EXPECT_EQ(FieldText(g_wizardInfo.dns1), "127.0.0.53");
-    EXPECT_EQ(FieldText(g_wizardInfo.dns2), "");
-    EXPECT_EQ(g_wizardInfo.timeZone, 7);
+    const WizardInfo info = g_wizardInfo.Get();
+    EXPECT_EQ(FieldText(info.name), "Caf\xE9");
+    EXPECT_EQ(FieldText(info.netmask), "255.0.0.0");
+    EXPECT_EQ(FieldText(info.dns1), "127.0.0.53");
+    EXPECT_EQ(FieldText(info.dns2), "");
+    EXPECT_EQ(info.timeZone, 7);
 
     server->WithState([](sim::CgiState& s) { s.lan.netmask = "255.255.0.0"; });
     ASSERT_NE(GetLanInfo(window.handle(), 0), 0u);
     ASSERT_TRUE(WaitForMessages(2));
     EXPECT_EQ(window.received[1].wParam, 0u);
-    EXPECT_EQ(FieldText(g_wizardInfo.netmask), "255.255.0.0");
+    EXPECT_EQ(FieldText(g_wizardInfo.Get().netmask), "255.255.0.0");
     EXPECT_EQ(FieldText(NasList::Instance().At(0)->ip), kAddress);
     EXPECT_EQ(FieldText(NasList::Instance().At(0)->netmask), "255.255.0.0");
 
     // An appliance that reports no address changes nothing and fails.
-    server->WithState([](sim::CgiState& s) { s.faults.zeroLanAddress = true; s.lan.netmask = "255.255.255.0"; });
+    server->WithState([](sim::CgiState& s) {
+        s.faults.zeroLanAddress = true;
+        s.lan.netmask = "255.255.255.0";
+    });
     ASSERT_NE(GetLanInfo(window.handle(), 0), 0u);
     ASSERT_TRUE(WaitForMessages(3));
     EXPECT_EQ(window.received[2].wParam, 1u);
-    EXPECT_EQ(FieldText(g_wizardInfo.netmask), "255.255.0.0");
+    EXPECT_EQ(FieldText(g_wizardInfo.Get().netmask), "255.255.0.0");
 }
 
 TEST_F(CgiCommandsTest, PasswordChangeReplacesTheSessionPasswordOnlyWhenAccepted) {
@@ -170,29 +176,53 @@ TEST_F(CgiCommandsTest, SettingsReachTheAppliance) {
     EXPECT_EQ(state.timeZone, -3);
 }
 
+TEST_F(CgiCommandsTest, PlainValuesArriveIntactAtAnApplianceThatDoesNotDecode) {
+    sim::CgiState state;
+    state.faults.noDecode = true;
+    StartServer(state);
+    DeviceSettings device;
+    CopyToField(device.hostName, "attic");
+    CopyToField(device.workgroup, "HOME OFFICE");
+    CopyToField(device.description, "Caf\xC3\xA9 @ home! (2)");  // UTF-8, as the page sends it
+    ASSERT_NE(SetDeviceInfo(window.handle(), 0, device), 0u);
+    ASSERT_TRUE(WaitForMessages(1));  // before the password it authorises with changes
+    ASSERT_NE(ChangePassword(window.handle(), 0, u"admin", u"p@ss w\u00F6rd!"), 0u);
+    ASSERT_TRUE(WaitForMessages(2));
+    for (const CgiReport& r : window.received) EXPECT_EQ(r.wParam, 0u);
+    const sim::CgiState after = server->StateCopy();
+    EXPECT_EQ(after.workgroup, "HOME OFFICE");
+    EXPECT_EQ(after.description, "Caf\xC3\xA9 @ home! (2)");
+    EXPECT_EQ(after.passwords.at("admin"), "p@ss w\xF6rd!");
+    // The next request authorises with what the appliance stored.
+    ASSERT_NE(GetWizardInfo(window.handle(), 0), 0u);
+    ASSERT_TRUE(WaitForMessages(3));
+    EXPECT_EQ(window.received[2].wParam, 0u);
+}
+
 TEST_F(CgiCommandsTest, SharesDisksVolumesAndAccess) {
     sim::CgiState state;
     state.shares = {"Public", "M\xC3\xBCsik"};
     state.usbShares = {"usb1"};
     state.disks = {{"sda", 1000}, {"sdb", 500}};
-    state.volumes = {{1, "standard", "sda", 1000, 10}, {2, "standard", "sdb", 500, 1}, {3, "linear", "sdb", 1, 0}};
+    state.volumes = {
+        {1, "standard", "sda", 1000, 10}, {2, "standard", "sdb", 500, 1}, {3, "linear", "sdb", 1, 0}};
     state.userAccess["admin"] = "1,0,1,0,1,0";
     StartServer(state);
     const HWND w = window.handle();
 
-    g_shareList.clear();
+    g_shareList.Set({});
     ASSERT_NE(GetShareList(w, 0, 0), 0u);
     ASSERT_TRUE(WaitForMessages(1));
     EXPECT_EQ(window.received[0].message, WM_CGI_RESULT);
-    ASSERT_EQ(g_shareList.size(), 2u);
-    EXPECT_EQ(g_shareList[1].shareName, u"M\u00FCsik");
+    ASSERT_EQ(g_shareList.Get().size(), 2u);
+    EXPECT_EQ(g_shareList.Get()[1].shareName, u"M\u00FCsik");
 
-    g_shareList.clear();
+    g_shareList.Set({});
     ASSERT_NE(GetShareList(w, 0, 1), 0u);
     ASSERT_TRUE(WaitForMessages(2));
     EXPECT_EQ(window.received[1].message, WM_QUERY_RESULT);  // never WM_CGI_RESULT
     ASSERT_TRUE(window.received[1].query);
-    EXPECT_EQ(g_shareList.size(), 3u);
+    EXPECT_EQ(g_shareList.Get().size(), 3u);
 
     ASSERT_NE(GetDiskInfo(w, 0), 0u);
     ASSERT_TRUE(WaitForMessages(4));
@@ -206,12 +236,12 @@ TEST_F(CgiCommandsTest, SharesDisksVolumesAndAccess) {
     EXPECT_EQ(window.received[3].message, WM_CGI_RESULT);
     EXPECT_EQ(window.received[3].lParam, 9);
 
-    VolumeUsage first;
-    const RequestHandle volumes = GetVolumeInfo(w, 0, first);
+    const RequestHandle volumes = GetVolumeInfo(w, 0);
     ASSERT_NE(volumes, 0u);
     ASSERT_TRUE(WaitForMessages(5));
     ASSERT_TRUE(window.received[4].query);
     EXPECT_EQ(window.received[4].query->requestHandle, volumes);
+    const VolumeUsage& first = window.received[4].query->volumes;
     EXPECT_EQ(first.totalSize >> 20, 1000);
     EXPECT_EQ(first.usedSize >> 20, 10);
     ASSERT_TRUE(first.next && first.next->next);

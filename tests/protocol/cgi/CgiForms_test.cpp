@@ -21,20 +21,30 @@ VolumeSpec Volume(int number, const char* level, int size, const char* devices, 
 }
 
 TEST(CgiFormsTest, PathsFollowTheKind) {
-    const std::pair<int, std::string_view> cases[] = {
-        {0, " "}, {1, "/cgi-bin/account_mgr.cgi"}, {2, "/cgi-bin/wizard_mgr.cgi"}, {4, "/cgi-bin/system_mgr.cgi"},
-        {7, "/cgi-bin/network_mgr.cgi"}, {9, "/xml/current_hd_info.xml"}, {12, "/xml/dm_read_state.xml"},
-        {16, "/cgi-bin/hd_config.cgi"}, {17, "/cgi-bin/usb_device.cgi"}, {18, "/cgi-bin/account_mgr.cgi"},
-        {19, " "}, {-1, " "}};
+    const std::pair<int, std::string_view> cases[] = {{0, " "},
+                                                      {1, "/cgi-bin/account_mgr.cgi"},
+                                                      {2, "/cgi-bin/wizard_mgr.cgi"},
+                                                      {4, "/cgi-bin/system_mgr.cgi"},
+                                                      {7, "/cgi-bin/network_mgr.cgi"},
+                                                      {9, "/xml/current_hd_info.xml"},
+                                                      {12, "/xml/dm_read_state.xml"},
+                                                      {16, "/cgi-bin/hd_config.cgi"},
+                                                      {17, "/cgi-bin/usb_device.cgi"},
+                                                      {18, "/cgi-bin/account_mgr.cgi"},
+                                                      {19, " "},
+                                                      {-1, " "}};
     for (const auto& [kind, path] : cases) EXPECT_EQ(CgiPath(kind), path) << kind;
 }
 
-TEST(CgiFormsTest, PlainValuesGoOutUnchangedAndOthersAreEncoded) {
-    EXPECT_EQ(PercentEncode("Az09-._~"), "Az09-._~");
-    EXPECT_EQ(PercentEncode("a&b=c d/%"), "a%26b%3Dc%20d%2F%25");
-    EXPECT_EQ(PercentEncode("\xE9\xFF"), "%E9%FF");
+TEST(CgiFormsTest, OnlyStructuralAndControlBytesAreEscaped) {
+    // Plain values, spaces and high bytes included, are the bytes the appliance always received.
+    const std::string plain = "Az09-._~ @!$'()*,/:?[]\x80\xE9\xFF\"<>";
+    EXPECT_EQ(PercentEncode(plain), plain);
+    EXPECT_EQ(PercentEncode("a&b;c=d+e%f#g"), "a%26b%3Bc%3Dd%2Be%25f%23g");
+    EXPECT_EQ(PercentEncode("\x01\t\r\n\x1F\x7F"), "%01%09%0D%0A%1F%7F");
     EXPECT_EQ(PercentDecode("a%26b%3dc+d%2"), "a&b=c d%2");
-    EXPECT_EQ(PercentDecode(PercentEncode("x&y=\x01\x80 z")), "x&y=\x01\x80 z");
+    const std::string awkward = "x&y=\x01\x80 z+%;#";
+    EXPECT_EQ(PercentDecode(PercentEncode(awkward)), awkward);
 }
 
 TEST(CgiFormsTest, BodiesHoldTheirFieldsInTheApplianceOrder) {
@@ -50,7 +60,7 @@ TEST(CgiFormsTest, BodiesHoldTheirFieldsInTheApplianceOrder) {
     CopyToField(net.dns1, "192.168.1.2");
     const std::pair<std::string, std::string_view> cases[] = {
         {ChangePasswordForm("admin", "old", "n&w"), "cmd=cgi_chg_user_pw&uname=admin&opw=old&pw=n%26w"},
-        {DeviceInfoForm(device), "cmd=cgi_device&description=Tom%20%26%20Jerry%3D1&hostname=nas1&workgroup=HOME"},
+        {DeviceInfoForm(device), "cmd=cgi_device&description=Tom %26 Jerry%3D1&hostname=nas1&workgroup=HOME"},
         {TimeZoneForm(-5), "cmd=cgi_timezone&f_timezone=-5"},
         {NetworkForm(net),
          "cmd=cgi_ip&f_dhcp_enable=0&f_ip=192.168.1.20&f_gateway=192.168.1.1&f_netmask=255.255.255.0"
@@ -73,9 +83,9 @@ TEST(CgiFormsTest, VolumeDescriptionListsFifteenValuesPerVolume) {
               "1,raid1,ext4,497,sdasdb,none,0,1,497,0,none,0,0,0,null,"
               "2,linear,ext4,494,sdasdb,none,1,1,494,0,none,0,0,0,null&f_create_type=1&f_auto_sync=1");
 
-    // A field holding a separator cannot shift the others.
-    VolumeSpec odd = Volume(1, "raid1,x&", 10, "sda", 0, 0);
-    EXPECT_EQ(VolumeDescription(odd), "1,raid1%2Cx%26,ext4,10,sda,none,0,1,10,0,none,0,0,0,null");
+    // A field holding a separator cannot shift the others; a blank stays as it is.
+    VolumeSpec odd = Volume(1, "raid1,x& y", 10, "sda", 0, 0);
+    EXPECT_EQ(VolumeDescription(odd), "1,raid1%2Cx%26 y,ext4,10,sda,none,0,1,10,0,none,0,0,0,null");
 }
 
 TEST(CgiRequestTextTest, RequestTextIsExact) {

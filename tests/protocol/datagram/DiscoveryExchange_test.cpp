@@ -21,7 +21,7 @@ TEST_F(DiscoveryExchangeTest, OneAdapterOneApplianceWithEveryField) {
     EXPECT_EQ(FieldText(adapters.netmask[0]), "255.255.255.0");
 
     ASSERT_EQ(NasList::Instance().Count(), 1);
-    const NasDevice& d = *NasList::Instance().At(0);
+    const NasDevice d = *NasList::Instance().At(0);
     EXPECT_EQ(FieldText(d.name), "KL440-Office");
     EXPECT_EQ(FieldText(d.ip), "10.1.0.20");
     EXPECT_EQ(FieldText(d.netmask), "255.255.255.0");

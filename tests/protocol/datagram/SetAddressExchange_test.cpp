@@ -31,7 +31,7 @@ TEST_F(SetAddressExchangeTest, ApplianceOnAnotherSubnetMovesOntoTheAdapters) {
 
     Discover();
     ASSERT_EQ(NasList::Instance().Count(), 1);
-    const NasDevice& moved = *NasList::Instance().At(0);
+    const NasDevice moved = *NasList::Instance().At(0);
     EXPECT_EQ(FieldText(moved.ip), "10.1.0.50");
     EXPECT_EQ(FieldText(moved.gateway), "10.1.0.1");
     EXPECT_EQ(FieldText(moved.dhcpFlag), "0");

@@ -125,7 +125,7 @@ TEST_F(WizardPagesTest, TimeZoneIsSentAsLoadedOrAsClickedAndNeverOutsideTheList)
     Screenshot(*wizard, "3-time-zone");
 
     // An answer naming no zone selects nothing, and Next then sends nothing.
-    g_wizardInfo.timeZone = 97;
+    g_wizardInfo.Update([](WizardInfo& info) { info.timeZone = 97; });
     SendMessage(page.Handle(), WM_CGI_RESULT, 0, 2);
     EXPECT_EQ(page.list->GetSelection(), -1);
     EXPECT_EQ(page.loadedRow, -1);
@@ -134,7 +134,7 @@ TEST_F(WizardPagesTest, TimeZoneIsSentAsLoadedOrAsClickedAndNeverOutsideTheList)
     EXPECT_TRUE(Requests("cmd=cgi_timezone").empty());
 
     // Unclicked, the loaded zone goes back as it was; the arrow keys do not choose.
-    g_wizardInfo.timeZone = 74;
+    g_wizardInfo.Update([](WizardInfo& info) { info.timeZone = 74; });
     SendMessage(page.Handle(), WM_CGI_RESULT, 0, 2);
     SendKey(*page.list, wxEVT_KEY_DOWN, WXK_DOWN);
     ASSERT_TRUE(Press(Id::kNextId));

@@ -90,7 +90,7 @@ protected:
         NasList::Instance().Clear();
         ClearCredentials();
         g_isAdmin = false;
-        g_shareList.clear();
+        g_shareList.Set({});
     }
 
     // Starts the appliance (the lines of `extra` added to its section) and finds it.

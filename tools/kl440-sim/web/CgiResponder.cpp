@@ -1,8 +1,6 @@
 #include "web/CgiResponder.h"
 
-#include <arpa/inet.h>
-
-#include <cstdlib>
+#include "platform/Text.h"
 
 #include "web/HttpRequest.h"
 #include "web/SimReplies.h"
@@ -17,11 +15,6 @@ constexpr std::string_view kXml = "text/xml";
 std::string Get(const std::map<std::string, std::string>& form, const char* name) {
     const auto f = form.find(name);
     return f == form.end() ? std::string() : f->second;
-}
-
-bool IsAddress(const std::string& text) {
-    in_addr a{};
-    return inet_pton(AF_INET, text.c_str(), &a) == 1;
 }
 
 // The tool always authorises as "admin" with the password of whoever logged in, so
@@ -87,7 +80,7 @@ WebReply CgiResponder::Respond(std::string_view raw, SimClock::time_point now) {
 
 std::string CgiResponder::Dispatch(const std::string& path, const std::string& body, SimClock::time_point now,
                                    WebReply& reply) {
-    const auto form = ParseForm(body);
+    const auto form = ParseForm(body, !state_.faults.noDecode);
     const std::string cmd = Get(form, "cmd");
     if (path == "/xml/current_hd_info.xml") return DiskInfoXml(state_);
     if (path == "/xml/dm_read_state.xml") return FormatStateXml(format_.Read(now, state_.faults.formatError));
@@ -103,7 +96,7 @@ std::string CgiResponder::Dispatch(const std::string& path, const std::string& b
             return ResXml(1);
         }
         if (cmd == "cgi_timezone") {
-            state_.timeZone = std::atoi(Get(form, "f_timezone").c_str());
+            state_.timeZone = LeadingInteger(Get(form, "f_timezone"));
             return ResXml(1);
         }
         return ResXml(0);
@@ -112,7 +105,8 @@ std::string CgiResponder::Dispatch(const std::string& path, const std::string& b
     return {};
 }
 
-std::string CgiResponder::AccountCommand(const std::string& cmd, const std::map<std::string, std::string>& form) {
+std::string CgiResponder::AccountCommand(const std::string& cmd,
+                                         const std::map<std::string, std::string>& form) {
     if (cmd == "cgi_chg_user_pw") {
         const auto user = state_.passwords.find(Get(form, "uname"));
         const bool accepted = user != state_.passwords.end() && user->second == Get(form, "opw");
@@ -124,8 +118,8 @@ std::string CgiResponder::AccountCommand(const std::string& cmd, const std::map<
     return ResXml(0);
 }
 
-std::string CgiResponder::NetworkCommand(const std::string& cmd, const std::map<std::string, std::string>& form,
-                                         WebReply& reply) {
+std::string CgiResponder::NetworkCommand(const std::string& cmd,
+                                         const std::map<std::string, std::string>& form, WebReply& reply) {
     if (cmd == "cgi_get_lan_xml2") return LanXml(state_);
     if (cmd == "cgi_setip_lock") {
         state_.addressLocked = true;
@@ -142,7 +136,7 @@ std::string CgiResponder::NetworkCommand(const std::string& cmd, const std::map<
         lan.ip = Get(form, "f_ip");
         lan.netmask = Get(form, "f_netmask");
         lan.gateway = Get(form, "f_gateway");
-        if (!IsAddress(lan.ip) || !IsAddress(lan.netmask)) return ResXml(0);
+        if (!IsDottedIpv4(lan.ip) || !IsDottedIpv4(lan.netmask)) return ResXml(0);
     }
     lan.dns1 = Get(form, "f_dns1");
     lan.dns2 = Get(form, "f_dns2");
@@ -152,7 +146,8 @@ std::string CgiResponder::NetworkCommand(const std::string& cmd, const std::map<
     return ResXml(1);
 }
 
-std::string CgiResponder::DiskCommand(const std::string& cmd, const std::string& body, SimClock::time_point now) {
+std::string CgiResponder::DiskCommand(const std::string& cmd, const std::string& body,
+                                      SimClock::time_point now) {
     if (cmd == "cgi_Status_Volume_Info") return VolumeInfoXml(state_);
     if (cmd == "cgi_AJAXPlorer_Stop") {
         format_.StopFileBrowser();

@@ -1,6 +1,6 @@
 #include "web/CgiState.h"
 
-#include <charconv>
+#include "web/SimText.h"
 
 namespace lumora::sim {
 
@@ -18,27 +18,23 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     return parts;
 }
 
-bool ToInt(std::string_view text, int& out) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return error == std::errc() && end == text.data() + text.size();
-}
-
 // Tenths are enough for tests: "0.5" or "3".
 bool ToSeconds(std::string_view value, double& out) {
     const std::size_t dot = value.find('.');
     int whole = 0, tenth = 0;
-    if (!ToInt(value.substr(0, dot), whole) || whole < 0) return false;
-    if (dot != std::string_view::npos && !ToInt(value.substr(dot + 1, 1), tenth)) return false;
+    if (!ParseInt(value.substr(0, dot), whole) || whole < 0) return false;
+    if (dot != std::string_view::npos && !ParseInt(value.substr(dot + 1, 1), tenth)) return false;
     out = whole + tenth / 10.0;
     return true;
 }
 
 bool ApplyFault(WebFaults& f, std::string_view name) {
     static const std::map<std::string_view, bool WebFaults::*> kFaults = {
-        {"never_answer", &WebFaults::neverAnswer},   {"close_mid_reply", &WebFaults::closeMidReply},
-        {"oversize", &WebFaults::oversizeReply},     {"malformed_xml", &WebFaults::malformedXml},
-        {"high_bytes", &WebFaults::highBytes},       {"zero_lan_address", &WebFaults::zeroLanAddress},
-        {"empty_body", &WebFaults::emptyBody},       {"format_error", &WebFaults::formatError},
+        {"never_answer", &WebFaults::neverAnswer}, {"close_mid_reply", &WebFaults::closeMidReply},
+        {"oversize", &WebFaults::oversizeReply},   {"malformed_xml", &WebFaults::malformedXml},
+        {"high_bytes", &WebFaults::highBytes},     {"zero_lan_address", &WebFaults::zeroLanAddress},
+        {"empty_body", &WebFaults::emptyBody},     {"format_error", &WebFaults::formatError},
+        {"no_decode", &WebFaults::noDecode},
     };
     const auto found = kFaults.find(name);
     if (found == kFaults.end()) return false;
@@ -51,7 +47,7 @@ bool ParseDisks(std::string_view value, std::vector<SimDisk>& disks) {
     for (std::string_view item : Split(value, ',')) {
         const std::vector<std::string_view> f = Split(item, ':');
         SimDisk disk;
-        if (f.size() != 2 || !ToInt(f[1], disk.sizeGiB)) return false;
+        if (f.size() != 2 || !ParseInt(f[1], disk.sizeGiB)) return false;
         disk.name = f[0];
         disks.push_back(disk);
     }
@@ -63,7 +59,8 @@ bool ParseVolumes(std::string_view value, std::vector<SimVolume>& volumes) {
     for (std::string_view item : Split(value, ',')) {
         const std::vector<std::string_view> f = Split(item, ':');
         SimVolume v;
-        if (f.size() != 5 || !ToInt(f[0], v.number) || !ToInt(f[3], v.sizeGiB) || !ToInt(f[4], v.usedGiB))
+        if (f.size() != 5 || !ParseInt(f[0], v.number) || !ParseInt(f[3], v.sizeGiB) ||
+            !ParseInt(f[4], v.usedGiB))
             return false;
         v.raidLevel = f[1];
         v.devices = f[2];
@@ -85,15 +82,19 @@ bool ApplyWebConfig(CgiState& s, std::string_view key, std::string_view value) {
         return true;
     }
     static const std::map<std::string_view, std::string CgiState::*> kTexts = {
-        {"web.name", &CgiState::deviceName}, {"web.workgroup", &CgiState::workgroup},
+        {"web.name", &CgiState::deviceName},
+        {"web.workgroup", &CgiState::workgroup},
         {"web.description", &CgiState::description}};
     static const std::map<std::string_view, std::string SimLan::*> kLanTexts = {
-        {"web.ip", &SimLan::ip},     {"web.netmask", &SimLan::netmask}, {"web.gateway", &SimLan::gateway},
-        {"web.dns1", &SimLan::dns1}, {"web.dns2", &SimLan::dns2}};
+        {"web.ip", &SimLan::ip},
+        {"web.netmask", &SimLan::netmask},
+        {"web.gateway", &SimLan::gateway},
+        {"web.dns1", &SimLan::dns1},
+        {"web.dns2", &SimLan::dns2}};
     if (auto t = kTexts.find(key); t != kTexts.end()) return s.*(t->second) = value, true;
     if (auto t = kLanTexts.find(key); t != kLanTexts.end()) return s.lan.*(t->second) = value, true;
-    if (key == "web.timezone") return ToInt(value, s.timeZone);
-    if (key == "web.dhcp") return ToInt(value, s.lan.dhcpEnable);
+    if (key == "web.timezone") return ParseInt(value, s.timeZone);
+    if (key == "web.dhcp") return ParseInt(value, s.lan.dhcpEnable);
     if (key == "web.disks") return ParseDisks(value, s.disks);
     if (key == "web.volumes") return ParseVolumes(value, s.volumes);
     if (key == "web.status_line") return s.faults.statusLine = value, true;

@@ -36,15 +36,16 @@ struct SimLan {
 
 // Switches that make the web side misbehave on purpose.
 struct WebFaults {
-    std::string statusLine;      // replaces "HTTP/1.0 200 OK" when not empty
-    bool oversizeReply = false;  // pads every reply well past 4095 bytes
-    bool neverAnswer = false;    // accepts, reads the request, never replies
-    bool closeMidReply = false;  // sends half of the reply and closes
-    bool malformedXml = false;   // replies with XML whose root never ends
-    bool highBytes = false;      // puts bytes 0xF0 and above into the XML texts
-    bool zeroLanAddress = false; // the LAN information reports ip1 "0.0.0.0"
-    bool emptyBody = false;      // status and headers, no body
-    bool formatError = false;    // the format reports errcode 0
+    std::string statusLine;       // replaces "HTTP/1.0 200 OK" when not empty
+    bool oversizeReply = false;   // pads every reply well past 4095 bytes
+    bool neverAnswer = false;     // accepts, reads the request, never replies
+    bool closeMidReply = false;   // sends half of the reply and closes
+    bool malformedXml = false;    // replies with XML whose root never ends
+    bool highBytes = false;       // puts bytes 0xF0 and above into the XML texts
+    bool zeroLanAddress = false;  // the LAN information reports ip1 "0.0.0.0"
+    bool emptyBody = false;       // status and headers, no body
+    bool formatError = false;     // the format reports errcode 0
+    bool noDecode = false;        // takes form values as they arrive: "%XX" and "+" stay as written
 };
 
 struct CgiState {
@@ -75,7 +76,8 @@ inline constexpr std::string_view kDefaultAccess = "1,1,1,1,1,0";
 //   web.disks=sda:931,sdb:931 web.volumes=1:raid1:sdasdb:928:120,...
 //   web.shares=A,B            web.usb_shares=A,B      web.format_seconds=S  web.move_delay=S
 //   web.fault=NAME[,NAME]     (never_answer, close_mid_reply, oversize, malformed_xml,
-//                              high_bytes, zero_lan_address, empty_body, format_error)
+//                              high_bytes, zero_lan_address, empty_body, format_error,
+//                              no_decode)
 //   web.status_line=TEXT
 bool ApplyWebConfig(CgiState& state, std::string_view key, std::string_view value);
 

@@ -3,30 +3,27 @@
 #include <algorithm>
 
 #include "protocol/cgi/CgiForms.h"
+#include "web/SimText.h"
 
 namespace lumora::sim {
 
 namespace {
 
-std::vector<std::string> SplitDecoded(std::string_view raw) {
+std::vector<std::string> SplitDecoded(std::string_view raw, bool decode) {
     std::vector<std::string> values;
     while (true) {
         const std::size_t comma = raw.find(',');
-        values.push_back(PercentDecode(raw.substr(0, comma)));
+        const std::string_view item = raw.substr(0, comma);
+        values.push_back(decode ? PercentDecode(item) : std::string(item));
         if (comma == std::string_view::npos) break;
         raw.remove_prefix(comma + 1);
     }
     return values;
 }
 
+// Volume numbers and sizes: plain non-negative decimals.
 bool ToNumber(const std::string& text, int& out) {
-    if (text.empty() || text.size() > 7) return false;
-    out = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        out = out * 10 + (c - '0');
-    }
-    return true;
+    return text.find('-') == std::string::npos && ParseInt(text, out);
 }
 
 // "sdasdb" is the names of the disks one after another.
@@ -50,15 +47,17 @@ int CapacityOf(std::string_view devices, const std::vector<SimDisk>& disks) {
 
 }  // namespace
 
-std::optional<std::vector<SimVolume>> ParseVolumeDescription(std::string_view raw, const std::vector<SimDisk>& disks) {
+std::optional<std::vector<SimVolume>> ParseVolumeDescription(std::string_view raw,
+                                                             const std::vector<SimDisk>& disks, bool decode) {
     static const std::vector<std::string> kLevels{"standard", "linear", "raid0", "raid1"};
-    const std::vector<std::string> v = SplitDecoded(raw);
+    const std::vector<std::string> v = SplitDecoded(raw, decode);
     if (v.size() != 15 && v.size() != 30) return std::nullopt;
     std::vector<SimVolume> volumes;
     for (std::size_t at = 0; at < v.size(); at += 15) {
         SimVolume volume;
         int again = 0;
-        if (!ToNumber(v[at], volume.number) || (volume.number != 1 && volume.number != 2)) return std::nullopt;
+        if (!ToNumber(v[at], volume.number) || (volume.number != 1 && volume.number != 2))
+            return std::nullopt;
         if (std::find(kLevels.begin(), kLevels.end(), v[at + 1]) == kLevels.end()) return std::nullopt;
         if (v[at + 2] != "ext4") return std::nullopt;
         if (!ToNumber(v[at + 3], volume.sizeGiB) || volume.sizeGiB <= 0) return std::nullopt;
@@ -79,11 +78,13 @@ void FormatJob::StopFileBrowser() {
 
 bool FormatJob::Create(std::string_view rawDescription, const CgiState& state, SimClock::time_point now) {
     if (phase_ != Phase::BrowserStopped) return false;
-    std::optional<std::vector<SimVolume>> volumes = ParseVolumeDescription(rawDescription, state.disks);
+    std::optional<std::vector<SimVolume>> volumes =
+        ParseVolumeDescription(rawDescription, state.disks, !state.faults.noDecode);
     if (!volumes) return false;
     planned_ = std::move(*volumes);
     started_ = now;
-    length_ = std::chrono::duration_cast<SimClock::duration>(std::chrono::duration<double>(state.formatSeconds));
+    length_ =
+        std::chrono::duration_cast<SimClock::duration>(std::chrono::duration<double>(state.formatSeconds));
     phase_ = Phase::Formatting;
     return true;
 }
@@ -92,24 +93,23 @@ FormatJob::Progress FormatJob::Read(SimClock::time_point now, bool failing) cons
     Progress p;
     p.error = failing;
     switch (phase_) {
-    case Phase::Idle:
-    case Phase::BrowserStopped:
-        return p;
-    case Phase::Formatting: {
-        const auto elapsed = now - started_;
-        if (length_.count() <= 0 || elapsed >= length_) {
+        case Phase::Idle:
+        case Phase::BrowserStopped: return p;
+        case Phase::Formatting: {
+            const auto elapsed = now - started_;
+            if (length_.count() <= 0 || elapsed >= length_) {
+                p.finished = true;
+                p.percent = 100;
+            } else {
+                p.percent = static_cast<int>(100 * elapsed / length_);
+            }
+            return p;
+        }
+        case Phase::Remounted:
+        case Phase::Finished:
             p.finished = true;
             p.percent = 100;
-        } else {
-            p.percent = static_cast<int>(100 * elapsed / length_);
-        }
-        return p;
-    }
-    case Phase::Remounted:
-    case Phase::Finished:
-        p.finished = true;
-        p.percent = 100;
-        return p;
+            return p;
     }
     return p;
 }

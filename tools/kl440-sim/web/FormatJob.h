@@ -17,7 +17,9 @@ using SimClock = std::chrono::steady_clock;
 
 // Parses an f_create_volume_info text (15 values per volume, each percent-encoded,
 // joined by commas) against the appliance's disks; nullopt when it is not valid.
-std::optional<std::vector<SimVolume>> ParseVolumeDescription(std::string_view raw, const std::vector<SimDisk>& disks);
+std::optional<std::vector<SimVolume>> ParseVolumeDescription(std::string_view raw,
+                                                             const std::vector<SimDisk>& disks,
+                                                             bool decode = true);
 
 class FormatJob {
 public:

@@ -5,6 +5,7 @@
 
 #include "platform/Text.h"
 #include "protocol/cgi/CgiForms.h"
+#include "web/SimText.h"
 
 namespace lumora::sim {
 
@@ -14,12 +15,6 @@ std::string Lower(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
     return out;
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
-    return text;
 }
 
 std::size_t ContentLength(std::string_view headerBlock) {
@@ -78,8 +73,10 @@ std::map<std::string, std::string> ParseForm(std::string_view form, bool decode)
         const std::size_t amp = form.find('&');
         const std::string_view pair = form.substr(0, amp);
         const std::size_t eq = pair.find('=');
-        if (eq == std::string_view::npos) fields[text(pair)] = "";
-        else fields[text(pair.substr(0, eq))] = text(pair.substr(eq + 1));
+        if (eq == std::string_view::npos)
+            fields[text(pair)] = "";
+        else
+            fields[text(pair.substr(0, eq))] = text(pair.substr(eq + 1));
         if (amp == std::string_view::npos) break;
         form.remove_prefix(amp + 1);
     }
