@@ -7,7 +7,7 @@
 namespace lumora::testing {
 
 // Interface texts; the four "Min" rows are in the Russian table only.
-inline constexpr std::array<std::u16string_view, 125> kInterfaceKeys = {
+inline constexpr std::array<std::u16string_view, 128> kInterfaceKeys = {
     u"Select NAS",
     u"Login failed.",
     u"Connect",

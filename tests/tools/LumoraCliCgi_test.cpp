@@ -179,13 +179,13 @@ netmask = 255.255.255.0
 account = admin:admin
 web.status_line = HTTP/1.0 500 Internal Server Error
 )"));
-    ProgramResult r = Cli(As("admin", "admin", {"lan", "Broken"}));
+    ProgramResult r = RunCli(As("admin", "admin", {"lan", "Broken"}));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Contains(r.err,
                          "lumora-cli: the appliance reported no address: 10.1.0.22 did not answer the "
                          "request with status 200"))
         << r.err;
-    r = Cli(As("admin", "admin", {"--json", "lan", "Broken"}));
+    r = RunCli(As("admin", "admin", {"--json", "lan", "Broken"}));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Contains(r.out, R"("reason": "10.1.0.22 did not answer)")) << r.out;
 }

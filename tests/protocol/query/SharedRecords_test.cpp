@@ -73,7 +73,9 @@ TEST_F(SharedRecordsTest, LanPollsPasswordChangesAndDiscoveryOverlap) {
     loop.RunFor(std::chrono::milliseconds(1));
     EXPECT_EQ(window.received.size(), expected);
     for (const CgiReport& r : window.received)
-        if (r.message == WM_CGI_RESULT && r.lParam == kKindChangePassword) EXPECT_EQ(r.wParam, 0u);
+        if (r.message == WM_CGI_RESULT && r.lParam == kKindChangePassword) {
+            EXPECT_EQ(r.wParam, 0u);
+        }
     EXPECT_EQ(CredentialText(g_password), "admin");  // an even number of changes
     EXPECT_EQ(FieldText(NasList::Instance().At(0)->ip), kAddress);
     EXPECT_EQ(FieldText(g_wizardInfo.Get().netmask), "255.0.0.0");

@@ -35,7 +35,9 @@ TEST_F(MainWindowTest, CaptionsFollowTheLanguageOfTheSettingsFile) {
         OpenListed();
         EXPECT_EQ(window->FindWindow(CTessilDlg::kConnect)->GetLabel(), wxString::FromUTF8(language.connect));
         ConnectAndWaitForPanel();
-        if (language.mask != nullptr) EXPECT_EQ(window->InfoPanel().Line(2).GetText(), language.mask);
+        if (language.mask != nullptr) {
+            EXPECT_EQ(window->InfoPanel().Line(2).GetText(), language.mask);
+        }
         EXPECT_EQ(window->InfoPanel().Line(1).GetText(), "IP:192.0.2.20")
             << "the address prefix is not translated";
         const std::string name = language.code[0] == 0 ? "ENG" : WideToUtf8(language.code);

@@ -17,7 +17,9 @@ void AnswerLogin(const wxString& user, const wxString& password, bool remember,
         dialog.UserEdit().ChangeValue(user);
         dialog.PasswordEdit().ChangeValue(password);
         dialog.RememberBox().SetCheck(remember ? 1 : 0);
-        if (!screenshot.empty()) EXPECT_TRUE(SaveScreenshot(dialog, screenshot));
+        if (!screenshot.empty()) {
+            EXPECT_TRUE(SaveScreenshot(dialog, screenshot));
+        }
         PressButton(dialog, CLoginDialog::kOk);
     });
 }

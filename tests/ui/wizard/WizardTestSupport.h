@@ -176,7 +176,6 @@ protected:
         window.Update();
         Pump(300ms);
         const wxSize size = window.GetClientSize();
-        const wxPoint origin = window.GetScreenPosition();
         wxBitmap shot(size.x, size.y, 24);
         {
             wxClientDC source(&window);
