@@ -40,7 +40,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br 3>"$work/display" 2>"
 xvfb=$!
 for _ in $(seq 200); do [[ -s "$work/display" ]] && break; sleep 0.05; done
 [[ -s "$work/display" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -1 "$work/display")" NO_AT_BRIDGE=1 XDG_CONFIG_HOME=$work/config
+DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY NO_AT_BRIDGE=1 XDG_CONFIG_HOME=$work/config
 unset WAYLAND_DISPLAY
 
 programs=("$bare")
@@ -48,27 +49,35 @@ programs=("$bare")
 
 # One start of each, unmeasured, then the runs in turn.
 for p in "${programs[@]}"; do "$probe" "$p" >/dev/null || fail "$(basename "$p") showed no window"; done
-declare -A times
+declare -A times shown cpus
 for ((i = 0; i < runs; i++)); do
   for p in "${programs[@]}"; do
-    read -r _ _ _ painted < <("$probe" "$p") || fail "$(basename "$p") painted nothing"
+    read -r _ viewable _ painted _ cpu < <("$probe" "$p") || fail "$(basename "$p") painted nothing"
     times[$p]+="$painted "
+    cpus[$p]+="$cpu "
+    shown[$p]+="$viewable "
   done
 done
 
 # Prints "median min max" of the numbers given.
 stats() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {printf "%.1f %.1f %.1f\n", (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2, v[1], v[NR]}'; }
-printf '%-12s %10s %10s %10s   (%d runs, ms from start to first paint)\n' program median min max "$runs"
-declare -A medians
+printf '%-12s %10s %10s %10s %14s %10s   (%d runs, ms from the start)\n' \
+  program "paint med" min max "viewable med" "cpu med" "$runs"
+declare -A medians cpu_medians
 for p in "${programs[@]}"; do
   # shellcheck disable=SC2086  # the times are words
   read -r med min max < <(stats ${times[$p]})
+  # shellcheck disable=SC2086
+  read -r vmed _ < <(stats ${shown[$p]})
+  # shellcheck disable=SC2086
+  read -r cmed _ < <(stats ${cpus[$p]})
   medians[$p]=$med
-  printf '%-12s %10s %10s %10s\n' "$(basename "$p")" "$med" "$min" "$max"
+  cpu_medians[$p]=$cmed
+  printf '%-12s %10s %10s %10s %14s %10s\n' "$(basename "$p")" "$med" "$min" "$max" "$vmed" "$cmed"
 done
 if [[ -z "$lumora" ]]; then
   echo "lumora is not built in this tree; only the bare dialog was measured"
   exit 0
 fi
-awk -v l="${medians[$lumora]}" -v b="${medians[$bare]}" \
-  'BEGIN { printf "ratio lumora / bare dialog: %.2f (goal: 1.5 or less)\n", l / b }'
+awk -v l="${medians[$lumora]}" -v b="${medians[$bare]}" -v lc="${cpu_medians[$lumora]}" -v bc="${cpu_medians[$bare]}" \
+  'BEGIN { printf "ratio lumora / bare dialog: %.2f (goal: 1.5 or less); processor time: %.2f\n", l / b, lc / bc }'

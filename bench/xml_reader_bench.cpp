@@ -277,11 +277,13 @@ int main(int argc, char** argv) {
     };
     std::printf("\nCPU time per document (medians):\n");
     for (int64_t size : kSizes) {
-        const std::string s = "/" + std::to_string(size);
-        ratio("LumoraLoad" + s, "PugiLoadUtf16" + s);
-        ratio("LumoraLoad" + s, "PugiLoadUtf8" + s);
-        ratio("LumoraWalk" + s, "PugiWalk" + s);
-        ratio("LumoraWalkCopy" + s, "PugiWalkCopy" + s);
+        char arg[24];
+        std::snprintf(arg, sizeof arg, "/%lld", static_cast<long long>(size));
+        auto named = [&](const char* name) { return std::string(name) + arg; };
+        ratio(named("LumoraLoad"), named("PugiLoadUtf16"));
+        ratio(named("LumoraLoad"), named("PugiLoadUtf8"));
+        ratio(named("LumoraWalk"), named("PugiWalk"));
+        ratio(named("LumoraWalkCopy"), named("PugiWalkCopy"));
     }
     std::printf("index entry: %zu bytes per element (see index_B/element for the table as sized)\n",
                 sizeof(lumora::ElementEntry));

@@ -20,6 +20,7 @@ step() { echo "tour: $*"; }
 # The visible window of lumora that has this size, if there is one (tooltips and other
 # popups have other sizes, so they are never taken for a dialog).
 window_of_size() {  # width, height
+  # shellcheck disable=SC2034  # set by the eval, kept local
   local w WIDTH HEIGHT X Y SCREEN WINDOW
   for w in $(xdotool search --onlyvisible --pid "$LUMORA_PID" 2>/dev/null); do
     eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
@@ -55,6 +56,7 @@ settle() {  # min seconds
 # Moves a window that did not open in the middle of the screen there, as a person
 # would drag it, and says so: the program centres its windows itself.
 centre() {  # window, what
+  # shellcheck disable=SC2034  # set by the eval, kept local
   local X Y WIDTH HEIGHT SCREEN WINDOW sw sh x y
   eval "$(xdotool getwindowgeometry --shell "$1")"
   read -r sw sh < <(xdotool getdisplaygeometry)
@@ -67,6 +69,7 @@ centre() {  # window, what
 
 # Writes the main window's area of the screen (dialogs lie over it) to SHOTS/NAME.png.
 shot() {  # name
+  # shellcheck disable=SC2034  # all of them are set by the eval, kept local
   local X Y WIDTH HEIGHT WINDOW SCREEN
   eval "$(xdotool getwindowgeometry --shell "$main")"
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$SHOTS/$1.png"

@@ -57,8 +57,10 @@ if [[ "${LUMORA_DEMO_INSIDE:-}" != 1 ]]; then
       die "cmake could not configure $build"
   fi
   say "building ${targets[*]}"
-  cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null ||
-    die "the build failed; run: cmake --build $build --target ${targets[*]}"
+  cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >"$build/demo-build.log" 2>&1 || {
+    grep -E "error|FAILED|multiple definition|undefined reference" "$build/demo-build.log" | cut -c1-300 | head -15 >&2
+    die "the build failed (whole output: $build/demo-build.log)"
+  }
   mkdir -p "$shots"
   export LUMORA_DEMO_INSIDE=1 LUMORA_BUILD_DIR=$build
   args=(--shots "$(realpath "$shots")")
@@ -69,7 +71,7 @@ if [[ "${LUMORA_DEMO_INSIDE:-}" != 1 ]]; then
     exec unshare --net -- "$0" "${args[@]}"
   fi
   unshare --map-root-user --net true 2>/dev/null ||
-    die "this system allows no unprivileged user namespaces (sysctl kernel.unprivileged_userns_clone=1, or run as root)"
+    die "this system allows no unprivileged user namespaces; allow them (sysctl kernel.unprivileged_userns_clone=1, on Ubuntu kernel.apparmor_restrict_unprivileged_userns=0) or run: sudo $0"
   exec unshare --map-root-user --net -- "$0" "${args[@]}"
 fi
 
@@ -151,7 +153,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br >"$work/xvfb.log" 2>&
 pids+=("$!")
 for _ in $(seq 200); do [[ -s "$work/display" ]] && break; sleep 0.05; done
 [[ -s "$work/display" ]] || die "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -1 "$work/display")"
+DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY
 
 # The first-open offer would stop the tour; a fresh user sees it in the desktop run.
 printf '[Used]\nFirstOpen=FALSE\n' >"$XDG_CONFIG_HOME/Tessil/Tessil.ini"

@@ -17,7 +17,10 @@ done
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=(kl440-sim lumora-cli lumora-packaging)
 grep -q '^LUMORA_UI:BOOL=ON' "$build/CMakeCache.txt" && [[ -f src/ui/main/LumoraMain.cpp ]] && targets+=(lumora)
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null || fail "the build failed"
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >"$build/package-build.log" 2>&1 || {
+  grep -E "error|FAILED|multiple definition|undefined reference" "$build/package-build.log" | cut -c1-300 | head -15 >&2
+  fail "the build failed (whole output: $build/package-build.log)"
+}
 
 rm -f "$build"/lumora_*.deb
 (cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; fail "cpack failed"; }

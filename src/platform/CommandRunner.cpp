@@ -82,6 +82,10 @@ public:
         posix_spawn_file_actions_adddup2(&actions, inChild.get(), 0);
         posix_spawn_file_actions_adddup2(&actions, outChild.get(), 1);
         posix_spawn_file_actions_adddup2(&actions, errChild.get(), 2);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 34)
+        // Descriptors the rest of the program opened without O_CLOEXEC stay with us.
+        posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#endif
         std::vector<std::string> args = argv;
         std::vector<std::string> env = ChildEnvironment();
         pid_t pid = -1;

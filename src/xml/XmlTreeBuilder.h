@@ -36,10 +36,10 @@ public:
     uint32_t Build();
 
 private:
-    void StartTag(const XmlToken& token);
+    [[gnu::always_inline]] inline void StartTag(const XmlToken& token);
     void EndTag(const XmlToken& token);
     // Ends the innermost element with the end tag at `endTagStart` and pops it.
-    void Close(size_t endTagStart, size_t endTagLength);
+    [[gnu::always_inline]] inline void Close(size_t endTagStart, size_t endTagLength);
     void Problem();
     // Marks the open elements above stack index `keep` unended, innermost first.
     void UnendAbove(size_t keep, uint64_t offset2);

@@ -11,8 +11,7 @@ void Caption(wxWindow* parent, const wxPoint& at, const wxString& text);
 void AddButtons(CGdipDialog& window);
 // Lists, combos, slider, bars, labels, address and folder controls.
 void AddPanels(CGdipDialog& window);
-// Opens the long combo box's list at its last entry and the report list's choice box
-// (once the window is on the screen).
-void OpenDropDowns(CGdipDialog& window);
+// Opens the long combo box's list at its last entry (once the window is on the screen).
+void OpenLongComboList(CGdipDialog& window);
 
 }  // namespace lumora::gallery

@@ -78,18 +78,20 @@ public:
 
 private:
     void Step() {
-        if (step_++ == 0) {
+        int step = step_++;
+        if (step == 0) {
             for (wxWindow* child : window_->GetChildren())
                 if (auto* s = dynamic_cast<CShortCutButton*>(child); s && s->IsHover() && s->ToolTip())
                     s->ToolTip()->PopupAt(s->ClientToScreen(wxPoint(60, 30)));
-            OpenDropDowns(*window_);
+            OpenLongComboList(*window_);
             window_->Refresh();
             window_->Update();
             timer_.StartOnce(500);
             return;
         }
         result_ = Grab(*window_, output_) ? 0 : 1;
-        if (result_ != 0) std::fprintf(stderr, "skin-gallery: could not write %s\n", output_.utf8_str().data());
+        if (result_ != 0)
+            std::fprintf(stderr, "skin-gallery: could not write %s\n", output_.utf8_str().data());
         window_->Destroy();
         ExitMainLoop();
     }

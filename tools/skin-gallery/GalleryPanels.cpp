@@ -20,14 +20,16 @@ namespace {
 void AddCombos(CGdipDialog& w) {
     Caption(&w, wxPoint(kComboRow.x, kComboRow.y - 16), "combo boxes: normal, disabled, small");
     for (int i = 0; i < 2; ++i) {
-        auto* c = new CGdipComboBox(&w, wxID_ANY, wxPoint(kComboRow.x, kComboRow.y + i * 36), wxSize(500, 32));
+        auto* c =
+            new CGdipComboBox(&w, wxID_ANY, wxPoint(kComboRow.x, kComboRow.y + i * 36), wxSize(500, 32));
         c->SetFrameImage(IDB_COMBO_FRAME);
         c->Append("KL-440 (192.168.1.20)");
         c->Append("KL-440 (10.0.0.7)");
         c->SetSelection(i);
         if (i == 1) c->Disable();
     }
-    auto* small = new CGdipComboBox(&w, wxID_ANY, wxPoint(kComboRow.x + 370, kComboRow.y + 72), wxSize(130, 32));
+    auto* small =
+        new CGdipComboBox(&w, wxID_ANY, wxPoint(kComboRow.x + 370, kComboRow.y + 72), wxSize(130, 32));
     small->SetFrameImage(IDB_COMBO_FRAME_SMALL);
     small->Append("F:");
     small->SetSelection(0);
@@ -40,7 +42,8 @@ void AddCombos(CGdipDialog& w) {
 }
 
 void AddTimeZones(CGdipDialog& w) {
-    Caption(&w, wxPoint(kTimeZoneAt.x, kTimeZoneAt.y - 16), "time zones: \"&&&&\" in a name shows one \"&&\"");
+    Caption(&w, wxPoint(kTimeZoneAt.x, kTimeZoneAt.y - 16),
+            "time zones: \"&&&&\" in a name shows one \"&&\"");
     auto* zones = new CGdipListCtrl(&w, wxID_ANY, kTimeZoneAt, kTimeZoneSize, false);
     zones->InsertColumn(u"Location", 330);
     zones->InsertColumn(u"TimeZone", 80, ColumnAlign::Center);
@@ -56,14 +59,15 @@ void AddTimeZones(CGdipDialog& w) {
 void AddAddresses(CGdipDialog& w) {
     Caption(&w, wxPoint(kAddressRow.x, kAddressRow.y - 16), "address: filled, blank, disabled");
     for (int i = 0; i < 3; ++i) {
-        auto* a = new CGdipIpAddrCtl(&w, wxID_ANY, wxPoint(kAddressRow.x + i * 195, kAddressRow.y), wxSize(188, 28));
+        auto* a = new CGdipIpAddrCtl(&w, wxID_ANY, wxPoint(kAddressRow.x + i * 195, kAddressRow.y),
+                                     wxSize(188, 28));
         if (i != 1) a->SetOctets(192, 168, 1, static_cast<std::uint8_t>(10 + i));
         if (i == 2) a->Enable(false);
     }
 }
 
 void AddList(CGdipDialog& w) {
-    Caption(&w, wxPoint(kListAt.x, kListAt.y - 16), "list: selected row, grey \"select\", choice box open, empty rows");
+    Caption(&w, wxPoint(kListAt.x, kListAt.y - 16), "list: selected row, grey \"select\", empty rows");
     auto* list = new CGdipListCtrl(&w, kListId, kListAt, kListSize);
     list->InsertColumn(u"Share", 180);
     list->InsertColumn(u"Drive", 120, ColumnAlign::Center);
@@ -82,9 +86,12 @@ void AddList(CGdipDialog& w) {
 
 void AddSliders(CGdipDialog& w) {
     Caption(&w, wxPoint(kSliderRow.x, kSliderRow.y - 16), "sliders 0, 60/120, max, flat");
-    struct { int min, max, pos; } states[] = {{0, 100, 0}, {0, 120, 60}, {0, 100, 100}, {5, 5, 5}};
+    struct {
+        int min, max, pos;
+    } states[] = {{0, 100, 0}, {0, 120, 60}, {0, 100, 100}, {5, 5, 5}};
     for (int i = 0; i < 4; ++i) {
-        auto* s = new CGdipSlider(&w, wxID_ANY, wxPoint(kSliderRow.x + i * kSliderStep, kSliderRow.y), wxSize(13, 200));
+        auto* s = new CGdipSlider(&w, wxID_ANY, wxPoint(kSliderRow.x + i * kSliderStep, kSliderRow.y),
+                                  wxSize(13, 200));
         s->SetRange(states[i].min, states[i].max);
         s->SetPos(states[i].pos);
     }
@@ -93,15 +100,19 @@ void AddSliders(CGdipDialog& w) {
 void AddBars(CGdipDialog& w) {
     Caption(&w, wxPoint(kProgressRow.x, kProgressRow.y - 16), "progress 0%, 50%, 100%");
     for (int i = 0; i < 3; ++i) {
-        auto* p = new CGdipProcessCtrl(&w, wxID_ANY, wxPoint(kProgressRow.x, kProgressRow.y + i * 24), wxSize(357, 16));
+        auto* p = new CGdipProcessCtrl(&w, wxID_ANY, wxPoint(kProgressRow.x, kProgressRow.y + i * 24),
+                                       wxSize(357, 16));
         p->SetImages(IDB_PROGRESS_TRACK, IDB_PROGRESS_LEFT, IDB_PROGRESS_MIDDLE, IDB_PROGRESS_RIGHT);
         p->SetPos(i * 50);
     }
     Caption(&w, wxPoint(kVolumeRow.x, kVolumeRow.y - 16), "volumes: 50 of 200, 1 of 3, empty total");
-    struct { const char16_t* name; std::uint32_t first, second; } volumes[] = {
-        {u"Volume 1", 50, 200}, {u"Volume 2", 1, 3}, {u"Volume 3", 0, 0}};
+    struct {
+        const char16_t* name;
+        std::uint32_t first, second;
+    } volumes[] = {{u"Volume 1", 50, 200}, {u"Volume 2", 1, 3}, {u"Volume 3", 0, 0}};
     for (int i = 0; i < 3; ++i) {
-        auto* v = new CVolumeInfoCtrl(&w, wxID_ANY, wxPoint(kVolumeRow.x, kVolumeRow.y + i * 52), wxSize(470, 50));
+        auto* v =
+            new CVolumeInfoCtrl(&w, wxID_ANY, wxPoint(kVolumeRow.x, kVolumeRow.y + i * 52), wxSize(470, 50));
         v->ShowVolume(volumes[i].name, volumes[i].first, volumes[i].second);
     }
 }
@@ -109,7 +120,8 @@ void AddBars(CGdipDialog& w) {
 void AddFolders(CGdipDialog& w) {
     Caption(&w, wxPoint(kFolderListAt.x, kFolderListAt.y - 16), "folders: selected, long name, scroll bar");
     auto* f = new CFolderListCtrl(&w, wxID_ANY, kFolderListAt, wxSize(519, 200));
-    for (const char16_t* name : {u"public", u"music", u"a-very-long-folder-name", u"photo", u"backup", u"films"})
+    for (const char16_t* name :
+         {u"public", u"music", u"a-very-long-folder-name", u"photo", u"backup", u"films"})
         f->AddFolder(name);
     f->Select(1);
 }
@@ -120,9 +132,10 @@ void AddStatics(CGdipDialog& w) {
     title->SetFontHeight(24);
     title->SetFontWeight(700);
     auto* blue = new CTransStatic(&w, wxID_ANY, "Word-wrapped label text that runs over two lines.",
-                                    wxPoint(kStaticRow.x, kStaticRow.y + 30), wxSize(260, 40));
+                                  wxPoint(kStaticRow.x, kStaticRow.y + 30), wxSize(260, 40));
     blue->SetTextColour(0xFFA000);
-    auto* logo = new CGdipIconStatic(&w, wxID_ANY, wxPoint(kStaticRow.x + 290, kStaticRow.y), wxSize(140, 30));
+    auto* logo =
+        new CGdipIconStatic(&w, wxID_ANY, wxPoint(kStaticRow.x + 290, kStaticRow.y), wxSize(140, 30));
     logo->SetImage(IDB_LOGO);
     auto* wand = new CGdipIconStatic(&w, wxID_ANY, kWandAt, wxSize(60, 60));
     wand->SetImage(IDB_WIZARD_WAND);
@@ -130,15 +143,13 @@ void AddStatics(CGdipDialog& w) {
 
 }  // namespace
 
-void OpenDropDowns(CGdipDialog& w) {
-    // The long list first: opening it focuses its box, and the choice box, which commits
-    // when it loses the focus, must be the one that has it at the end.
+// The list takes the window's keyboard focus while it is open, so the report list's
+// choice box (which commits when the focus leaves it) cannot be shown open beside it.
+void OpenLongComboList(CGdipDialog& w) {
     if (auto* combo = dynamic_cast<CGdipComboBox*>(w.FindWindow(kLongComboId))) {
         combo->ShowPopup();
         if (combo->PopupList() != nullptr) combo->PopupList()->Highlight(combo->GetCount() - 1);
     }
-    if (auto* list = dynamic_cast<CGdipListCtrl*>(w.FindWindow(kListId)))
-        list->ChoiceBox().OpenAt(wxRect(180, 22 + 60, 120, 30), 150, 2, 1, {u"select", u"E:", u"F:", u"G:"}, u"F:");
 }
 
 void AddPanels(CGdipDialog& window) {

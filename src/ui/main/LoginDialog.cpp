@@ -3,7 +3,7 @@
 #include "app/Language.h"
 #include "platform/Dialogs.h"
 #include "protocol/query/Credentials.h"
-#include "ui/main/DialogKeys.h"
+#include "ui/main/WindowPlacement.h"
 #include "ui/skin/ImageIds.h"
 #include "ui/skin/SkinEdit.h"
 #include "ui/skin/TransStatic.h"
@@ -69,7 +69,7 @@ void CLoginDialog::InitDialog() {
         if (edit->GetValue().length() <= kFieldLimit) edit->SetMaxLength(kFieldLimit);
 
     SetDefaultItem(ok);
-    BindDialogKeys(*this, kOk, kCancel);
+    SetEscapeId(kCancel);
     UseCompositorMove(*this);
     Bind(wxEVT_BUTTON, &CLoginDialog::OnOk, this, kOk);
     Bind(wxEVT_BUTTON, &CLoginDialog::OnCancel, this, kCancel);

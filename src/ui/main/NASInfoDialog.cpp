@@ -1,6 +1,5 @@
 #include "ui/main/NASInfoDialog.h"
 
-#include <wx/dcmemory.h>
 #include <wx/graphics.h>
 
 #include "app/Language.h"
@@ -17,7 +16,7 @@ constexpr int kCornerRadius = 12;
 }  // namespace
 
 CNASInfoDialog::CNASInfoDialog(wxWindow* parent, const wxPoint& pos)
-    : CSkinPanel(parent, 131, pos, wxSize(kWidth, kHeight)) {
+    : CSkinCachedPanel(parent, 131, pos, wxSize(kWidth, kHeight)) {
     Hide();
     const wxRect lineRects[4] = {{30, 15, 521, 26}, {31, 55, 519, 17}, {31, 77, 519, 17}, {31, 99, 519, 17}};
     for (int i = 0; i < 4; ++i) {
@@ -71,21 +70,16 @@ void CNASInfoDialog::ShowFolders() {
 }
 
 LRESULT CNASInfoDialog::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SKIN_DRAWPARENTBKGND && cache_.IsOk())
-        return AnswerFromCache(*this, cache_, wParam, lParam);
     // A double-clicked folder is the main window's business.
     if (message == WM_SKIN_FOLDEROPEN) {
         PostMessage(HandleOf(GetParent()), message, wParam, lParam);
         return 0;
     }
-    return CSkinPanel::OnMessage(message, wParam, lParam);
+    return CSkinCachedPanel::OnMessage(message, wParam, lParam);
 }
 
-void CNASInfoDialog::BuildCache() {
+void CNASInfoDialog::PaintCache(wxMemoryDC& dc) {
     const wxSize size = GetClientSize();
-    cache_.Create(size.x, size.y, 24);
-    wxMemoryDC dc(cache_);
-    RequestBackground(GetParent(), Handle(), dc);
     if (std::unique_ptr<wxGraphicsContext> gc{wxGraphicsContext::Create(dc)}) {
         gc->SetPen(*wxTRANSPARENT_PEN);
         gc->SetBrush(wxBrush(wxColour(255, 255, 255, 20)));
@@ -94,11 +88,6 @@ void CNASInfoDialog::BuildCache() {
     dc.SetPen(*wxWHITE_PEN);
     dc.DrawLine(187, 46, 393, 46);
     dc.DrawLine(187, 47, 393, 47);
-}
-
-void CNASInfoDialog::PaintOver(wxDC& dc) {
-    if (!cache_.IsOk()) BuildCache();
-    dc.DrawBitmap(cache_, 0, 0, false);
 }
 
 }  // namespace lumora

@@ -7,16 +7,14 @@
 #include <cstdint>
 #include <string>
 
-#include <wx/bitmap.h>
-
 #include "ui/skin/FolderListCtrl.h"
-#include "ui/skin/SkinPanel.h"
+#include "ui/skin/SkinCachedPanel.h"
 #include "ui/skin/TransStatic.h"
 #include "ui/skin/VolumeInfoCtrl.h"
 
 namespace lumora {
 
-class CNASInfoDialog : public CSkinPanel {
+class CNASInfoDialog : public CSkinCachedPanel {
 public:
     static constexpr int kWidth = 581;
     static constexpr int kHeight = 358;
@@ -45,18 +43,14 @@ public:
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
-    void PaintOver(wxDC& dc) override;
+    // The pane's look: a light white veil with rounded corners and the double line under the name.
+    void PaintCache(wxMemoryDC& dc) override;
 
 private:
-    void BuildCache();
-
     std::array<CTransStatic*, 4> lines_{};  // child windows, destroyed by wx
     CFolderListCtrl* folderList_ = nullptr;
     std::array<CVolumeInfoCtrl*, kMaxVolumes> volumeCtrls_{};
     int volumeCount_ = 0;
-    // The pane's look (main window background under a light white veil), made at the
-    // first paint; the children take their background from it.
-    wxBitmap cache_;
 };
 
 }  // namespace lumora

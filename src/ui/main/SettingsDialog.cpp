@@ -2,7 +2,7 @@
 
 #include "app/Language.h"
 #include "platform/Dialogs.h"
-#include "ui/main/DialogKeys.h"
+#include "ui/main/WindowPlacement.h"
 #include "ui/main/MainWindowState.h"
 #include "ui/skin/ImageIds.h"
 #include "ui/skin/TransStatic.h"
@@ -68,7 +68,7 @@ void CSettingsDialog::InitDialog() {
     Choice(current).SetCheck(1);
 
     SetDefaultItem(ok);
-    BindDialogKeys(*this, kOk, kCancel);
+    SetEscapeId(kCancel);
     UseCompositorMove(*this);
     Bind(wxEVT_BUTTON, &CSettingsDialog::OnOk, this, kOk);
     Bind(

@@ -8,7 +8,7 @@
 #include "protocol/datagram/NasList.h"
 #include "protocol/query/Credentials.h"
 #include "protocol/query/Thread.h"
-#include "ui/main/DialogKeys.h"
+#include "ui/main/WindowPlacement.h"
 #include "ui/main/MainWindowState.h"
 #include "ui/skin/ImageIds.h"
 #include "ui/skin/UnderLineButton.h"
@@ -78,8 +78,9 @@ void CTessilDlg::InitDialog() {
     infoPanel_->Hide();
     SelectShortcut(0);
 
-    SetEscapeId(wxID_NONE);  // Escape must not end the program
-    BindDialogKeys(*this, kConnect, wxID_NONE);
+    // Enter connects; Escape must not end the program (Close does).
+    SetDefaultItem(FindWindow(kConnect));
+    SetEscapeId(wxID_NONE);
     UseCompositorMove(*this);
     Bind(wxEVT_BUTTON, &CTessilDlg::OnCommand, this);
     Bind(wxEVT_TIMER, &CTessilDlg::OnInactivityTimeout, this, kInactivityTimer);
@@ -214,6 +215,7 @@ void CTessilDlg::OnCommand(wxCommandEvent& event) {
             else
                 Close();
             break;
+        case wxID_CANCEL: break;  // Escape: the main window stays
         default: event.Skip();
     }
 }

@@ -4,6 +4,7 @@
 #include "app/Language.h"
 #include "app/Settings.h"
 #include "platform/Dialogs.h"
+#include "platform/ShareNames.h"
 #include "platform/Text.h"
 #include "protocol/query/Credentials.h"
 #include "ui/main/Launcher.h"
@@ -30,7 +31,9 @@ void CTessilDlg::OpenWebCentre(int buttonId) {
 
 void CTessilDlg::OpenShare(std::size_t index) {
     if (index >= g_shareList.size()) return;
-    CurrentLauncher().Open(ShareBrowseAddress(AnsiToWide(nasAddress_), g_shareList[index].shareName));
+    // A name that could not stand in an address (slashes, quotes, control characters) opens nothing.
+    const std::u16string address = ShareAddress(AnsiToWide(nasAddress_), g_shareList[index].shareName);
+    if (!address.empty()) CurrentLauncher().Open(WideToUtf8(address));
 }
 
 void CTessilDlg::ShowHelp() {

@@ -90,6 +90,7 @@ void CTessilDlg::Logout() {
     g_shareList.clear();
     ShowVolumes();
     SetButtonState(ButtonsListed);
+    SelectShortcut(0);  // no section stays marked on disabled buttons
     infoPanel_->Hide();
     welcome_->SetText(std::u16string());
 }

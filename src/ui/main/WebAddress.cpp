@@ -30,8 +30,4 @@ std::string WebCentreAddress(std::u16string_view address, WebCentre centre, std:
     return url;
 }
 
-std::string ShareBrowseAddress(std::u16string_view address, std::u16string_view shareName) {
-    return "smb://" + WideToUtf8(address) + "/" + PercentEncode(shareName);
-}
-
 }  // namespace lumora

@@ -9,7 +9,9 @@
 namespace lumora {
 namespace {
 
-bool Pressable(const wxWindow* button) { return button != nullptr && button->IsEnabled() && button->IsShown(); }
+bool Pressable(const wxWindow* button) {
+    return button != nullptr && button->IsEnabled() && button->IsShown();
+}
 
 // The window's own descendant with `id` (FindWindow would also return the window itself).
 wxWindow* ButtonWithId(wxWindow& window, int id) {
@@ -83,9 +85,11 @@ bool SendDialogKey(wxWindow& from, DialogKey key) {
         PressButton(*button);
         return true;
     }
-    wxWindow* window = wxGetTopLevelParent(&from);
-    if (window == nullptr) return false;
-    // The window's own Cancel command, as the system's dialogs get on Escape.
+    // A modal dialog gets its own Cancel command, as the system's dialogs do on Escape; a
+    // modeless window is left to the toolkit, which closes it as its close box would
+    // (a close the window may veto).
+    auto* window = wxDynamicCast(wxGetTopLevelParent(&from), wxDialog);
+    if (window == nullptr || !window->IsModal()) return false;
     wxCommandEvent cancel(wxEVT_BUTTON, wxID_CANCEL);
     cancel.SetEventObject(window);
     window->ProcessWindowEvent(cancel);

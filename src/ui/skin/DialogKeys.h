@@ -9,7 +9,8 @@
 //   3. the window's buttons: Enter presses the focused push button, else the window's
 //      default item (SetDefaultItem), else its button with id wxID_OK; Escape presses
 //      its button with the escape id (wxID_CANCEL unless SetEscapeId says otherwise),
-//      else the window gets the wxID_CANCEL command, which a wxDialog ends as Cancel.
+//      else a modal dialog gets the wxID_CANCEL command, which a wxDialog ends as Cancel;
+//      a modeless window is closed by the toolkit as by its close box (vetoable).
 // A press is the button's own wxEVT_BUTTON, so it reaches the button's handlers and the
 // window's alike. Disabled and hidden buttons are never pressed.
 

@@ -13,8 +13,9 @@ void DrawFillBar(wxDC& dc, const BarImages& images, const wxRect& area, const st
                  bool vertical) {
     images[0].Draw(dc, area);
     for (const FillPiece& piece : pieces) {
-        const CGdiPlusBitmapResource& image =
-            images[piece.image == PieceImage::Start ? 1 : piece.image == PieceImage::Middle ? 2 : 3];
+        const CGdiPlusBitmapResource& image = images[piece.image == PieceImage::Start    ? 1
+                                                     : piece.image == PieceImage::Middle ? 2
+                                                                                         : 3];
         wxRect place = vertical ? wxRect(area.x, area.y + piece.offset, area.width, piece.length)
                                 : wxRect(area.x + piece.offset, area.y, piece.length, area.height);
         image.Draw(dc, place);

@@ -86,9 +86,10 @@ void CFolderListCtrl::Paint(wxDC& dc, const wxRect& client) {
         const FolderTile& folder = grid_.Tiles()[i];
         wxRect tile(folder.rect.left, folder.rect.top - scrollY_, folder.rect.right - folder.rect.left,
                     folder.rect.bottom - folder.rect.top);
-        if (i == selected_) tile_.Draw(dc, wxRect(tile.x, tile.y, FolderGrid::kTileSize, FolderGrid::kTileSize));
-        disk_.Draw(dc, wxRect(tile.x + (tile.width - kDiskSize) / 2, tile.y + (tile.height - kDiskSize) / 2, kDiskSize,
-                              kDiskSize));
+        if (i == selected_)
+            tile_.Draw(dc, wxRect(tile.x, tile.y, FolderGrid::kTileSize, FolderGrid::kTileSize));
+        disk_.Draw(dc, wxRect(tile.x + (tile.width - kDiskSize) / 2, tile.y + (tile.height - kDiskSize) / 2,
+                              kDiskSize, kDiskSize));
         DrawSkinText(dc, ToWx(folder.displayName), wxRect(tile.x, tile.y, tile.width, tile.height - 10),
                      kTextSingleLine | kTextBottom | kTextCenter);
     }

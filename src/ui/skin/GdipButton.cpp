@@ -11,8 +11,8 @@ constexpr int kRadioSize = 18;
 
 }  // namespace
 
-CGdipButton::CGdipButton(wxWindow* parent, wxWindowID id, const wxString& label, ButtonKind kind, const wxPoint& pos,
-                         const wxSize& size)
+CGdipButton::CGdipButton(wxWindow* parent, wxWindowID id, const wxString& label, ButtonKind kind,
+                         const wxPoint& pos, const wxSize& size)
     : CSkinButtonBase(parent, id, label, pos, size, kind) {}
 
 bool CGdipButton::LoadImages(int first, int second, int third) {

@@ -23,8 +23,14 @@ CGdipComboBox::CGdipComboBox(wxWindow* parent, wxWindowID id, const wxPoint& pos
     Bind(wxEVT_LEFT_DOWN, &CGdipComboBox::OnLeftDown, this);
     Bind(wxEVT_KEY_DOWN, &CGdipComboBox::OnKeyDown, this);
     Bind(wxEVT_CHAR, &CGdipComboBox::OnChar, this);
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
+        Refresh(false);
+        e.Skip();
+    });
+    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
+        Refresh(false);
+        e.Skip();
+    });
 }
 
 CGdipComboBox::~CGdipComboBox() = default;
@@ -109,8 +115,9 @@ void CGdipComboBox::DrawEntry(wxDC& dc, const wxRect& rect, int index, bool high
 }
 
 void CGdipComboBox::Paint(wxDC& dc, const wxRect& client) {
-    frame_.Draw(dc, wxRect(0, 0, std::min(frame_.Width(), client.width), std::min(frame_.Height(), client.height)),
-                IsEnabled() ? 1.0 : kDisabledOpacity);
+    frame_.Draw(
+        dc, wxRect(0, 0, std::min(frame_.Width(), client.width), std::min(frame_.Height(), client.height)),
+        IsEnabled() ? 1.0 : kDisabledOpacity);
     wxString text = FieldText();
     if (text.empty()) return;
     wxRect field(client.x + 6, client.y + 6, client.width - 6 - 32, client.height - 12);
@@ -130,8 +137,10 @@ void CGdipComboBox::Paint(wxDC& dc, const wxRect& client) {
 void CGdipComboBox::OnLeftDown(wxMouseEvent&) {
     if (!IsEnabled()) return;
     SetFocus();
-    if (IsPopupShown()) HidePopup();
-    else ShowPopup();
+    if (IsPopupShown())
+        HidePopup();
+    else
+        ShowPopup();
 }
 
 // While the list is open the keys move its highlight; Enter takes the highlighted entry.

@@ -11,7 +11,9 @@
 namespace lumora {
 
 CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size)
-    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED), link_(*this, *this), fixedSize_(size) {
+    : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED),
+      link_(*this, *this),
+      fixedSize_(size) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetClientSize(size);
     Bind(wxEVT_PAINT, &CGdipDialog::OnPaint, this);
@@ -43,7 +45,8 @@ bool CGdipDialog::SetBackground(int id) {
         dc.SetBackground(*wxBLACK_BRUSH);
         dc.Clear();
         // A picture larger than the window is scaled down into it, not cropped.
-        picture_->Draw(dc, wxRect(0, 0, std::min(picture_->Width(), client.x), std::min(picture_->Height(), client.y)));
+        picture_->Draw(
+            dc, wxRect(0, 0, std::min(picture_->Width(), client.x), std::min(picture_->Height(), client.y)));
     }
     Refresh(false);
     return true;

@@ -29,7 +29,9 @@ void CGdipHeaderCtrl::Paint(wxDC& dc, const wxRect& client) {
         unsigned align = column->align == ColumnAlign::Right    ? kTextRight
                          : column->align == ColumnAlign::Center ? kTextCenter
                                                                 : kTextLeft;
-        if (cell.width > 0) DrawSkinText(dc, ToWx(column->title), cell, align | kTextSingleLine | kTextVCenter | kTextNoPrefix);
+        if (cell.width > 0)
+            DrawSkinText(dc, ToWx(column->title), cell,
+                         align | kTextSingleLine | kTextVCenter | kTextNoPrefix);
     }
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(*wxWHITE_BRUSH);

@@ -65,7 +65,8 @@ void CIPAddrEdit::OnKeyDown(wxKeyEvent& event) {
             }
             break;
         case WXK_RIGHT:
-            if (GetInsertionPoint() == GetLastPosition() && from == to && index_ < CGdipIpAddrCtl::kFieldCount - 1) {
+            if (GetInsertionPoint() == GetLastPosition() && from == to &&
+                index_ < CGdipIpAddrCtl::kFieldCount - 1) {
                 owner_.FocusField(index_ + 1, false, false);
                 return;
             }
@@ -137,8 +138,10 @@ void CGdipIpAddrCtl::FocusField(int k, bool selectAll, bool caretAtEnd) {
     if (k < 0 || k >= kFieldCount) return;
     CIPAddrEdit& field = *fields_[k];
     field.wxTextCtrl::SetFocus();
-    if (selectAll) field.SelectAll();
-    else field.SetInsertionPoint(caretAtEnd ? field.GetLastPosition() : 0);
+    if (selectAll)
+        field.SelectAll();
+    else
+        field.SetInsertionPoint(caretAtEnd ? field.GetLastPosition() : 0);
 }
 
 void CGdipIpAddrCtl::FieldEdited(CIPAddrEdit& field) {
@@ -149,9 +152,11 @@ void CGdipIpAddrCtl::FieldEdited(CIPAddrEdit& field) {
         case OctetFieldState::Finished: FocusField(field.Index() + 1, true); break;
         case OctetFieldState::OutOfRange: {
             reporting_ = true;
-            MessageBox(FormatText(Tr(u"%d is not a valid entry.  Please specify a value between 0 and 255 for this field."),
-                                  {static_cast<long long>(value)}),
-                       Tr(u"Error"), MessageButtons::Ok, MessageIcon::Exclamation, Handle());
+            MessageBox(
+                FormatText(
+                    Tr(u"%d is not a valid entry.  Please specify a value between 0 and 255 for this field."),
+                    {static_cast<long long>(value)}),
+                Tr(u"Error"), MessageButtons::Ok, MessageIcon::Exclamation, Handle());
             field.ChangeValue(wxString());
             FocusField(field.Index(), true);
             reporting_ = false;
@@ -180,7 +185,8 @@ void CGdipIpAddrCtl::FocusNeighbour(bool forward) {
     }
 }
 
-int CGdipIpAddrCtl::GetOctets(int kind, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4) {
+int CGdipIpAddrCtl::GetOctets(int kind, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3,
+                              std::uint8_t& b4) {
     std::array<std::u16string, kFieldCount> texts;
     for (int k = 0; k < kFieldCount; ++k) texts[k] = FieldText(k);
     OctetTexts views{texts[0], texts[1], texts[2], texts[3]};
@@ -196,7 +202,8 @@ int CGdipIpAddrCtl::GetOctetsValue(int kind, std::uint32_t& value) {
 
 void CGdipIpAddrCtl::SetOctets(std::uint8_t b1, std::uint8_t b2, std::uint8_t b3, std::uint8_t b4) {
     const std::uint8_t octets[] = {b1, b2, b3, b4};
-    for (int k = 0; k < kFieldCount; ++k) fields_[k]->ChangeValue(wxString::Format("%u", unsigned{octets[k]}));
+    for (int k = 0; k < kFieldCount; ++k)
+        fields_[k]->ChangeValue(wxString::Format("%u", unsigned{octets[k]}));
 }
 
 void CGdipIpAddrCtl::ClearOctets() {

@@ -16,13 +16,15 @@ public:
     CGdipListComboBox(wxWindow* list, std::function<void(const ChoiceCommit&)> commit);
 
     // Opens over `rect` (list client coordinates) for a cell, showing the cell's text.
-    void OpenAt(const wxRect& rect, int droppedHeight, int row, int column, std::vector<std::u16string> choices,
-                std::u16string_view cellText);
+    void OpenAt(const wxRect& rect, int droppedHeight, int row, int column,
+                std::vector<std::u16string> choices, std::u16string_view cellText);
     // Ends the session now (focus gone): commits and hides; nothing when none is open.
     void Commit();
     bool IsEditing() const { return edit_.IsOpen(); }
     // While a session is open, Enter and Escape end it (never the window's buttons).
-    bool WantsDialogKey(DialogKey key) const override { return IsEditing() || CGdipComboBox::WantsDialogKey(key); }
+    bool WantsDialogKey(DialogKey key) const override {
+        return IsEditing() || CGdipComboBox::WantsDialogKey(key);
+    }
     const ChoiceEdit& Session() const { return edit_; }
 
 protected:

@@ -23,7 +23,8 @@ constexpr std::uint32_t kPlaceholderText = 0x969696;
 
 }  // namespace
 
-CGdipListCtrl::CGdipListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, bool withHeader)
+CGdipListCtrl::CGdipListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                             bool withHeader)
     : CSkinControl(parent, id, pos, size, wxWANTS_CHARS) {
     if (withHeader) header_ = new CGdipHeaderCtrl(this, model_);
     scrollBar_ = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
@@ -102,8 +103,10 @@ void CGdipListCtrl::ScrollToRow(int row) {
 }
 
 void CGdipListCtrl::EnsureVisible(int row) {
-    if (row < topRow_) ScrollToRow(row);
-    else if (row >= topRow_ + GetCountPerPage()) ScrollToRow(row - GetCountPerPage() + 1);
+    if (row < topRow_)
+        ScrollToRow(row);
+    else if (row >= topRow_ + GetCountPerPage())
+        ScrollToRow(row - GetCountPerPage() + 1);
 }
 
 int CGdipListCtrl::BodyWidth() const {
@@ -216,7 +219,8 @@ bool CGdipListCtrl::OpenChoice(CellRef cell) {
     HWND parent = ParentHandle();
     wxWeakRef<CGdipListCtrl> self(this);
     if (parent != kNoWindow)
-        SendMessage(parent, WM_SKIN_LISTGETCHOICES, static_cast<WPARAM>(cell.row), reinterpret_cast<LPARAM>(&choices));
+        SendMessage(parent, WM_SKIN_LISTGETCHOICES, static_cast<WPARAM>(cell.row),
+                    reinterpret_cast<LPARAM>(&choices));
     if (!self) return false;
     // Without choices there is nothing to pick from: the click only selects. The answer
     // may also have emptied the list.
@@ -225,15 +229,18 @@ bool CGdipListCtrl::OpenChoice(CellRef cell) {
     const ListColumn* column = model_.Column(cell.column);
     if (column == nullptr) return true;
     int left = model_.ColumnLeft(cell.column);
-    if (left < scrollX_) scrollX_ = left;
-    else if (left + column->width > scrollX_ + BodyWidth()) scrollX_ = std::max(left + column->width - BodyWidth(), 0);
+    if (left < scrollX_)
+        scrollX_ = left;
+    else if (left + column->width > scrollX_ + BodyWidth())
+        scrollX_ = std::max(left + column->width - BodyWidth(), 0);
     if (header_) header_->SetScrollX(scrollX_);
     auto place = PlaceChoiceBox(model_, cell, BodyWidth(), scrollX_, topRow_ * ListModel::kRowHeight,
                                 static_cast<int>(choices.size()));
     if (!place) return true;
     Refresh(false);
-    choice_->OpenAt(wxRect(place->x, place->y + HeaderHeight(), place->width, place->height), place->droppedHeight,
-                    cell.row, cell.column, std::move(choices), model_.Text(cell.row, cell.column));
+    choice_->OpenAt(wxRect(place->x, place->y + HeaderHeight(), place->width, place->height),
+                    place->droppedHeight, cell.row, cell.column, std::move(choices),
+                    model_.Text(cell.row, cell.column));
     return true;
 }
 
@@ -243,7 +250,8 @@ void CGdipListCtrl::Committed(const ChoiceCommit& commit) {
     Refresh(false);
     HWND parent = ParentHandle();
     if (parent != kNoWindow)
-        PostMessage(parent, WM_SKIN_LISTITEMEDITED, static_cast<WPARAM>(commit.row), static_cast<LPARAM>(commit.column));
+        PostMessage(parent, WM_SKIN_LISTITEMEDITED, static_cast<WPARAM>(commit.row),
+                    static_cast<LPARAM>(commit.column));
 }
 
 void CGdipListCtrl::Scrolled() {

@@ -34,7 +34,8 @@ using ChoiceList = std::vector<std::u16string>;
 
 class CGdipListCtrl : public CSkinControl {
 public:
-    CGdipListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, bool withHeader = true);
+    CGdipListCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                  bool withHeader = true);
 
     // Appends a column; returns its index.
     int InsertColumn(std::u16string_view title, int width, ColumnAlign align = ColumnAlign::Left);
@@ -97,7 +98,7 @@ private:
     HWND ParentHandle() const { return HandleOf(GetParent()); }
 
     ListModel model_;
-    CGdipHeaderCtrl* header_ = nullptr;   // child windows, destroyed by wx with the list
+    CGdipHeaderCtrl* header_ = nullptr;  // child windows, destroyed by wx with the list
     wxScrollBar* scrollBar_ = nullptr;
     CGdipListComboBox* choice_ = nullptr;
     wxBitmap cache_;

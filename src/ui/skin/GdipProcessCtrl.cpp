@@ -9,8 +9,7 @@
 namespace lumora {
 
 CGdipProcessCtrl::CGdipProcessCtrl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
-    : CSkinControl(parent, id, pos, size) {
-}
+    : CSkinControl(parent, id, pos, size) {}
 
 bool CGdipProcessCtrl::SetImages(int track, int leftEnd, int middle, int rightEnd) {
     bool loaded = LoadBarImages(images_, track, leftEnd, middle, rightEnd);
@@ -29,7 +28,9 @@ void CGdipProcessCtrl::SetPos(int position) {
     Refresh(false);
 }
 
-int CGdipProcessCtrl::FillWidth() const { return ProgressFillWidth(GetPos(), GetLow(), GetHigh(), GetClientSize().x); }
+int CGdipProcessCtrl::FillWidth() const {
+    return ProgressFillWidth(GetPos(), GetLow(), GetHigh(), GetClientSize().x);
+}
 
 void CGdipProcessCtrl::Paint(wxDC& dc, const wxRect& client) {
     if (!imagesSet_) return;

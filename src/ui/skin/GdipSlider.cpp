@@ -34,7 +34,9 @@ void CGdipSlider::SetPos(int position) {
     Refresh(false);
 }
 
-int CGdipSlider::FillHeight() const { return SliderFillHeight(GetPos(), GetMin(), GetMax(), GetClientSize().y); }
+int CGdipSlider::FillHeight() const {
+    return SliderFillHeight(GetPos(), GetMin(), GetMax(), GetClientSize().y);
+}
 
 int CGdipSlider::PositionAt(int y) const {
     int height = GetClientSize().y;

@@ -26,8 +26,9 @@ void CProcessButton::DrawFace(wxDC& dc, const FaceState& s) {
         marks_[2].LoadPng(IDB_STEP_TO_COME);
         marksLoaded_ = true;
     }
-    const CGdiPlusBitmapResource& mark =
-        marks_[state_ == StepState::Done ? 0 : state_ == StepState::Current ? 1 : 2];
+    const CGdiPlusBitmapResource& mark = marks_[state_ == StepState::Done      ? 0
+                                                : state_ == StepState::Current ? 1
+                                                                               : 2];
     if (!mark.IsLoaded()) return;
     int width = lastStep_ ? kLastStepWidth : std::min(GetClientSize().x, mark.Width());
     wxRect part(0, 0, width, mark.Height());

@@ -14,8 +14,8 @@ class CProcessButton : public CSkinButtonBase {
 public:
     static constexpr int kLastStepWidth = 15;
 
-    CProcessButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos = wxDefaultPosition,
-                   const wxSize& size = wxDefaultSize);
+    CProcessButton(wxWindow* parent, wxWindowID id, const wxString& label,
+                   const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);
 
     // Which mark and text colour the tab shows.
     void SetStepState(StepState state);

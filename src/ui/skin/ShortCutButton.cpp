@@ -41,8 +41,10 @@ void CShortCutButton::DrawLabel(wxDC& dc, const FaceState& s) {
     dc.SetFont(SkinFont(16, active ? 700 : 100));
     dc.SetTextForeground(FromColorRef((active || selectedSection_) ? 0xFFA000 : 0x646464));
     wxSize size = GetClientSize();
-    wxSize text = MeasureSkinText(dc, GetLabel(), size.x - kIconSize, 0);
-    DrawSkinText(dc, GetLabel(), wxRect(kIconSize, (size.y - text.y) / 2, size.x - kIconSize, text.y), 0);
+    // Long section names (Russian, German) take a second line rather than run off the bar.
+    wxSize text = MeasureSkinText(dc, GetLabel(), size.x - kIconSize, kTextWordBreak);
+    DrawSkinText(dc, GetLabel(), wxRect(kIconSize, (size.y - text.y) / 2, size.x - kIconSize, text.y),
+                 kTextWordBreak);
 }
 
 }  // namespace lumora

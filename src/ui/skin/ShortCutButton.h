@@ -12,8 +12,8 @@ class CShortCutButton : public CSkinButtonBase {
 public:
     static constexpr int kIconSize = 52;
 
-    CShortCutButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos = wxDefaultPosition,
-                    const wxSize& size = wxDefaultSize);
+    CShortCutButton(wxWindow* parent, wxWindowID id, const wxString& label,
+                    const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);
 
     // Loads bar normal, bar pressed, bar hover, icon and lit icon; true only when all five loaded.
     bool LoadImages(int barNormal, int barPressed, int barHover, int icon, int iconLit);

@@ -22,7 +22,10 @@ CSkinButtonBase::CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString
     Bind(wxEVT_KEY_DOWN, &CSkinButtonBase::OnKeyDown, this);
     Bind(wxEVT_KEY_UP, &CSkinButtonBase::OnKeyUp, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &CSkinButtonBase::OnCaptureLost, this);
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) { Refresh(false); e.Skip(); });
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
+        Refresh(false);
+        e.Skip();
+    });
     // A button that loses the focus lets go of a press in progress (Space held, then Tab
     // or a click elsewhere): no pressed face stays behind, and no click follows.
     Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
@@ -181,8 +184,10 @@ void CSkinButtonBase::OnMotion(wxMouseEvent& event) {
         Refresh(false);
     }
     // While the mouse is held the button keeps it, so moves arrive from outside as well.
-    if (inside) OnEnter(event);
-    else event.Skip();
+    if (inside)
+        OnEnter(event);
+    else
+        event.Skip();
 }
 
 void CSkinButtonBase::OnEnter(wxMouseEvent& event) {

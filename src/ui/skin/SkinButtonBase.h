@@ -26,8 +26,8 @@ struct FaceState {
 
 class CSkinButtonBase : public CSkinControl {
 public:
-    CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos, const wxSize& size,
-                    ButtonKind kind);
+    CSkinButtonBase(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
+                    const wxSize& size, ButtonKind kind);
     ~CSkinButtonBase() override;
 
     ButtonKind Kind() const { return kind_; }

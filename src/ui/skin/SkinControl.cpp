@@ -5,8 +5,10 @@
 
 namespace lumora {
 
-CSkinControl::CSkinControl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style)
-    : wxControl(parent, id, pos, size, style | wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE), link_(*this, *this) {
+CSkinControl::CSkinControl(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
+                           long style)
+    : wxControl(parent, id, pos, size, style | wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE),
+      link_(*this, *this) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, &CSkinControl::OnPaint, this);
 }

@@ -19,6 +19,7 @@ struct SkinEditStyle {
 bool PressDefaultButton(wxWindow& from);
 
 // Creates the field over `rect` of the parent's client area.
-wxTextCtrl* CreateSkinEdit(wxWindow* parent, wxWindowID id, const wxRect& rect, const SkinEditStyle& style = {});
+wxTextCtrl* CreateSkinEdit(wxWindow* parent, wxWindowID id, const wxRect& rect,
+                           const SkinEditStyle& style = {});
 
 }  // namespace lumora

@@ -84,16 +84,20 @@ int DrawSkinText(wxDC& dc, const wxString& text, const wxRect& rect, unsigned fl
     int total = lineHeight * static_cast<int>(lines.size());
     int y = rect.y;
     if (flags & kTextSingleLine) {
-        if (flags & kTextVCenter) y = rect.y + (rect.height - total) / 2;
-        else if (flags & kTextBottom) y = rect.GetBottom() + 1 - total;
+        if (flags & kTextVCenter)
+            y = rect.y + (rect.height - total) / 2;
+        else if (flags & kTextBottom)
+            y = rect.GetBottom() + 1 - total;
     }
     wxDCClipper clip(dc, rect);
     for (wxString line : lines) {
         if (flags & kTextEndEllipsis) line = ellipsize(dc, line, rect.width);
         int width = dc.GetTextExtent(line).x;
         int x = rect.x;
-        if (flags & kTextCenter) x = rect.x + (rect.width - width) / 2;
-        else if (flags & kTextRight) x = rect.GetRight() + 1 - width;
+        if (flags & kTextCenter)
+            x = rect.x + (rect.width - width) / 2;
+        else if (flags & kTextRight)
+            x = rect.GetRight() + 1 - width;
         dc.DrawText(line, x, y);
         y += lineHeight;
     }

@@ -46,8 +46,7 @@ void CTransStatic::Paint(wxDC& dc, const wxRect& client) {
 }
 
 CGdipIconStatic::CGdipIconStatic(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
-    : CSkinControl(parent, id, pos, size) {
-}
+    : CSkinControl(parent, id, pos, size) {}
 
 bool CGdipIconStatic::SetImage(int id) {
     bool loaded = image_.LoadPng(id);
@@ -55,8 +54,6 @@ bool CGdipIconStatic::SetImage(int id) {
     return loaded;
 }
 
-void CGdipIconStatic::Paint(wxDC& dc, const wxRect& client) {
-    image_.Draw(dc, client);
-}
+void CGdipIconStatic::Paint(wxDC& dc, const wxRect& client) { image_.Draw(dc, client); }
 
 }  // namespace lumora

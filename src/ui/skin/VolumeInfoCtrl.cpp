@@ -40,7 +40,8 @@ CVolumeInfoCtrl::CVolumeInfoCtrl(wxWindow* parent, wxWindowID id, const wxPoint&
 void CVolumeInfoCtrl::ShowVolume(std::u16string_view name, std::uint32_t first, std::uint32_t second) {
     hasVolume_ = true;
     name_->SetText(name);
-    sizes_->SetText(FormatText(Tr(u"%dG Used/%dG Available"), {static_cast<long long>(first), static_cast<long long>(second)}));
+    sizes_->SetText(FormatText(Tr(u"%dG Used/%dG Available"),
+                               {static_cast<long long>(first), static_cast<long long>(second)}));
     std::uint32_t percent = VolumePercent(first, second);
     percent_->SetText(FormatText(Tr(u"%d%%"), {static_cast<long long>(percent)}));
     bar_->SetPos(static_cast<int>(std::min<std::uint32_t>(percent, 100)));

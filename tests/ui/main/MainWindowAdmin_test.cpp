@@ -51,6 +51,13 @@ TEST_F(MainWindowTest, AdministratorSeesVolumesFoldersAndCentres) {
     EXPECT_EQ(launcher.opened[1], "http://192.0.2.30/web/tessil_redirect.html?m=3&u=admin&p=admin");
     EXPECT_EQ(launcher.opened[2], "smb://192.0.2.30/USB%20Stick");
 
+    // Connect again but cancel the login dialog: the login stays as it was.
+    dialogs.AnswerModal("CLoginDialog", IDCANCEL);
+    Press(CTessilDlg::kConnect);
+    EXPECT_TRUE(window->InfoPanel().IsShown());
+    EXPECT_TRUE(window->NoticesActivity());
+    EXPECT_TRUE(window->LoggedIn());
+
     Press(CTessilDlg::kLogout);
     EXPECT_FALSE(window->InfoPanel().IsShown());
     EXPECT_FALSE(Enabled(CTessilDlg::kLogout));

@@ -17,7 +17,6 @@
 #include "app/Language.h"
 #include "app/Settings.h"
 #include "platform/Text.h"
-#include "protocol/datagram/AdapterTable.h"
 #include "protocol/datagram/DatagramTimings.h"
 #include "protocol/datagram/NasList.h"
 #include "protocol/query/Thread.h"
@@ -26,10 +25,18 @@
 #include "ui/main/Launcher.h"
 #include "ui/main/MainWindowState.h"
 #include "ui/main/TessilDlg.h"
+#include "ui/skin/DialogKeys.h"
 #include "ui/skin/WxText.h"
 #include "ui/skin/SkinTestSupport.h"
 
 namespace lumora::test {
+
+// Presses the button `id` of `dialog` as a click does.
+inline void PressButton(wxWindow& dialog, int id) {
+    wxWindow* button = dialog.FindWindow(id);
+    ASSERT_NE(button, nullptr) << id;
+    lumora::PressButton(*button);
+}
 
 class RecordingLauncher : public Launcher {
 public:
@@ -75,6 +82,15 @@ void WhenOpen(std::function<void(T&)> step, bool settled = false) {
         WhenOpen<T>(step);  // not open yet: look again on the next turn of the loop
     });
 }
+
+// Destroys the main window at once: its destruction empties the process-wide appliance
+// list, which must not happen later under the next window's search.
+struct MainWindowCloser {
+    void operator()(CTessilDlg* window) const {
+        window->Destroy();
+        PumpUntil([window] { return !wxPendingDelete.Member(window); });
+    }
+};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -129,8 +145,7 @@ protected:
         window->Show();
         ASSERT_TRUE(
             PumpUntil([&] { return window->ApplianceList().GetCount() == 3; }, std::chrono::seconds(20)))
-            << window->ApplianceList().GetCount() << " adapters " << AdapterTable::Instance().count << " nas "
-            << NasList::Instance().Count() << " last " << window->LastRequest() << " " << Shown();
+            << window->ApplianceList().GetCount() << " " << Shown();
     }
 
     // Connects to the selected appliance and waits until its volumes show.
@@ -174,7 +189,7 @@ protected:
     SimNetwork net;
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    TestWindow<CTessilDlg> window;
+    std::unique_ptr<CTessilDlg, MainWindowCloser> window;
     std::string recordPath;
 };
 

@@ -5,7 +5,6 @@
 #include "MainWindowFixture.h"
 
 #include "protocol/query/Credentials.h"
-#include "ui/main/DialogKeys.h"
 #include "ui/main/LoginDialog.h"
 
 namespace lumora::test {

@@ -4,7 +4,6 @@
 #include "MainWindowFixture.h"
 
 #include "protocol/query/Messages.h"
-#include "ui/main/DialogKeys.h"
 #include "ui/main/SettingsDialog.h"
 
 namespace lumora::test {

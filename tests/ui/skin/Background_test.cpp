@@ -43,15 +43,21 @@ TEST(Background, ControlsGetTheCacheBehindThemselvesEvenInsideContainers) {
         EXPECT_EQ(PixelOf(BackgroundOf(*label), x, y), PixelOf(cache, 200 + x, 150 + y));
     // The percentage label sits at (422, 16) inside the volume control.
     for (auto [x, y] : {std::pair{0, 0}, {30, 10}})
-        EXPECT_EQ(PixelOf(BackgroundOf(volume->PercentLabel()), x, y), PixelOf(cache, 100 + 422 + x, 100 + 16 + y));
+        EXPECT_EQ(PixelOf(BackgroundOf(volume->PercentLabel()), x, y),
+                  PixelOf(cache, 100 + 422 + x, 100 + 16 + y));
+}
+
+// A label at (100,5) in a panel at (10,20) in `outer`, which sits at (30,40) of its window.
+CTransStatic* LabelTwoDeepIn(CSkinPanel* outer) {
+    auto* inner = new CSkinPanel(outer, wxID_ANY, wxPoint(10, 20), wxSize(300, 300));
+    return new CTransStatic(inner, wxID_ANY, "x", wxPoint(100, 5), wxSize(40, 20));
 }
 
 TEST(Background, PanelsPassRequestsOnToTheDialog) {
     TestWindow<RecordingWindow> window(new RecordingWindow(wxSize(640, 480)));
     window->SetBackground(IDB_BACKGROUND_MAIN);
-    auto* page = new CSkinPanel(window.get(), wxID_ANY, wxPoint(30, 40), wxSize(500, 400));
-    auto* inner = new CSkinPanel(page, wxID_ANY, wxPoint(10, 20), wxSize(300, 300));
-    auto* label = new CTransStatic(inner, wxID_ANY, "x", wxPoint(100, 5), wxSize(40, 20));
+    auto* label = LabelTwoDeepIn(new CSkinPanel(window.get(), wxID_ANY, wxPoint(30, 40), wxSize(500, 400)));
+    wxWindow* inner = label->GetParent();
     const wxBitmap& cache = window->BackgroundCache();
     EXPECT_EQ(PixelOf(BackgroundOf(*label), 3, 4), PixelOf(cache, 30 + 10 + 100 + 3, 40 + 20 + 5 + 4));
     EXPECT_EQ(PixelOf(BackgroundOf(*inner), 0, 0), PixelOf(cache, 40, 60));
@@ -74,8 +80,7 @@ TEST(Background, ACachedContainerGivesItsChildrenItsOwnLookAndAPlainPanelItsColo
     TestWindow<RecordingWindow> window(new RecordingWindow(wxSize(640, 480)));
     window->SetBackground(IDB_BACKGROUND_MAIN);
     auto* pane = new WhitePane(window.get(), wxID_ANY, wxPoint(30, 40), wxSize(500, 400));
-    auto* inner = new CSkinPanel(pane, wxID_ANY, wxPoint(10, 20), wxSize(300, 300));
-    auto* label = new CTransStatic(inner, wxID_ANY, "x", wxPoint(100, 5), wxSize(40, 20));
+    auto* label = LabelTwoDeepIn(pane);
     wxColour dialog = PixelOf(window->BackgroundCache(), 30 + 10 + 100 + 3, 40 + 20 + 5 + 4);
     wxColour got = PixelOf(BackgroundOf(*label), 3, 4);
     auto whitened = [](int c) { return c + (255 - c) * 20 / 255.0; };
@@ -102,8 +107,7 @@ TEST(Background, APictureLargerThanTheWindowIsScaledDown) {
     // The bright line near the top of the picture lands at half its height.
     wxImage cache = window->BackgroundCache().ConvertToImage();
     wxImage scaled = picture.Image().Scale(640, 360, wxIMAGE_QUALITY_BILINEAR);
-    for (int y : {10, 52, 200, 359})
-        EXPECT_NEAR(cache.GetGreen(320, y), scaled.GetGreen(320, y), 2) << y;
+    for (int y : {10, 52, 200, 359}) EXPECT_NEAR(cache.GetGreen(320, y), scaled.GetGreen(320, y), 2) << y;
 }
 
 TEST(Background, APlainParentShowsItsOwnColour) {

@@ -176,8 +176,8 @@ bool SameImage(const wxImage& a, const wxImage& b) {
 
 TEST_F(ButtonsTest, ShortcutIconLightsWhenPressedOrHoveredNotForFocusAlone) {
     auto* s = new ShortcutProbe(window.get(), wxID_ANY, "Wizard", wxPoint(10, 100), wxSize(240, 48));
-    ASSERT_TRUE(s->LoadImages(IDB_SHORTCUT_BAR_GREY, IDB_SHORTCUT_BAR_BLUE, IDB_SHORTCUT_BAR_FAINT, IDB_SC_GLOBE,
-                              IDB_SC_GLOBE_LIT));
+    ASSERT_TRUE(s->LoadImages(IDB_SHORTCUT_BAR_GREY, IDB_SHORTCUT_BAR_BLUE, IDB_SHORTCUT_BAR_FAINT,
+                              IDB_SC_GLOBE, IDB_SC_GLOBE_LIT));
     FaceState rest, focused, hover, pressed;
     focused.focused = true;
     hover.hover = true;

@@ -50,8 +50,9 @@ TEST_F(ControlsTest, ComboTypedLettersAndHomeEndChooseEntries) {
     struct Step {
         wxEventType type;
         int key;
-    } steps[] = {{wxEVT_CHAR, 'b'}, {wxEVT_CHAR, 'B'}, {wxEVT_CHAR, 'b'}, {wxEVT_CHAR, 'x'},
-                 {wxEVT_CHAR, 'a'}, {wxEVT_KEY_DOWN, WXK_END}, {wxEVT_KEY_DOWN, WXK_HOME}, {wxEVT_KEY_DOWN, WXK_HOME}};
+    } steps[] = {{wxEVT_CHAR, 'b'},          {wxEVT_CHAR, 'B'},         {wxEVT_CHAR, 'b'},
+                 {wxEVT_CHAR, 'x'},          {wxEVT_CHAR, 'a'},         {wxEVT_KEY_DOWN, WXK_END},
+                 {wxEVT_KEY_DOWN, WXK_HOME}, {wxEVT_KEY_DOWN, WXK_HOME}};
     for (const Step& s : steps) SendKey(*combo, s.type, s.key);
     // b, B and b again go round the two b-entries; x matches nothing; Home on the first is no choice.
     EXPECT_EQ(chosen, (std::vector<int>{1, 2, 1, 0, 3, 0}));
@@ -106,7 +107,8 @@ TEST_F(ControlsTest, ComboListScrollsToEveryEntryAndStaysOnTheScreen) {
     window->Move(screen.x + 20, screen.GetBottom() - 120);
     combo->ShowPopup();
     wxRect shown = combo->PopupList()->GetScreenRect();
-    EXPECT_TRUE(screen.Contains(shown)) << shown.x << "," << shown.y << " " << shown.width << "x" << shown.height;
+    EXPECT_TRUE(screen.Contains(shown))
+        << shown.x << "," << shown.y << " " << shown.width << "x" << shown.height;
     EXPECT_LT(shown.y, combo->GetScreenRect().y);
     combo->HidePopup();
 }
@@ -141,10 +143,10 @@ TEST_F(ControlsTest, SliderDragAndWheelNotifyTheParent) {
     slider->GetEventHandler()->ProcessEvent(wheel);
 
     std::vector<std::pair<wxEventType, int>> expected{{wxEVT_SCROLL_THUMBTRACK, 30},
-                                                       {wxEVT_SCROLL_THUMBTRACK, 60},
-                                                       {wxEVT_SCROLL_THUMBRELEASE, 60},
-                                                       {wxEVT_SCROLL_LINEDOWN, 61},
-                                                       {wxEVT_SCROLL_LINEUP, 60}};
+                                                      {wxEVT_SCROLL_THUMBTRACK, 60},
+                                                      {wxEVT_SCROLL_THUMBRELEASE, 60},
+                                                      {wxEVT_SCROLL_LINEDOWN, 61},
+                                                      {wxEVT_SCROLL_LINEUP, 60}};
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(slider->FillHeight(), 100);
     slider->SetPos(500);
@@ -163,7 +165,8 @@ TEST_F(ControlsTest, SliderPressWithoutMovingSendsNoRelease) {
 
 TEST_F(ControlsTest, ProgressBarKeepsItsPositionInRange) {
     auto* bar = new CGdipProcessCtrl(window.get(), wxID_ANY, wxPoint(10, 10), wxSize(357, 16));
-    EXPECT_TRUE(bar->SetImages(IDB_PROGRESS_TRACK, IDB_PROGRESS_LEFT, IDB_PROGRESS_MIDDLE, IDB_PROGRESS_RIGHT));
+    EXPECT_TRUE(
+        bar->SetImages(IDB_PROGRESS_TRACK, IDB_PROGRESS_LEFT, IDB_PROGRESS_MIDDLE, IDB_PROGRESS_RIGHT));
     bar->SetPos(150);
     EXPECT_EQ(bar->GetPos(), 100);
     EXPECT_EQ(bar->FillWidth(), 357);
@@ -190,7 +193,8 @@ TEST_F(ControlsTest, ListAnswersItsHeaderFromItsCacheAndOthersInGrey) {
         return wxColour(image.GetRed(5, 5), image.GetGreen(5, 5), image.GetBlue(5, 5));
     };
     wxImage cache = window->BackgroundCache().ConvertToImage();
-    EXPECT_EQ(backgroundOf(*header), wxColour(cache.GetRed(105, 125), cache.GetGreen(105, 125), cache.GetBlue(105, 125)));
+    EXPECT_EQ(backgroundOf(*header),
+              wxColour(cache.GetRed(105, 125), cache.GetGreen(105, 125), cache.GetBlue(105, 125)));
     EXPECT_EQ(backgroundOf(list->ChoiceBox()), wxColour(0x50, 0x50, 0x50));
 }
 

@@ -67,7 +67,8 @@ TEST_F(IpAddrTest, EmptyFieldsAreCountedAndReported) {
 TEST_F(IpAddrTest, AThirdDigitAbove255IsRefusedAndEmptied) {
     Type(0, "30", "0");
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text, u"300 is not a valid entry.  Please specify a value between 0 and 255 for this field.");
+    EXPECT_EQ(dialogs.shown()[0].text,
+              u"300 is not a valid entry.  Please specify a value between 0 and 255 for this field.");
     EXPECT_EQ(dialogs.shown()[0].caption, u"Error");
     EXPECT_EQ(address->FieldText(0), u"");
 
@@ -98,7 +99,9 @@ TEST_F(IpAddrTest, ADigitTypedIntoAFullFieldFinishesIt) {
 }
 
 TEST_F(IpAddrTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
-    auto* ok = new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    auto* ok =
+        new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    new CGdipButton(window.get(), wxID_CANCEL, "Cancel", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
     window->SetDefaultItem(ok);
     std::vector<int> pressed;
     window->Bind(wxEVT_BUTTON, [&](wxCommandEvent& e) { pressed.push_back(e.GetId()); });
@@ -122,15 +125,18 @@ TEST_F(IpAddrTest, EnablingAfterEnableFieldsReachesControlAndFields) {
     for (const Step& step : steps) {
         step.apply(*address);
         EXPECT_EQ(address->IsThisEnabled(), step.enabled);
-        for (int k = 0; k < CGdipIpAddrCtl::kFieldCount; ++k) EXPECT_EQ(address->Field(k).IsThisEnabled(), step.enabled);
+        for (int k = 0; k < CGdipIpAddrCtl::kFieldCount; ++k)
+            EXPECT_EQ(address->Field(k).IsThisEnabled(), step.enabled);
     }
 }
 
 TEST_F(IpAddrTest, TabInAFieldLeavesTheControlBothWays) {
-    auto* before = new CGdipButton(window.get(), wxID_ANY, "A", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    auto* before =
+        new CGdipButton(window.get(), wxID_ANY, "A", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
     before->MoveBeforeInTabOrder(address);
     auto* label = new CTransStatic(window.get(), wxID_ANY, "label", wxPoint(130, 100), wxSize(50, 20));
-    auto* after = new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
+    auto* after =
+        new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
     label->MoveAfterInTabOrder(address);
     address->Field(1).SetFocus();
     SendKey(address->Field(1), wxEVT_CHAR, WXK_TAB);
@@ -141,7 +147,8 @@ TEST_F(IpAddrTest, TabInAFieldLeavesTheControlBothWays) {
 }
 
 TEST_F(IpAddrTest, KeyboardFocusFromOutsideEntersAtTheFirstField) {
-    auto* after = new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
+    auto* after =
+        new CGdipButton(window.get(), wxID_ANY, "B", ButtonKind::Push, wxPoint(130, 60), wxSize(110, 34));
     address->SetOctets(10, 0, 0, 7);
     // What Shift+Tab from the button does to the toolkit's traversal: the last field gets the focus.
     auto focusFrom = [&](wxWindow* previous, int k) {

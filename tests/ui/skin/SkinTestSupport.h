@@ -17,7 +17,8 @@
 namespace lumora::test {
 
 // Runs the wx loop (posted messages included) until `done` holds or the time is up.
-inline bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(3)) {
+inline bool PumpUntil(const std::function<bool()>& done,
+                      std::chrono::milliseconds limit = std::chrono::seconds(3)) {
     auto end = std::chrono::steady_clock::now() + limit;
     do {
         wxTheApp->ProcessPendingEvents();
@@ -76,15 +77,15 @@ struct Recorded {
 // list's request for choices.
 class RecordingWindow : public CGdipDialog {
 public:
-    explicit RecordingWindow(wxSize size = wxSize(800, 600))
-        : CGdipDialog(nullptr, wxID_ANY, "test", size) {
+    explicit RecordingWindow(wxSize size = wxSize(800, 600)) : CGdipDialog(nullptr, wxID_ANY, "test", size) {
         // Off the visible screen: a gallery screenshot taken meanwhile must not show it.
         Move(-3000, -3000);
     }
     ~RecordingWindow() override = default;
 
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override {
-        if (message >= WM_SKIN_UNCHECKGROUP && message <= WM_SKIN_FOLDEROPEN && message != WM_SKIN_DRAWPARENTBKGND)
+        if (message >= WM_SKIN_UNCHECKGROUP && message <= WM_SKIN_FOLDEROPEN &&
+            message != WM_SKIN_DRAWPARENTBKGND)
             received.push_back({message, wParam, lParam});
         if (message == WM_SKIN_LISTGETCHOICES && lParam != 0)
             *reinterpret_cast<std::vector<std::u16string>*>(lParam) = choices;

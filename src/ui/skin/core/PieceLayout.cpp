@@ -22,7 +22,8 @@ std::vector<FillPiece> cutFill(int fill, int endAt, int fullMiddles, int lastMid
     pieces.push_back({PieceImage::Start, 0, 10});
     int offset = 10;
     if (fill < endAt) {
-        for (int i = 0; i < (fill - 10) / 10; ++i, offset += 10) pieces.push_back({PieceImage::Middle, offset, 10});
+        for (int i = 0; i < (fill - 10) / 10; ++i, offset += 10)
+            pieces.push_back({PieceImage::Middle, offset, 10});
         if ((fill - 10) % 10 != 0) pieces.push_back({PieceImage::Middle, offset, (fill - 10) % 10});
         return pieces;
     }

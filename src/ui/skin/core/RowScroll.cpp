@@ -27,7 +27,8 @@ bool RowScroll::EnsureVisible(int row) {
 
 std::pair<int, int> RowScroll::Thumb(int length) const {
     if (!CanScroll() || length <= 0) return {0, std::max(length, 0)};
-    int thumb = std::clamp(static_cast<int>(static_cast<long long>(length) * visible_ / count_), kMinThumb, length);
+    int thumb =
+        std::clamp(static_cast<int>(static_cast<long long>(length) * visible_ / count_), kMinThumb, length);
     int travel = length - thumb;
     int offset = static_cast<int>(std::lround(static_cast<double>(travel) * top_ / MaxTop()));
     return {offset, thumb};

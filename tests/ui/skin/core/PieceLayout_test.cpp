@@ -24,7 +24,7 @@ TEST(SliderPieces, FillHeightFollowsPositionAndRange) {
     EXPECT_EQ(SliderFillHeight(60, 0, 120, 200), 100);
     EXPECT_EQ(SliderFillHeight(0, 0, 120, 200), 0);
     EXPECT_EQ(SliderFillHeight(120, 0, 120, 200), 200);
-    EXPECT_EQ(SliderFillHeight(1, 0, 3, 200), 67);  // 66.67 rounds up
+    EXPECT_EQ(SliderFillHeight(1, 0, 3, 200), 67);   // 66.67 rounds up
     EXPECT_EQ(SliderFillHeight(5, 5, 5, 200), 200);  // empty range: full
 }
 

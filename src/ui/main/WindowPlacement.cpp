@@ -1,39 +1,11 @@
-#include "ui/main/DialogKeys.h"
+#include "ui/main/WindowPlacement.h"
 
 #include <dlfcn.h>
 
 #include <wx/display.h>
 #include <wx/utils.h>
 
-#include "ui/skin/SkinButtonBase.h"
-
 namespace lumora {
-
-bool PressButton(wxWindow& dialog, int id) {
-    wxWindow* button = dialog.FindWindow(id);
-    if (button == nullptr || !button->IsShown() || !button->IsEnabled()) return false;
-    wxCommandEvent click(wxEVT_BUTTON, id);
-    click.SetEventObject(button);
-    button->ProcessWindowEvent(click);
-    return true;
-}
-
-void BindDialogKeys(wxDialog& dialog, int defaultId, int cancelId) {
-    dialog.Bind(wxEVT_CHAR_HOOK, [&dialog, defaultId, cancelId](wxKeyEvent& event) {
-        const int code = event.GetKeyCode();
-        if (code == WXK_ESCAPE && !event.HasAnyModifiers()) {
-            if (!PressButton(dialog, cancelId)) event.Skip();
-            return;
-        }
-        if (code == WXK_RETURN || code == WXK_NUMPAD_ENTER) {
-            auto* focused = dynamic_cast<CSkinButtonBase*>(wxWindow::FindFocus());
-            const bool pushFocused = focused != nullptr && focused->Kind() == ButtonKind::Push &&
-                                     wxGetTopLevelParent(focused) == &dialog;
-            if (PressButton(dialog, pushFocused ? focused->GetId() : defaultId)) return;
-        }
-        event.Skip();
-    });
-}
 
 void CentreFixed(wxWindow& window, const wxSize& size, const wxWindow* over) {
     wxRect area = over != nullptr && over->IsShown() ? over->GetScreenRect() : wxRect();
