@@ -11,10 +11,8 @@
 
 namespace lumora {
 
-CProcessDialog::CProcessDialog(wxWindow* parent, const VolumeSpec& volumeChain, HWND notifyWnd, int nasIndex)
+CProcessDialog::CProcessDialog(wxWindow* parent, const VolumeSpec& volumeChain, int nasIndex)
     : CGdipDialog(parent, wxID_ANY, "Lumora", wxSize(774, 506)),
-      notifyWnd_(notifyWnd),
-      nasIndex_(nasIndex),
       sequence_(nasIndex, volumeChain, [this](const FormatSequence::Event& e) { OnEvent(e); }) {
     LayoutControls();
 }

@@ -27,7 +27,7 @@ public:
     };
 
     // `volumeChain` (owned by the caller) must outlive the dialog.
-    CProcessDialog(wxWindow* parent, const VolumeSpec& volumeChain, HWND notifyWnd, int nasIndex);
+    CProcessDialog(wxWindow* parent, const VolumeSpec& volumeChain, int nasIndex);
     ~CProcessDialog() override;
 
     // Starts the sequence and runs the dialog modally; IDOK or IDCANCEL.
@@ -49,8 +49,6 @@ private:
     void OnEvent(const FormatSequence::Event& event);
     void EnableButtons(bool enable);
 
-    HWND notifyWnd_;
-    int nasIndex_;
     int percent_ = 0;
     int endCode_ = 0;
     bool completed_ = false;

@@ -111,7 +111,7 @@ int CRaidPage::Apply() {
 
 int CRaidPage::RunFormat() {
     Dialogs().RunModal("CProcessDialog", [&] {
-        CProcessDialog dialog(window_, *volumeChain, notifyWnd, nasIndex);
+        CProcessDialog dialog(window_, *volumeChain, nasIndex);
         return dialog.DoModal();
     });
     diskInfoReceived = false;
