@@ -10,8 +10,7 @@ namespace {
 using namespace lumora;
 
 template <class Language>
-void BuildCatalogue(benchmark::State& state)
-{
+void BuildCatalogue(benchmark::State& state) {
     for (auto _ : state) {
         Language language;
         benchmark::DoNotOptimize(language.Count());
@@ -20,24 +19,19 @@ void BuildCatalogue(benchmark::State& state)
 BENCHMARK(BuildCatalogue<CLanguageFre>);
 BENCHMARK(BuildCatalogue<CLanguageRus>);
 
-void LookupHit(benchmark::State& state)
-{
+void LookupHit(benchmark::State& state) {
     const CLanguageGer german;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(german.Lookup(u"Pacific Time (US && Canada)"));
+    for (auto _ : state) benchmark::DoNotOptimize(german.Lookup(u"Pacific Time (US && Canada)"));
 }
 BENCHMARK(LookupHit);
 
-void LookupMiss(benchmark::State& state)
-{
+void LookupMiss(benchmark::State& state) {
     const CLanguageGer german;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(german.Lookup(u"result_sendto failed."));
+    for (auto _ : state) benchmark::DoNotOptimize(german.Lookup(u"result_sendto failed."));
 }
 BENCHMARK(LookupMiss);
 
-void TrThroughCurrentCatalogue(benchmark::State& state)
-{
+void TrThroughCurrentCatalogue(benchmark::State& state) {
     SelectLanguage(4);
     for (auto _ : state)
         benchmark::DoNotOptimize(Tr(u"Welcome %s, do you want to go to wizard to setup your %s?"));

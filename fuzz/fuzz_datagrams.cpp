@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ModelTag tag = kKl440ModelTag;
     if (size > 58) tag = {data[56], data[57], data[58]};
     if (auto reply = ParseDiscoveryReply(datagram, id, tag)) {
-        if (reply->name.size() > 255 || reply->netmask.size() > 15 || reply->extraText.size() > 31) __builtin_trap();
+        if (reply->name.size() > 255 || reply->netmask.size() > 15 || reply->extraText.size() > 31)
+            __builtin_trap();
     }
     (void)ParseDiscoveryReply(datagram, id);
     (void)ParseLoginReply(datagram, id, "10.0.0.1");

@@ -18,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto before = ini::Lookup(file, u"Language", u"Language");
     std::string after = ini::Update(file, name, u"ServName", name);
     if (ini::Lookup(after, name, u"ServName") != name) std::abort();
-    if (!ini::SameName(name, u"Language") && ini::Lookup(after, u"Language", u"Language") != before) std::abort();
+    if (!ini::SameName(name, u"Language") && ini::Lookup(after, u"Language", u"Language") != before)
+        std::abort();
     return 0;
 }

@@ -10,16 +10,13 @@
 
 namespace {
 
-void Check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
+void Check(bool condition) {
+    if (!condition) __builtin_trap();
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::u16string text;
     for (std::size_t i = 0; i + 1 < size; i += 2)
         text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));

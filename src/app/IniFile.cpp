@@ -28,8 +28,9 @@ std::string escape(std::u16string_view text, std::string_view specials) {
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        bool special = b < 0x20 || b == 0x7F || specials.find(static_cast<char>(b)) != std::string_view::npos ||
-                       i < first || first == std::string::npos || i > last ||
+        bool special = b < 0x20 || b == 0x7F ||
+                       specials.find(static_cast<char>(b)) != std::string_view::npos || i < first ||
+                       first == std::string::npos || i > last ||
                        (b == '%' && i + 2 < bytes.size() && isHex(bytes[i + 1]) && isHex(bytes[i + 2]));
         if (!special) {
             out += static_cast<char>(b);
@@ -75,12 +76,12 @@ namespace {
 char16_t fold(char16_t c) {
     if (c >= u'A' && c <= u'Z') return c + 32;
     if (c < 0xC0) return c;
-    if (c <= 0xDE) return c == 0xD7 ? c : c + 32;                                     // Latin-1
-    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c | 1;       // Latin Extended-A pairs
+    if (c <= 0xDE) return c == 0xD7 ? c : c + 32;                                // Latin-1
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c | 1;  // Latin Extended-A pairs
     if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c + 1 : c;
     if (c == 0x178) return 0xFF;
-    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;                        // Greek
-    if (c >= 0x400 && c <= 0x40F) return c + 80;                                      // Cyrillic
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;  // Greek
+    if (c >= 0x400 && c <= 0x40F) return c + 80;                // Cyrillic
     if (c >= 0x410 && c <= 0x42F) return c + 32;
     return c;
 }

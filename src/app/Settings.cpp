@@ -170,7 +170,8 @@ RememberedLogin ReadRememberedLogin(std::u16string_view applianceName) {
     return login;
 }
 
-void RememberLogin(std::u16string_view applianceName, std::u16string_view userName, std::u16string_view password) {
+void RememberLogin(std::u16string_view applianceName, std::u16string_view userName,
+                   std::u16string_view password) {
     WriteSetting(applianceName, kKeyUserName, userName);
     if (SecretStore* keyring = AnsweringKeyring()) {
         if (keyring->Store(std::u16string(applianceName), std::u16string(password))) {

@@ -74,7 +74,8 @@ struct RememberedLogin {
 // A password still in the file moves to an answering keyring here.
 RememberedLogin ReadRememberedLogin(std::u16string_view applianceName);
 // Remembers the credentials for an appliance (the user name in plain text, the password encoded).
-void RememberLogin(std::u16string_view applianceName, std::u16string_view userName, std::u16string_view password);
+void RememberLogin(std::u16string_view applianceName, std::u16string_view userName,
+                   std::u16string_view password);
 // Forgets them: both keys stay, with empty values; the keyring item goes.
 void ForgetLogin(std::u16string_view applianceName);
 // True when remembered passwords go to the desktop keyring now.

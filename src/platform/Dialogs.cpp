@@ -11,8 +11,8 @@ namespace {
 class ConsoleDialogs : public DialogService {
 public:
     DialogAnswer ShowMessageBox(const MessageBoxRequest& request) override {
-        std::fprintf(stderr, "%s%s%s\n", WideToUtf8(request.caption).c_str(), request.caption.empty() ? "" : ": ",
-                     WideToUtf8(request.text).c_str());
+        std::fprintf(stderr, "%s%s%s\n", WideToUtf8(request.caption).c_str(),
+                     request.caption.empty() ? "" : ": ", WideToUtf8(request.text).c_str());
         return request.buttons == MessageButtons::YesNo ? DialogAnswer::Yes : DialogAnswer::Ok;
     }
     int RunModal(std::string_view, const std::function<int()>& run) override { return run(); }

@@ -42,8 +42,8 @@ DialogService& Dialogs();
 
 // Shorthand for a message box through the installed service.
 DialogAnswer MessageBox(std::u16string text, std::u16string caption = {},
-                        MessageButtons buttons = MessageButtons::Ok,
-                        MessageIcon icon = MessageIcon::None, HWND owner = kNoWindow);
+                        MessageButtons buttons = MessageButtons::Ok, MessageIcon icon = MessageIcon::None,
+                        HWND owner = kNoWindow);
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;

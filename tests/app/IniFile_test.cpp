@@ -11,7 +11,11 @@ namespace {
 using namespace std::string_literals;
 
 TEST(IniEscape, PlainTextIsStoredAsItIsAndOddTextRoundTrips) {
-    struct Case { std::u16string text; std::string name; std::string value; };
+    struct Case {
+        std::u16string text;
+        std::string name;
+        std::string value;
+    };
     const Case cases[] = {
         {u"KL-440 (Office)", "KL-440 (Office)", "KL-440 (Office)"},
         {u"\u0421\u0435\u0440\u0432\u0435\u0440", "\xd0\xa1\xd0\xb5\xd1\x80\xd0\xb2\xd0\xb5\xd1\x80",
@@ -41,7 +45,7 @@ TEST(IniEscape, HandWrittenTextIsReadLeniently) {
     EXPECT_EQ(Unescape("50%"), u"50%");
     EXPECT_EQ(Unescape("%zz%4"), u"%zz%4");
     EXPECT_EQ(Unescape("caf\xe9 \x80"), u"caf\u00e9 \u20ac");  // not UTF-8: read as Windows-1252
-    EXPECT_EQ(Unescape("\xef\xbf\xbd"), u"\ufffd");             // a genuine replacement character stays
+    EXPECT_EQ(Unescape("\xef\xbf\xbd"), u"\ufffd");            // a genuine replacement character stays
 }
 
 TEST(IniNames, MatchWithoutRegardToCase) {
@@ -68,14 +72,17 @@ TEST(IniLookup, FindsValuesTheWayThePrivateProfileCallsDo) {
         "[Last]\n"
         "novalue\n"
         "k=a=b;c";
-    struct Case { std::u16string section, key; std::optional<std::u16string> value; };
+    struct Case {
+        std::u16string section, key;
+        std::optional<std::u16string> value;
+    };
     const Case cases[] = {
         {u"Current", u"ServName", u"KL-440"},
         {u"CURRENT", u"servname", u"KL-440"},
         {u"Current", u"Empty", u""},
-        {u"Current", u"Other", std::nullopt},      // only the first section of a name counts
+        {u"Current", u"Other", std::nullopt},  // only the first section of a name counts
         {u"Current", u"comment", std::nullopt},
-        {u"Current", u"key", std::nullopt},        // belongs to the next section
+        {u"Current", u"key", std::nullopt},  // belongs to the next section
         {u"Spaced", u"key", u"spaced"},
         {u"Last", u"k", u"a=b;c"},
         {u"Last", u"novalue", std::nullopt},
@@ -86,7 +93,11 @@ TEST(IniLookup, FindsValuesTheWayThePrivateProfileCallsDo) {
 }
 
 TEST(IniUpdate, ChangesOneLineAndKeepsEverythingElse) {
-    struct Case { std::string before; std::u16string section, key, value; std::string after; };
+    struct Case {
+        std::string before;
+        std::u16string section, key, value;
+        std::string after;
+    };
     const Case cases[] = {
         {"", u"A", u"k", u"v", "[A]\nk=v\n"},
         {"; top\r\n[A]\r\nx=1\r\n", u"B", u"k", u"v", "; top\r\n[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
@@ -107,8 +118,16 @@ TEST(IniUpdate, ChangesOneLineAndKeepsEverythingElse) {
 
 TEST(IniUpdate, HostileNamesTouchNoOtherSection) {
     const std::u16string names[] = {
-        u"Current", u"evil]\nServName=hijack", u"a=b", u";Current", u"[Current]", u"line\r\n[Current]",
-        u"\u0421\u0435\u0440\u0432\u0435\u0440 \u00e9", u"%43urrent", u" Current ", u"\U0001F600",
+        u"Current",
+        u"evil]\nServName=hijack",
+        u"a=b",
+        u";Current",
+        u"[Current]",
+        u"line\r\n[Current]",
+        u"\u0421\u0435\u0440\u0432\u0435\u0440 \u00e9",
+        u"%43urrent",
+        u" Current ",
+        u"\U0001F600",
     };
     std::string file;
     for (const auto& name : names) file = Update(file, name, u"ServName", u"for " + name);

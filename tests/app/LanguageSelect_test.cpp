@@ -14,16 +14,14 @@ protected:
     void TearDown() override { g_pLanguage.reset(); }
 };
 
-TEST_F(CurrentLanguage, WithoutCatalogueTextsStandAsWritten)
-{
+TEST_F(CurrentLanguage, WithoutCatalogueTextsStandAsWritten) {
     EXPECT_EQ(Tr(u"Connect"), u"Connect");
     EXPECT_EQ(Tr(std::u16string(u"Welcome %s")), u"Welcome %s");
     EXPECT_EQ(Translate(u"Connect"), u"Connect");
     EXPECT_EQ(Tr(static_cast<const char16_t*>(nullptr)), u"");
 }
 
-TEST_F(CurrentLanguage, TrUsesTheCurrentCatalogue)
-{
+TEST_F(CurrentLanguage, TrUsesTheCurrentCatalogue) {
     ASSERT_TRUE(SelectLanguage(1));
     EXPECT_EQ(Tr(u"Connect"), u"Connecter");
     EXPECT_EQ(Tr(u"connect"), u"connect");
@@ -32,8 +30,7 @@ TEST_F(CurrentLanguage, TrUsesTheCurrentCatalogue)
     EXPECT_EQ(Translate(static_cast<const char16_t*>(nullptr)), u"");
 }
 
-TEST_F(CurrentLanguage, SelectLanguageByIndex)
-{
+TEST_F(CurrentLanguage, SelectLanguageByIndex) {
     const std::vector<std::u16string> names = {u"English", u"French", u"German", u"Spanish", u"Russian"};
     for (int index = 0; index < 5; ++index) {
         ASSERT_TRUE(SelectLanguage(index));
@@ -43,8 +40,7 @@ TEST_F(CurrentLanguage, SelectLanguageByIndex)
     }
 }
 
-TEST_F(CurrentLanguage, UnknownIndexDropsTheCatalogue)
-{
+TEST_F(CurrentLanguage, UnknownIndexDropsTheCatalogue) {
     for (int index : {-1, 5, 1000}) {
         ASSERT_TRUE(SelectLanguage(2));
         EXPECT_FALSE(SelectLanguage(index)) << index;
@@ -53,16 +49,15 @@ TEST_F(CurrentLanguage, UnknownIndexDropsTheCatalogue)
     }
 }
 
-TEST_F(CurrentLanguage, SettingsCodeChoosesTheCatalogue)
-{
+TEST_F(CurrentLanguage, SettingsCodeChoosesTheCatalogue) {
     struct Case {
         std::u16string code;
         const char16_t* name;  // null: no catalogue
     };
     const std::vector<Case> cases = {
-        {u"", nullptr},         {u"FRE", u"French"},   {u"GER", u"German"},  {u"SPA", u"Spanish"},
-        {u"RUS", u"Russian"},   {u"ENG", u"English"},  {u"en", u"English"},  {u"xyz", u"English"},
-        {u"fre", u"English"},   {u"FRE ", u"English"}, {u" GER", u"English"},
+        {u"", nullptr},       {u"FRE", u"French"},   {u"GER", u"German"},   {u"SPA", u"Spanish"},
+        {u"RUS", u"Russian"}, {u"ENG", u"English"},  {u"en", u"English"},   {u"xyz", u"English"},
+        {u"fre", u"English"}, {u"FRE ", u"English"}, {u" GER", u"English"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.code.begin(), c.code.end()));

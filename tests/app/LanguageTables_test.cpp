@@ -21,12 +21,10 @@ using testing::kMinuteKeys;
 using testing::kTimeZoneKeys;
 
 // The printf directives of a text in order, or "%?" for a lone or unknown one.
-std::vector<std::u16string> Directives(std::u16string_view text)
-{
+std::vector<std::u16string> Directives(std::u16string_view text) {
     std::vector<std::u16string> found;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != u'%')
-            continue;
+        if (text[i] != u'%') continue;
         const char16_t next = i + 1 < text.size() ? text[i + 1] : u'\0';
         found.push_back(next == u's' || next == u'd' ? std::u16string{u'%', next} : u"%?");
         ++i;
@@ -35,14 +33,11 @@ std::vector<std::u16string> Directives(std::u16string_view text)
 }
 
 // Number of "&&" pairs, or -1 when an ampersand stands alone (a mnemonic the key does not have).
-int AmpersandPairs(std::u16string_view text)
-{
+int AmpersandPairs(std::u16string_view text) {
     int pairs = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (i + 1 >= text.size() || text[i + 1] != u'&')
-            return -1;
+        if (text[i] != u'&') continue;
+        if (i + 1 >= text.size() || text[i + 1] != u'&') return -1;
         ++pairs;
         ++i;
     }
@@ -70,13 +65,11 @@ class Table : public ::testing::TestWithParam<TableCase> {
 protected:
     void SetUp() override { language = GetParam().make(); }
 
-    std::vector<std::u16string_view> ExpectedKeys() const
-    {
+    std::vector<std::u16string_view> ExpectedKeys() const {
         std::vector<std::u16string_view> keys;
         for (auto key : kInterfaceKeys) {
             const bool minute = std::find(kMinuteKeys.begin(), kMinuteKeys.end(), key) != kMinuteKeys.end();
-            if (!minute || GetParam().hasMinutes)
-                keys.push_back(key);
+            if (!minute || GetParam().hasMinutes) keys.push_back(key);
         }
         keys.insert(keys.end(), kTimeZoneKeys.begin(), kTimeZoneKeys.end());
         return keys;
@@ -85,39 +78,34 @@ protected:
     std::unique_ptr<CLanguageBase> language;
 };
 
-TEST_P(Table, LoadsUnderItsOwnName)
-{
+TEST_P(Table, LoadsUnderItsOwnName) {
     EXPECT_EQ(language->LanguageName(), GetParam().languageName);
     EXPECT_EQ(language->LanguageIndex(), GetParam().index);
 }
 
-TEST_P(Table, HoldsExactlyTheKeyListWithTwoRowsTwice)
-{
+TEST_P(Table, HoldsExactlyTheKeyListWithTwoRowsTwice) {
     std::vector<std::u16string_view> expected = ExpectedKeys();
     expected.push_back(u"format error.");
     expected.push_back(u"setting failed.");
     std::sort(expected.begin(), expected.end());
 
     std::vector<std::u16string_view> actual;
-    for (std::size_t i = 0; i < language->Count(); ++i)
-        actual.push_back(language->Key(i));
+    for (std::size_t i = 0; i < language->Count(); ++i) actual.push_back(language->Key(i));
     EXPECT_TRUE(std::is_sorted(actual.begin(), actual.end()));
     EXPECT_EQ(actual, expected);
 }
 
-TEST_P(Table, EveryKeyLooksUpItsOwnRow)
-{
+TEST_P(Table, EveryKeyLooksUpItsOwnRow) {
     std::map<std::u16string_view, std::u16string_view> rows;
     for (std::size_t i = 0; i < language->Count(); ++i) {
         const auto [it, added] = rows.emplace(language->Key(i), language->Value(i));
-        EXPECT_TRUE(added || it->second == language->Value(i)) << "duplicate row differs: " << WideToUtf8(it->first);
+        EXPECT_TRUE(added || it->second == language->Value(i))
+            << "duplicate row differs: " << WideToUtf8(it->first);
     }
-    for (auto key : ExpectedKeys())
-        EXPECT_EQ(language->Lookup(key), rows[key]) << WideToUtf8(key);
+    for (auto key : ExpectedKeys()) EXPECT_EQ(language->Lookup(key), rows[key]) << WideToUtf8(key);
 }
 
-TEST_P(Table, TranslationsKeepPlaceholdersInOrder)
-{
+TEST_P(Table, TranslationsKeepPlaceholdersInOrder) {
     for (std::size_t i = 0; i < language->Count(); ++i) {
         const auto key = language->Key(i);
         const auto value = language->Value(i);
@@ -125,17 +113,16 @@ TEST_P(Table, TranslationsKeepPlaceholdersInOrder)
     }
 }
 
-TEST_P(Table, TranslationsKeepDoubledAmpersands)
-{
+TEST_P(Table, TranslationsKeepDoubledAmpersands) {
     for (std::size_t i = 0; i < language->Count(); ++i) {
         const auto key = language->Key(i);
         const auto value = language->Value(i);
-        EXPECT_EQ(AmpersandPairs(value), AmpersandPairs(key)) << WideToUtf8(key) << " -> " << WideToUtf8(value);
+        EXPECT_EQ(AmpersandPairs(value), AmpersandPairs(key))
+            << WideToUtf8(key) << " -> " << WideToUtf8(value);
     }
 }
 
-TEST_P(Table, TranslationsCarryNoTableLayout)
-{
+TEST_P(Table, TranslationsCarryNoTableLayout) {
     for (std::size_t i = 0; i < language->Count(); ++i) {
         const auto key = language->Key(i);
         const auto value = language->Value(i);
@@ -147,19 +134,16 @@ TEST_P(Table, TranslationsCarryNoTableLayout)
     }
 }
 
-TEST_P(Table, InterfaceTextsAreActuallyTranslated)
-{
+TEST_P(Table, InterfaceTextsAreActuallyTranslated) {
     int unchanged = 0;
     for (auto key : kInterfaceKeys) {
-        if (language->Lookup(key) == key)
-            ++unchanged;
+        if (language->Lookup(key) == key) ++unchanged;
     }
     // "OK", "DHCP", "Description", "Name", "Error" may legitimately stay as they are.
     EXPECT_LE(unchanged, 6 + (GetParam().hasMinutes ? 0 : 4));
 }
 
-TEST_P(Table, MinuteChoicesOnlyInRussian)
-{
+TEST_P(Table, MinuteChoicesOnlyInRussian) {
     for (auto key : kMinuteKeys)
         EXPECT_EQ(language->Lookup(key) != key, GetParam().hasMinutes) << WideToUtf8(key);
 }
@@ -169,8 +153,7 @@ INSTANTIATE_TEST_SUITE_P(AllLanguages, Table, ::testing::ValuesIn(kTables),
 
 // --- Translations other parts of the tool show or compare against
 
-TEST(Translations, QuotedRows)
-{
+TEST(Translations, QuotedRows) {
     struct Case {
         std::unique_ptr<CLanguageBase> language;
         std::u16string english;

@@ -12,11 +12,9 @@ namespace {
 
 using Rows = std::vector<std::pair<std::u16string, std::u16string>>;
 
-Rows RowsOf(const CLanguageBase& language)
-{
+Rows RowsOf(const CLanguageBase& language) {
     Rows rows;
-    for (std::size_t i = 0; i < language.Count(); ++i)
-        rows.emplace_back(language.Key(i), language.Value(i));
+    for (std::size_t i = 0; i < language.Count(); ++i) rows.emplace_back(language.Key(i), language.Value(i));
     return rows;
 }
 
@@ -29,8 +27,7 @@ struct ParseCase {
     Rows rows;  // in sorted order
 };
 
-TEST(ParseTable, OddTables)
-{
+TEST(ParseTable, OddTables) {
     const std::vector<ParseCase> cases = {
         {"empty text", u"", true, {}},
         {"layout only", u" \t\t   ", true, {}},
@@ -56,16 +53,14 @@ TEST(ParseTable, OddTables)
     }
 }
 
-TEST(ParseTable, NullTextIsRefusedAndKeepsTheRows)
-{
+TEST(ParseTable, NullTextIsRefusedAndKeepsTheRows) {
     CLanguageBase language;
     ASSERT_TRUE(language.ParseTable(u"|a||b|"));
     EXPECT_FALSE(language.ParseTable(static_cast<const char16_t*>(nullptr)));
     EXPECT_EQ(language.Lookup(u"a"), u"b");
 }
 
-TEST(ParseTable, FailureEmptiesEarlierRows)
-{
+TEST(ParseTable, FailureEmptiesEarlierRows) {
     CLanguageBase language;
     ASSERT_TRUE(language.ParseTable(u"|a||b|"));
     EXPECT_FALSE(language.ParseTable(u"|a||b||c|"));
@@ -73,8 +68,7 @@ TEST(ParseTable, FailureEmptiesEarlierRows)
     EXPECT_EQ(language.Lookup(u"a"), u"a");
 }
 
-TEST(ParseTable, MayReparseItsOwnRows)
-{
+TEST(ParseTable, MayReparseItsOwnRows) {
     CLanguageBase language;
     ASSERT_TRUE(language.ParseTable(u"|a||b|"));
     const std::u16string_view row = language.Key(0);
@@ -82,21 +76,18 @@ TEST(ParseTable, MayReparseItsOwnRows)
     EXPECT_EQ(language.Count(), 0u);
 }
 
-TEST(ParseTable, SortsByUnsignedCodeUnits)
-{
+TEST(ParseTable, SortsByUnsignedCodeUnits) {
     // U+00E9, a surrogate pair and U+FF21: ordinal order by 16-bit units puts the
     // pair (0xD83D...) before U+FF21, and upper case before lower case.
     CLanguageBase language;
     ASSERT_TRUE(language.ParseTable(u"|\uFF21||5| |\U0001F600||4| |\u00E9||3| |a||2| |Z||1| |ZZ||6|"));
     const std::vector<std::u16string> expected = {u"Z", u"ZZ", u"a", u"\u00E9", u"\U0001F600", u"\uFF21"};
     ASSERT_EQ(language.Count(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(language.Key(i), expected[i]) << i;
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(language.Key(i), expected[i]) << i;
     EXPECT_EQ(language.Lookup(u"\U0001F600"), u"4");
 }
 
-TEST(ParseTable, SelectionSortDecidesWhichDuplicateWins)
-{
+TEST(ParseTable, SelectionSortDecidesWhichDuplicateWins) {
     // Swapping the smallest row forward moves the first "b" behind the second.
     CLanguageBase swapped;
     ASSERT_TRUE(swapped.ParseTable(u"|b||first| |b||second| |a||x|"));
@@ -110,21 +101,26 @@ TEST(ParseTable, SelectionSortDecidesWhichDuplicateWins)
 
 // --- Lookup
 
-TEST(Lookup, ExactOrdinalMatchOnly)
-{
+TEST(Lookup, ExactOrdinalMatchOnly) {
     CLanguageBase language;
-    ASSERT_TRUE(language.ParseTable(u" |Connect||Connecter|\t\t   |Refresh||Actualiser|\t\t   |OK||D'accord|"));
+    ASSERT_TRUE(
+        language.ParseTable(u" |Connect||Connecter|\t\t   |Refresh||Actualiser|\t\t   |OK||D'accord|"));
     const std::vector<std::pair<std::u16string, std::u16string>> cases = {
-        {u"Connect", u"Connecter"}, {u"Refresh", u"Actualiser"}, {u"OK", u"D'accord"},
-        {u"connect", u"connect"},   {u"Connect ", u"Connect "},  {u"Connec", u"Connec"},
-        {u"", u""},                 {u"AAA", u"AAA"},            {u"zzz", u"zzz"},
+        {u"Connect", u"Connecter"},
+        {u"Refresh", u"Actualiser"},
+        {u"OK", u"D'accord"},
+        {u"connect", u"connect"},
+        {u"Connect ", u"Connect "},
+        {u"Connec", u"Connec"},
+        {u"", u""},
+        {u"AAA", u"AAA"},
+        {u"zzz", u"zzz"},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(language.Lookup(text), expected) << std::string(text.begin(), text.end());
 }
 
-TEST(Lookup, FindsEveryRowOfALargerTable)
-{
+TEST(Lookup, FindsEveryRowOfALargerTable) {
     std::u16string table;
     for (char16_t c = u'A'; c <= u'z'; ++c)
         table += u"|k" + std::u16string(1, c) + u"||v" + std::u16string(1, c) + u"|  ";
@@ -136,8 +132,7 @@ TEST(Lookup, FindsEveryRowOfALargerTable)
     EXPECT_EQ(language.Lookup(u"k{"), u"k{");
 }
 
-TEST(Lookup, EmptyCatalogueReturnsTheText)
-{
+TEST(Lookup, EmptyCatalogueReturnsTheText) {
     CLanguageBase language;
     EXPECT_EQ(language.Lookup(u"Connect"), u"Connect");
 }
@@ -150,8 +145,7 @@ public:
     bool LoadTable() override { return ParseTable(u"|Connect||Connecter||Refresh|"); }
 };
 
-TEST(Catalogue, BrokenTableLeavesAnEmptyEnglishCatalogue)
-{
+TEST(Catalogue, BrokenTableLeavesAnEmptyEnglishCatalogue) {
     CBrokenLanguage language;
     EXPECT_EQ(language.LanguageName(), u"English");
     EXPECT_EQ(language.LanguageIndex(), 0);
@@ -159,8 +153,7 @@ TEST(Catalogue, BrokenTableLeavesAnEmptyEnglishCatalogue)
     EXPECT_EQ(language.Lookup(u"Connect"), u"Connect");
 }
 
-TEST(Catalogue, ClearResetsTheNameButKeepsTheIndex)
-{
+TEST(Catalogue, ClearResetsTheNameButKeepsTheIndex) {
     CLanguageFre french;
     ASSERT_EQ(french.LanguageIndex(), 1);
     french.Clear();
@@ -170,8 +163,7 @@ TEST(Catalogue, ClearResetsTheNameButKeepsTheIndex)
     EXPECT_EQ(french.Lookup(u"Connect"), u"Connect");
 }
 
-TEST(Catalogue, EnglishHoldsOnlySnapshot)
-{
+TEST(Catalogue, EnglishHoldsOnlySnapshot) {
     CLanguageEng english;
     EXPECT_EQ(english.LanguageName(), u"English");
     EXPECT_EQ(english.LanguageIndex(), 0);

@@ -58,8 +58,10 @@ private:
         return v ? std::optional<std::string>(v) : std::nullopt;
     }
     static void set(const char* name, const char* value) {
-        if (value) setenv(name, value, 1);
-        else unsetenv(name);
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
     }
     std::optional<std::string> home_, xdg_;
 };
@@ -73,7 +75,8 @@ TEST_F(SettingsTest, PathFollowsTheConfigurationHomeAndMakesTheFolder) {
     const std::string h = home.path().string();
     for (const char* xdg : {static_cast<const char*>(nullptr), "", "relative/dir"}) {
         Environment env(h.c_str(), xdg);
-        EXPECT_EQ(GetSettingsPath(), home.path() / ".config" / "Tessil" / "Tessil.ini") << (xdg ? xdg : "unset");
+        EXPECT_EQ(GetSettingsPath(), home.path() / ".config" / "Tessil" / "Tessil.ini")
+            << (xdg ? xdg : "unset");
     }
 }
 
@@ -97,8 +100,14 @@ TEST_F(SettingsTest, FoldersItMakesArePrivate) {
 
 TEST_F(SettingsTest, ValuesRoundTripExactly) {
     const std::u16string values[] = {
-        u"FRE", u"  leading and trailing  ", u"a=b;c[d]", u"QUJD==", u"two\r\nlines", u"%41 100%",
-        u"\u00e9\u20ac\u041c\u4e2d\U0001F600", std::u16string(1023, u'x'),
+        u"FRE",
+        u"  leading and trailing  ",
+        u"a=b;c[d]",
+        u"QUJD==",
+        u"two\r\nlines",
+        u"%41 100%",
+        u"\u00e9\u20ac\u041c\u4e2d\U0001F600",
+        std::u16string(1023, u'x'),
     };
     for (const auto& v : values) {
         WriteSetting(u"Current", u"ServName", v);
@@ -123,9 +132,10 @@ TEST_F(SettingsTest, OtherContentSurvivesEveryWrite) {
     put(before);
     WriteSetting(u"Current", u"ServName", u"New");
     WriteSetting(u"Used", u"FirstOpen", u"FALSE");
-    EXPECT_EQ(contents(),
-              "; hand-written\r\n[Language]\r\nLanguage = GER\r\n\r\n[current]\r\nservname=New\r\n[Mine]\r\nx=1\r\n"
-              "[Used]\r\nFirstOpen=FALSE\r\n");
+    EXPECT_EQ(
+        contents(),
+        "; hand-written\r\n[Language]\r\nLanguage = GER\r\n\r\n[current]\r\nservname=New\r\n[Mine]\r\nx=1\r\n"
+        "[Used]\r\nFirstOpen=FALSE\r\n");
     EXPECT_EQ(read(u"Language", u"Language"), u"GER");
     // Nothing but the file itself is left in the folder.
     EXPECT_EQ(std::distance(fs::directory_iterator(file().parent_path()), fs::directory_iterator()), 1);
@@ -145,7 +155,8 @@ TEST_F(SettingsTest, LongValuesReadBackCut) {
 TEST_F(SettingsTest, DamagedFilesGiveDefaults) {
     std::string garbage;
     for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
-    const std::string files[] = {"", garbage, "\0\0\0\0"s, "[Current", "[Current]\nLoginOutTime", "=\n[]\n=x\n"};
+    const std::string files[] = {"",           garbage, "\0\0\0\0"s, "[Current", "[Current]\nLoginOutTime",
+                                 "=\n[]\n=x\n"};
     for (const std::string& bytes : files) {
         put(bytes);
         EXPECT_EQ(read(u"Language", u"Language"), u"<untouched>");
@@ -195,7 +206,8 @@ TEST_F(SettingsTest, WritesFollowALinkAndKeepTheFileMode) {
     WriteSetting(u"Current", u"ServName", u"New");
     EXPECT_TRUE(fs::is_symlink(file()));
     EXPECT_EQ(read(u"Current", u"ServName"), u"New");
-    EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(real).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(SettingsTest, NewFileIsPrivate) {
@@ -205,13 +217,27 @@ TEST_F(SettingsTest, NewFileIsPrivate) {
 
 TEST(LoginOutTime, StoredTextGivesThePeriod) {
     const std::pair<const char16_t*, unsigned> cases[] = {
-        {u"0:", 0},           {u"300000:", 300000},   {u"900000:", 900000},    {u"1800000:", 1800000},
-        {u"3600000:", 3600000}, {u"60000:", 3600000}, {u"abc", 0},            {u"", 0},
-        {u"59999:", 0},       {u"359999:", 300000},   {u"180000:", 3600000},   {u"-300000:", 3600000},
-        {u"-59999", 0},       {u" \t+900000", 900000}, {u"1800000abc", 1800000}, {u"99999999999999999999", 3600000},
-        {u"-99999999999999999999", 3600000}, {u"\u0663", 0},  // only ASCII digits count
+        {u"0:", 0},
+        {u"300000:", 300000},
+        {u"900000:", 900000},
+        {u"1800000:", 1800000},
+        {u"3600000:", 3600000},
+        {u"60000:", 3600000},
+        {u"abc", 0},
+        {u"", 0},
+        {u"59999:", 0},
+        {u"359999:", 300000},
+        {u"180000:", 3600000},
+        {u"-300000:", 3600000},
+        {u"-59999", 0},
+        {u" \t+900000", 900000},
+        {u"1800000abc", 1800000},
+        {u"99999999999999999999", 3600000},
+        {u"-99999999999999999999", 3600000},
+        {u"\u0663", 0},  // only ASCII digits count
     };
-    for (const auto& [text, period] : cases) EXPECT_EQ(InterpretLoginOutTime(std::u16string_view(text)), period) << WideToUtf8(text);
+    for (const auto& [text, period] : cases)
+        EXPECT_EQ(InterpretLoginOutTime(std::u16string_view(text)), period) << WideToUtf8(text);
     EXPECT_EQ(InterpretLoginOutTime(std::nullopt), 3600000u);
 }
 
@@ -232,7 +258,7 @@ TEST(Password, EncodedAsBase64OfItsAnsiBytes) {
     EXPECT_EQ(EncodePassword(u"\u00e9\u20ac"), u"6YA=");  // bytes E9 80
     EXPECT_EQ(DecodePassword(u"6YA="), u"\u00e9\u20ac");
     EXPECT_EQ(DecodePassword(u""), u"");
-    EXPECT_EQ(EncodePassword(u"\u041c"), u"Pw==");         // outside the code page: "?"
+    EXPECT_EQ(EncodePassword(u"\u041c"), u"Pw==");  // outside the code page: "?"
     std::u16string every;
     for (char16_t c = 1; c < 256; ++c) every += AnsiToWide(std::string(1, static_cast<char>(c)));
     EXPECT_EQ(DecodePassword(EncodePassword(every)), every);
@@ -262,8 +288,12 @@ TEST_F(SettingsTest, RememberedCredentialsKeepTheirLayout) {
 
 TEST_F(SettingsTest, ApplianceNamesFromTheNetworkStayInTheirOwnSection) {
     WriteSetting(u"Current", u"ServName", u"Plain");
-    const std::u16string names[] = {u"x]\nServName=hijack", u"Current]", u"a=b;c", u"line\r\n[Current]",
-                                    u"\u0421\u0435\u0440\u0432\u0435\u0440", u"Current "};
+    const std::u16string names[] = {u"x]\nServName=hijack",
+                                    u"Current]",
+                                    u"a=b;c",
+                                    u"line\r\n[Current]",
+                                    u"\u0421\u0435\u0440\u0432\u0435\u0440",
+                                    u"Current "};
     for (const auto& name : names) RememberLogin(name, name, u"pw");
     for (const auto& name : names) EXPECT_EQ(ReadRememberedLogin(name).userName, name);
     EXPECT_EQ(read(u"Current", u"ServName"), u"Plain");

@@ -21,9 +21,12 @@ TEST(AnsiText, EveryByteRoundTrips) {
 }
 
 TEST(AnsiText, KnownMappings) {
-    struct Case { unsigned char byte; char16_t unit; };
+    struct Case {
+        unsigned char byte;
+        char16_t unit;
+    };
     const Case cases[] = {
-        {0x41, u'A'},  {0x80, 0x20AC}, {0x81, 0x0081}, {0x8D, 0x008D}, {0x8F, 0x008F},
+        {0x41, u'A'},   {0x80, 0x20AC}, {0x81, 0x0081}, {0x8D, 0x008D}, {0x8F, 0x008F},
         {0x90, 0x0090}, {0x9D, 0x009D}, {0x8A, 0x0160}, {0x9F, 0x0178}, {0x99, 0x2122},
         {0xA0, 0x00A0}, {0xE9, 0x00E9}, {0xFF, 0x00FF}, {0x00, 0x0000},
     };
@@ -38,7 +41,9 @@ TEST(AnsiText, UnmappableUnitsBecomeQuestionMarks) {
     // C1 controls that Windows-1252 assigns to printable characters have no byte of their own.
     const char16_t units[] = {0x0080, 0x0085, 0x009F, 0x0100, 0x0416, 0x4E2D, 0xD83D, 0xDE00, 0xFFFD};
     for (char16_t u : units) EXPECT_EQ(WideToAnsi(std::u16string(1, u)), "?") << int(u);
-    EXPECT_EQ(WideToAnsi(u"Caf\u00e9 \u20ac5 \u041c"), "Caf\xe9 \x80" "5 ?");
+    EXPECT_EQ(WideToAnsi(u"Caf\u00e9 \u20ac5 \u041c"),
+              "Caf\xe9 \x80"
+              "5 ?");
 }
 
 // --- Fixed fields
@@ -63,8 +68,15 @@ TEST(FixedField, CopyTruncatesTerminatesAndZeroesTheRest) {
 
 TEST(Base64, EncodesRfc4648Vectors) {
     const std::pair<std::string, std::string> cases[] = {
-        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="},
-        {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {"\xff\xfe\x00"s, "//4A"}, {"\xfb\xef", "++8="},
+        {"", ""},
+        {"f", "Zg=="},
+        {"fo", "Zm8="},
+        {"foo", "Zm9v"},
+        {"foob", "Zm9vYg=="},
+        {"fooba", "Zm9vYmE="},
+        {"foobar", "Zm9vYmFy"},
+        {"\xff\xfe\x00"s, "//4A"},
+        {"\xfb\xef", "++8="},
     };
     for (const auto& [plain, coded] : cases) {
         EXPECT_EQ(Base64Encode(plain), coded);
@@ -83,22 +95,24 @@ TEST(Base64, EveryByteValueRoundTrips) {
 
 TEST(Base64, OddInputDecodesByGroupsOfFour) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Q", ""},                 // six bits: no whole byte
-        {"QQ", "A"},               // short group, as if "QQ=="
-        {"QUI", "AB"},             // as if "QUI="
-        {"QQ=", "A"},              // as if "QQ=="
-        {"QQ==QUJD", "AABC"},      // padding mid-text ends only its own group
-        {"====", "\0"s},           // "==" ends the group: one (zero) byte
-        {"Q!!!", "@\0\0"s},        // outside the alphabet counts as zero bits
-        {"QU\nJD", "A@\x09"s},      // a line break is just another foreign character
-        {"Zm9vYmFyQ", "foobar"},   // trailing single character adds nothing
+        {"Q", ""},                // six bits: no whole byte
+        {"QQ", "A"},              // short group, as if "QQ=="
+        {"QUI", "AB"},            // as if "QUI="
+        {"QQ=", "A"},             // as if "QQ=="
+        {"QQ==QUJD", "AABC"},     // padding mid-text ends only its own group
+        {"====", "\0"s},          // "==" ends the group: one (zero) byte
+        {"Q!!!", "@\0\0"s},       // outside the alphabet counts as zero bits
+        {"QU\nJD", "A@\x09"s},    // a line break is just another foreign character
+        {"Zm9vYmFyQ", "foobar"},  // trailing single character adds nothing
     };
     for (const auto& [coded, plain] : cases) EXPECT_EQ(Base64Decode(coded), plain) << coded;
 }
 
 TEST(Base64, NeverReadsPastTheInput) {
     // A view into a larger buffer: the bytes after the view must not change the result.
-    const std::string buffer = "QUJDRA" "QUJD";
+    const std::string buffer =
+        "QUJDRA"
+        "QUJD";
     EXPECT_EQ(Base64Decode(std::string_view(buffer).substr(0, 6)), "ABCD");
     EXPECT_EQ(Base64Decode(std::string_view(buffer).substr(0, 5)), "ABC");
 }
@@ -108,24 +122,30 @@ TEST(Base64, NeverReadsPastTheInput) {
 TEST(Utf8Reply, DecodesOneTwoAndThreeByteSequences) {
     EXPECT_EQ(DecodeUtf8Reply("abc"), u"abc");
     EXPECT_EQ(DecodeUtf8Reply("\xc3\xa9t\xc3\xa9"), u"\u00e9t\u00e9");
-    EXPECT_EQ(DecodeUtf8Reply("\xe2\x82\xac" "5"), u"\u20ac5");
+    EXPECT_EQ(DecodeUtf8Reply("\xe2\x82\xac"
+                              "5"),
+              u"\u20ac5");
     EXPECT_EQ(DecodeUtf8Reply("\xd0\x9c\xd0\xb8\xd1\x80"), u"\u041c\u0438\u0440");
     EXPECT_EQ(DecodeUtf8Reply("\xef\xbf\xbf"), u"\uffff");
 }
 
 TEST(Utf8Reply, QuirksAreKept) {
     const std::pair<std::string, std::u16string> cases[] = {
-        {"ab\xf0\x9f\x98\x80", u""},            // any byte 0xF0 or above: no text at all
+        {"ab\xf0\x9f\x98\x80", u""},  // any byte 0xF0 or above: no text at all
         {"ab\xff", u""},
-        {"ab\0\xf0"s, u"ab"},                   // ... but only before the first zero
-        {"ab\0cd"s, u"ab"},                     // the zero ends the text
-        {"ab\xc3", u"ab"},                      // truncated two-byte sequence
-        {"ab\xe2\x82", u"ab"},                  // truncated three-byte sequence
-        {"ab\xc3" "Acd", u"ab"},                // missing continuation stops decoding
-        {"ab\xe2\x82" "Acd", u"ab"},
-        {"\xc0\x80x", u"\0x"s},                 // overlong forms decode as written
-        {"\x80\x80\x80z", u"\0z"s},             // a stray continuation is a three-byte lead
-        {"\xed\xa0\x80", u"\xd800"},            // an encoded surrogate comes through as a unit
+        {"ab\0\xf0"s, u"ab"},   // ... but only before the first zero
+        {"ab\0cd"s, u"ab"},     // the zero ends the text
+        {"ab\xc3", u"ab"},      // truncated two-byte sequence
+        {"ab\xe2\x82", u"ab"},  // truncated three-byte sequence
+        {"ab\xc3"
+         "Acd",
+         u"ab"},  // missing continuation stops decoding
+        {"ab\xe2\x82"
+         "Acd",
+         u"ab"},
+        {"\xc0\x80x", u"\0x"s},       // overlong forms decode as written
+        {"\x80\x80\x80z", u"\0z"s},   // a stray continuation is a three-byte lead
+        {"\xed\xa0\x80", u"\xd800"},  // an encoded surrogate comes through as a unit
     };
     for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8Reply(bytes), text);
 }
@@ -160,8 +180,8 @@ TEST(Utf8Standard, BadInputBecomesReplacement) {
     const std::pair<std::string, std::u16string> decode[] = {
         {"\xc3", u"\ufffd"},
         {"a\xe2\x82z", u"a\ufffdz"},
-        {"\xc0\xaf", u"\ufffd\ufffd"},          // overlong
-        {"\xed\xa0\x80", u"\ufffd\ufffd\ufffd"}, // encoded surrogate
+        {"\xc0\xaf", u"\ufffd\ufffd"},                      // overlong
+        {"\xed\xa0\x80", u"\ufffd\ufffd\ufffd"},            // encoded surrogate
         {"\xf4\x90\x80\x80", u"\ufffd\ufffd\ufffd\ufffd"},  // past U+10FFFF
         {"\xff", u"\ufffd"},
         {"\x80z", u"\ufffdz"},

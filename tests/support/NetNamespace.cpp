@@ -110,7 +110,8 @@ ChildProcess::~ChildProcess() { Stop(); }
 bool ChildProcess::WaitForLine(const std::string& text, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (seen_.find(text) == std::string::npos) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || output_ < 0) return false;
         pollfd ready{output_, POLLIN, 0};
         if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
@@ -170,8 +171,10 @@ NetNamespace::NetNamespace() {
     }
     close(ready[1]);
     char ok = 0;
-    if (child > 0 && read(ready[0], &ok, 1) == 1 && ok == 1) holder_ = child;
-    else if (child > 0) waitpid(child, nullptr, 0);
+    if (child > 0 && read(ready[0], &ok, 1) == 1 && ok == 1)
+        holder_ = child;
+    else if (child > 0)
+        waitpid(child, nullptr, 0);
     close(ready[0]);
     if (holder_ > 0) Run({"ip", "link", "set", "lo", "up"});
 }
@@ -190,7 +193,9 @@ std::vector<std::string> NetNamespace::Enter(const std::vector<std::string>& arg
 
 int NetNamespace::Run(const std::vector<std::string>& argv) const { return RunProgram(Enter(argv)); }
 
-ChildProcess NetNamespace::Spawn(const std::vector<std::string>& argv) const { return SpawnProgram(Enter(argv)); }
+ChildProcess NetNamespace::Spawn(const std::vector<std::string>& argv) const {
+    return SpawnProgram(Enter(argv));
+}
 
 bool NetNamespace::AddVeth(const std::string& local, const std::string& remote) const {
     return RunProgram({"ip", "link", "add", local, "type", "veth", "peer", "name", remote, "netns",

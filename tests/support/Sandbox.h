@@ -39,8 +39,10 @@ public:
         setenv("XDG_CONFIG_HOME", sandbox_.path().c_str(), 1);
     }
     ~ConfigHome() {
-        if (hadOld_) setenv("XDG_CONFIG_HOME", old_.c_str(), 1);
-        else unsetenv("XDG_CONFIG_HOME");
+        if (hadOld_)
+            setenv("XDG_CONFIG_HOME", old_.c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
     }
     const std::filesystem::path& path() const { return sandbox_.path(); }
 

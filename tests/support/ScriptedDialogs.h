@@ -41,16 +41,35 @@ public:
     }
 
     // Queues the answer for the next message box.
-    void Answer(DialogAnswer answer) { std::lock_guard lock(mutex_); answers_.push_back(answer); }
+    void Answer(DialogAnswer answer) {
+        std::lock_guard lock(mutex_);
+        answers_.push_back(answer);
+    }
     // Queues the end code for the next modal dialog of that name.
-    void AnswerModal(const std::string& name, int code) { std::lock_guard lock(mutex_); modalAnswers_[name].push_back(code); }
+    void AnswerModal(const std::string& name, int code) {
+        std::lock_guard lock(mutex_);
+        modalAnswers_[name].push_back(code);
+    }
 
     // Runs the real dialog of that name from now on (the test drives it itself).
-    void RunReal(const std::string& name) { std::lock_guard lock(mutex_); real_.insert(name); }
+    void RunReal(const std::string& name) {
+        std::lock_guard lock(mutex_);
+        real_.insert(name);
+    }
 
-    std::vector<MessageBoxRequest> shown() const { std::lock_guard lock(mutex_); return shown_; }
-    std::vector<std::string> modals() const { std::lock_guard lock(mutex_); return modals_; }
-    void Clear() { std::lock_guard lock(mutex_); shown_.clear(); modals_.clear(); }
+    std::vector<MessageBoxRequest> shown() const {
+        std::lock_guard lock(mutex_);
+        return shown_;
+    }
+    std::vector<std::string> modals() const {
+        std::lock_guard lock(mutex_);
+        return modals_;
+    }
+    void Clear() {
+        std::lock_guard lock(mutex_);
+        shown_.clear();
+        modals_.clear();
+    }
 
 private:
     mutable std::mutex mutex_;

@@ -57,7 +57,10 @@ inline ReferenceTree BuildReferenceTree(std::u16string_view text) {
             es[u].entryFlags &= ~kHasProblem;
             es[parent].entryFlags |= kHasProblem;
         }
-        log.Add({.name = u"unended_start_tag", .tagname = top.name, .offset = es[u].tagStart, .offset2 = offset2});
+        log.Add({.name = u"unended_start_tag",
+                 .tagname = top.name,
+                 .offset = es[u].tagStart,
+                 .offset2 = offset2});
         es[0].entryFlags |= kNotWellFormed;
     };
     auto problem = [&] {
@@ -70,7 +73,8 @@ inline ReferenceTree BuildReferenceTree(std::u16string_view text) {
         const XmlToken tok = scanner.Next(pos);
         if (tok.kind == XmlTokenKind::End) break;
         pos = tok.start + tok.length;
-        const std::u16string name(text.substr(tok.NameStart(), tok.kind <= XmlTokenKind::EndTag ? tok.nameLength : 0));
+        const std::u16string name(
+            text.substr(tok.NameStart(), tok.kind <= XmlTokenKind::EndTag ? tok.nameLength : 0));
         if (tok.kind == XmlTokenKind::StartTag) {
             const auto n = static_cast<uint32_t>(es.size());
             const uint32_t parent = innermost();

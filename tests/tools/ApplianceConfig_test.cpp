@@ -28,7 +28,8 @@ model_tag = 0,12,0
 [appliance]
 interface = nas1
 ip = 10.2.0.20
-)", error);
+)",
+                                    error);
     ASSERT_TRUE(set) << error;
     ASSERT_EQ(set->size(), 2u);
     const Appliance& a = *(*set)[0];
@@ -63,8 +64,10 @@ TEST(ApplianceConfigTest, MalformedConfigurationsAreRefused) {
 
 TEST(ApplianceRepliesTest, RepliesReadBackByTheTool) {
     std::string error;
-    auto set = ParseApplianceConfig("[appliance]\nname = Caf\xc3\xa9\nmac = 00:00:00:00:00:09\ninterface = n\n"
-                                    "ip = 10.0.0.9\nnetmask = 255.0.0.0\naccount = u:p\n", error);
+    auto set = ParseApplianceConfig(
+        "[appliance]\nname = Caf\xc3\xa9\nmac = 00:00:00:00:00:09\ninterface = n\n"
+        "ip = 10.0.0.9\nnetmask = 255.0.0.0\naccount = u:p\n",
+        error);
     ASSERT_TRUE(set);
     const Appliance& a = *(*set)[0];
     const RequestId id = MakeRequestId(7);
@@ -85,7 +88,8 @@ TEST(ApplianceRepliesTest, RepliesReadBackByTheTool) {
     login.resize(29);  // cut inside the credentials
     EXPECT_FALSE(ReadLoginRequest(login));
 
-    Bytes set_address = BuildSetAddressRequest(id, tag, MakeIpConfigBlock("10.0.0.10", "255.0.0.0", "10.0.0.1", false));
+    Bytes set_address =
+        BuildSetAddressRequest(id, tag, MakeIpConfigBlock("10.0.0.10", "255.0.0.0", "10.0.0.1", false));
     auto change = ReadSetAddressRequest(set_address);
     ASSERT_TRUE(change);
     EXPECT_EQ(change->ip, "10.0.0.10");

@@ -33,7 +33,8 @@ TEST(LumoraCliCgiTest, UsageErrorsSendNothing) {
         {"passwd", "0", "-u", "admin", "-p", "admin", "--new", std::string(17, 'x')},
         // Characters the 8-bit code page cannot hold would be sent as "?".
         {"passwd", "0", "-u", "admin", "-p", "admin", "--new",
-         "\xD0\x9F\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C" "12"},
+         "\xD0\x9F\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C"
+         "12"},
         {"volumes", "0", "-u", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", "-p", "admin"},
         {"shares", "0", "-u", "admin", "-p", "\xE2\x82\xAC\xE2\x84\xA2\xCE\xA9"},
         {"login", "0", "-u", "admin", "-p", "\xCE\xA9mega"},

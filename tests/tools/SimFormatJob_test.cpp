@@ -20,11 +20,11 @@ TEST(SimFormatJobTest, VolumeDescriptionsAreCheckedAgainstTheDisks) {
     EXPECT_EQ((*two)[1].devices, "sdasdb");
 
     const char* bad[] = {
-        "1,raid5,ext4,10,sda,none,0,1,10,0,none,1,0,0,null",    // unknown level
-        "1,standard,ext4,10,sdc,none,0,1,10,0,none,1,0,0,null", // unknown disk
-        "1,standard,ext4,600,sdb,none,0,1,600,0,none,1,0,0,null",  // larger than the disk
-        "1,standard,ext4,10,sda,none,0,1,11,0,none,1,0,0,null", // sizes disagree
-        "1,standard,ext4,10,sda,none,0,1,10,0,none,1,0,0",      // 14 values
+        "1,raid5,ext4,10,sda,none,0,1,10,0,none,1,0,0,null",         // unknown level
+        "1,standard,ext4,10,sdc,none,0,1,10,0,none,1,0,0,null",      // unknown disk
+        "1,standard,ext4,600,sdb,none,0,1,600,0,none,1,0,0,null",    // larger than the disk
+        "1,standard,ext4,10,sda,none,0,1,11,0,none,1,0,0,null",      // sizes disagree
+        "1,standard,ext4,10,sda,none,0,1,10,0,none,1,0,0",           // 14 values
         "1,standard%2Cx,ext4,10,sda,none,0,1,10,0,none,1,0,0,null",  // encoded comma stays inside its field
     };
     for (const char* text : bad) EXPECT_FALSE(ParseVolumeDescription(text, kDisks)) << text;

@@ -26,10 +26,12 @@ TEST(SimLifetimeTest, EndsWhenItsStarterEndsWithoutStoppingIt) {
     ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
     Sandbox files;
     const auto config = files.path() / "one.conf";
-    std::ofstream(config) << "[appliance]\nname = Left\nmac = 00:00:00:00:00:01\ninterface = nas0\nip = 10.1.0.20\n";
+    std::ofstream(config)
+        << "[appliance]\nname = Left\nmac = 00:00:00:00:00:01\ninterface = nas0\nip = 10.1.0.20\n";
     // A starter that dies without a word, as a crashed test does.
     ChildProcess starter = net.appliances().Spawn(
-        {"sh", "-c", SimBinary() + " --config " + config.string() + " >/dev/null 2>&1 & echo pid=$!; sleep 1"});
+        {"sh", "-c",
+         SimBinary() + " --config " + config.string() + " >/dev/null 2>&1 & echo pid=$!; sleep 1"});
     ASSERT_TRUE(starter.WaitForLine("\n", std::chrono::seconds(10)));
     const pid_t sim = static_cast<pid_t>(std::stol(starter.output().substr(starter.output().find('=') + 1)));
     ASSERT_GT(sim, 0);

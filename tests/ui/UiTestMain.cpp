@@ -35,7 +35,8 @@ void HoldDisplay() {
 }
 
 // A failed wx assertion fails the running test instead of opening a dialog nobody closes.
-void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg) {
     ADD_FAILURE_AT(file.utf8_str().data(), line) << "wx assertion " << cond.utf8_str().data() << " in "
                                                  << func.utf8_str().data() << ": " << msg.utf8_str().data();
 }

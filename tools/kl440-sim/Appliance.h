@@ -31,30 +31,30 @@ struct Faults {
     bool silentLogin = false;
     bool silentSetAddress = false;
     std::array<int, 3> modelTag{0, 11, 0};
-    bool duplicate = false;       // every reply sent twice
-    int delayMs = 0;              // every reply sent this late
-    int truncate = 0;             // replies cut to this many bytes (0: whole)
-    bool wrongId = false;         // replies echo another request id
+    bool duplicate = false;                   // every reply sent twice
+    int delayMs = 0;                          // every reply sent this late
+    int truncate = 0;                         // replies cut to this many bytes (0: whole)
+    bool wrongId = false;                     // replies echo another request id
     std::optional<std::uint32_t> nameLength;  // a name length field that lies
-    int junk = 0;                 // junk datagrams sent to the group before a discovery or login reply
-    std::string replyTo;          // "": the group; "sender": the requester; else that address
+    int junk = 0;         // junk datagrams sent to the group before a discovery or login reply
+    std::string replyTo;  // "": the group; "sender": the requester; else that address
 };
 
 // One appliance. Services on different threads share it: lock `mutex` around every use.
 struct Appliance {
     mutable std::mutex mutex;
-    std::string name;                  // UTF-8; sent in the ANSI code page
+    std::string name;  // UTF-8; sent in the ANSI code page
     std::array<std::uint8_t, 6> mac{};
     std::string interfaceName;         // the link it sits on
     std::string ip, netmask, gateway;  // dotted
     bool dhcp = false;
     std::string extraText;
     std::vector<std::pair<std::string, std::string>> accounts;  // user, password
-    std::string dhcpIp, dhcpNetmask, dhcpGateway;  // what a DHCP server would hand out
+    std::string dhcpIp, dhcpNetmask, dhcpGateway;               // what a DHCP server would hand out
     bool manageAddress = true;
     Faults faults;
     std::vector<std::pair<std::string, std::string>> settings;  // keys for other services
-    std::uint64_t addressGeneration = 0;  // bumped whenever ip/netmask/gateway change
+    std::uint64_t addressGeneration = 0;                        // bumped whenever ip/netmask/gateway change
 
     // The value of the first setting with this key, if any.
     std::optional<std::string> Setting(const std::string& key) const;

@@ -106,8 +106,10 @@ Appliance* DatagramResponder::FindByMac(const std::array<std::uint8_t, 6>& mac) 
 
 void DatagramResponder::Send(const Appliance& appliance, const Bytes& datagram, const sockaddr_in& from) {
     sockaddr_in to = GroupEndpoint();
-    if (appliance.faults.replyTo == "sender") to.sin_addr = from.sin_addr;
-    else if (!appliance.faults.replyTo.empty()) inet_pton(AF_INET, appliance.faults.replyTo.c_str(), &to.sin_addr);
+    if (appliance.faults.replyTo == "sender")
+        to.sin_addr = from.sin_addr;
+    else if (!appliance.faults.replyTo.empty())
+        inet_pton(AF_INET, appliance.faults.replyTo.c_str(), &to.sin_addr);
     const int copies = appliance.faults.duplicate ? 2 : 1;
     for (int i = 0; i < copies; ++i)
         sendto(sendSocket_, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);

@@ -45,8 +45,8 @@ std::string TextAt(ByteView in, std::size_t offset, std::size_t width) {
 
 std::optional<LoginRequest> ReadLoginRequest(ByteView request) {
     if (request.size() < 30 || request[0] != 3) return std::nullopt;
-    const std::uint32_t length = request[24] | request[25] << 8 | request[26] << 16 |
-                                 static_cast<std::uint32_t>(request[27]) << 24;
+    const std::uint32_t length =
+        request[24] | request[25] << 8 | request[26] << 16 | static_cast<std::uint32_t>(request[27]) << 24;
     if (length < 2 || length > request.size() - 28) return std::nullopt;
     // The user name ends at the 0x55 0xAA marker; the password fills the rest.
     const std::size_t end = 28 + length;
@@ -83,7 +83,8 @@ Bytes DiscoveryReply(const Appliance& appliance, ByteView request) {
     PutText(out, 40, 16, appliance.gateway);
     for (std::size_t i = 0; i < 3; ++i) out[56 + i] = static_cast<std::uint8_t>(appliance.faults.modelTag[i]);
     PutText(out, 68, 32, appliance.extraText);
-    const std::uint32_t length = appliance.faults.nameLength.value_or(static_cast<std::uint32_t>(name.size()));
+    const std::uint32_t length =
+        appliance.faults.nameLength.value_or(static_cast<std::uint32_t>(name.size()));
     for (std::size_t i = 0; i < 4; ++i) out[100 + i] = static_cast<std::uint8_t>(length >> (8 * i));
     std::copy(name.begin(), name.end(), out.begin() + 104);
     return Finish(appliance, std::move(out));

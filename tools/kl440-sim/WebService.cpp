@@ -50,7 +50,8 @@ void SyncAppliance(Appliance& a, const CgiState& s, const std::optional<std::str
     a.gateway = s.lan.gateway;
     a.dhcp = s.lan.dhcpEnable != 0;
     seenGeneration = ++a.addressGeneration;
-    std::fprintf(stderr, "kl440-sim: %s moved to %s/%s (web)\n", a.name.c_str(), a.ip.c_str(), a.netmask.c_str());
+    std::fprintf(stderr, "kl440-sim: %s moved to %s/%s (web)\n", a.name.c_str(), a.ip.c_str(),
+                 a.netmask.c_str());
 }
 
 class WebService : public Service {
@@ -103,7 +104,8 @@ private:
                     std::lock_guard lock(appliances_[i]->mutex);
                     if (appliances_[i]->addressGeneration == generations_[i]) continue;
                     generations_[i] = appliances_[i]->addressGeneration;
-                    ip = appliances_[i]->ip, netmask = appliances_[i]->netmask, gateway = appliances_[i]->gateway;
+                    ip = appliances_[i]->ip, netmask = appliances_[i]->netmask,
+                    gateway = appliances_[i]->gateway;
                     dhcp = appliances_[i]->dhcp;
                 }
                 servers_[i]->MoveTo(ip, netmask, gateway, dhcp);
@@ -113,7 +115,8 @@ private:
 
     std::vector<std::unique_ptr<CgiServer>> servers_;
     std::vector<Appliance*> appliances_;
-    std::deque<std::uint64_t> generations_;  // guarded by the appliance's lock; a deque keeps addresses stable
+    std::deque<std::uint64_t>
+        generations_;  // guarded by the appliance's lock; a deque keeps addresses stable
     std::atomic<bool> stop_{false};
     std::thread watcher_;
 };

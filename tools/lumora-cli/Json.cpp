@@ -8,27 +8,31 @@ std::string JsonString(std::string_view text) {
     std::string out = "\"";
     for (unsigned char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += static_cast<char>(c);
-            }
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    out += escaped;
+                } else {
+                    out += static_cast<char>(c);
+                }
         }
     }
     return out + "\"";
 }
 
-JsonObject& JsonObject::Text(std::string_view key, std::string_view value) { return Raw(key, JsonString(value)); }
+JsonObject& JsonObject::Text(std::string_view key, std::string_view value) {
+    return Raw(key, JsonString(value));
+}
 
-JsonObject& JsonObject::Number(std::string_view key, long long value) { return Raw(key, std::to_string(value)); }
+JsonObject& JsonObject::Number(std::string_view key, long long value) {
+    return Raw(key, std::to_string(value));
+}
 
 JsonObject& JsonObject::Bool(std::string_view key, bool value) { return Raw(key, value ? "true" : "false"); }
 

@@ -8,7 +8,8 @@ std::optional<std::string> Options::Value(const std::string& name) const {
     return it->second;
 }
 
-std::optional<Options> ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& withValue,
+std::optional<Options> ParseOptions(const std::vector<std::string>& args,
+                                    const std::set<std::string>& withValue,
                                     const std::set<std::string>& withoutValue, std::string& problem) {
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {

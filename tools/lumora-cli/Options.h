@@ -19,7 +19,8 @@ struct Options {
 };
 
 // Splits `args` by the options a command knows; nothing (and `problem` filled) on anything else.
-std::optional<Options> ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& withValue,
+std::optional<Options> ParseOptions(const std::vector<std::string>& args,
+                                    const std::set<std::string>& withValue,
                                     const std::set<std::string>& withoutValue, std::string& problem);
 
 }  // namespace lumora::cli

@@ -54,14 +54,17 @@ void AddCheckMarks(CGdipDialog& w) {
 
 void AddShortcuts(CGdipDialog& w) {
     const char* states[] = {"normal", "hover + tooltip", "selected section", "pressed", "disabled"};
-    const int icons[][2] = {{IDB_SC_GLOBE, IDB_SC_GLOBE_LIT}, {IDB_SC_TOOLS, IDB_SC_TOOLS_LIT},
-                            {IDB_SC_FOLDER, IDB_SC_FOLDER_LIT}, {IDB_SC_CAMERA, IDB_SC_CAMERA_LIT},
+    const int icons[][2] = {{IDB_SC_GLOBE, IDB_SC_GLOBE_LIT},
+                            {IDB_SC_TOOLS, IDB_SC_TOOLS_LIT},
+                            {IDB_SC_FOLDER, IDB_SC_FOLDER_LIT},
+                            {IDB_SC_CAMERA, IDB_SC_CAMERA_LIT},
                             {IDB_SC_DISK, IDB_SC_DISK_LIT}};
     for (int i = 0; i < 5; ++i) {
         wxPoint at(kShortcutRow.x + i * kShortcutStep, kShortcutRow.y);
         Caption(&w, Below(at, -16), states[i]);
         auto* s = new CShortCutButton(&w, wxID_ANY, "Web Centre", at, kShortcutSize);
-        s->LoadImages(IDB_SHORTCUT_BAR_GREY, IDB_SHORTCUT_BAR_BLUE, IDB_SHORTCUT_BAR_FAINT, icons[i][0], icons[i][1]);
+        s->LoadImages(IDB_SHORTCUT_BAR_GREY, IDB_SHORTCUT_BAR_BLUE, IDB_SHORTCUT_BAR_FAINT, icons[i][0],
+                      icons[i][1]);
         if (i == 1) {
             s->SetToolTip(u"Open the web centre", true);
             s->SetHover(true);
@@ -79,7 +82,10 @@ void AddTextButtons(CGdipDialog& w) {
                                        wxSize(190, 30));
         if (i == 1) u->SetHover(true);
         if (i == 2) u->Disable();
-        auto* b = new CBottomIconButton(&w, wxID_ANY, i == 0 ? "text button" : i == 1 ? "text hover" : "text disabled",
+        auto* b = new CBottomIconButton(&w, wxID_ANY,
+                                        i == 0   ? "text button"
+                                        : i == 1 ? "text hover"
+                                                 : "text disabled",
                                         wxPoint(kBottomRow.x + i * 200, kBottomRow.y), wxSize(190, 24));
         if (i == 1) b->SetHover(true);
         if (i == 2) b->Disable();
@@ -90,7 +96,8 @@ void AddSteps(CGdipDialog& w) {
     Caption(&w, Below(kStepRow, -16), "wizard steps: done, current, to come, disabled, last");
     const char* names[] = {"Password", "Device", "Time zone", "Network", "Drives"};
     for (int i = 0; i < 5; ++i) {
-        auto* p = new CProcessButton(&w, wxID_ANY, names[i], wxPoint(kStepRow.x + i * 90, kStepRow.y + 4), wxSize(84, 44));
+        auto* p = new CProcessButton(&w, wxID_ANY, names[i], wxPoint(kStepRow.x + i * 90, kStepRow.y + 4),
+                                     wxSize(84, 44));
         p->SetStepState(i == 0 ? StepState::Done : i == 1 ? StepState::Current : StepState::ToCome);
         if (i == 3) p->Disable();
         if (i == 4) p->SetLastStep(true);

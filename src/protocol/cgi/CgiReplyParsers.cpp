@@ -183,8 +183,7 @@ bool ParseVolumeUsage(std::string_view reply, VolumeUsage& first) {
         }
         xml.Descend();
         if (auto v = ReadFieldIfPresent(xml, u"volume", scratch)) current->volume = LeadingInteger(*v);
-        if (auto v = ReadFieldIfPresent(xml, u"total_size", scratch))
-            current->totalSize = LeadingInteger(*v);
+        if (auto v = ReadFieldIfPresent(xml, u"total_size", scratch)) current->totalSize = LeadingInteger(*v);
         if (auto v = ReadFieldIfPresent(xml, u"use_size", scratch)) current->usedSize = LeadingInteger(*v);
         xml.Ascend();
         current = nullptr;

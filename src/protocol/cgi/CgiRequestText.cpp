@@ -33,8 +33,8 @@ bool CgiStatusOk(std::string_view reply) {
     if (reply.substr(kPrefix.size(), versionEnd - kPrefix.size()) != "1.0") return false;
     const std::size_t statusStart = versionEnd + 1;
     const std::size_t statusEnd = reply.find_first_of(" \r\n", statusStart);
-    const std::string_view status =
-        reply.substr(statusStart, statusEnd == std::string_view::npos ? std::string_view::npos : statusEnd - statusStart);
+    const std::string_view status = reply.substr(
+        statusStart, statusEnd == std::string_view::npos ? std::string_view::npos : statusEnd - statusStart);
     return status == "200";
 }
 

@@ -60,57 +60,57 @@ LRESULT FormatSequence::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam
     if (finished_) return 0;
     const HWND self = window_.handle();
     switch (message) {
-    case kTick:
-        if (polling_ && ReadFormatState(self, nasIndex_) == 0) listener_({Event::Failed, 0, "setting failed."});
-        break;
-    case WM_FORMAT_START_RESULT:
-        if (wParam == 0) return Fail("setting failed."), 0;
-        listener_({Event::Step, 0, "volumes created"});
-        StartTicks();
-        break;
-    case WM_FORMAT_PROGRESS:
-        // An answer to a poll still under way when the polling stopped changes nothing.
-        if (!polling_) break;
-        if (wParam == 1) {
-            listener_({Event::Progress, static_cast<int>(lParam), {}});
+        case kTick:
+            if (polling_ && ReadFormatState(self, nasIndex_) == 0)
+                listener_({Event::Failed, 0, "setting failed."});
             break;
-        }
-        if (wParam == 0) {
-            formatError_ = true;
-            listener_({Event::Step, static_cast<int>(lParam), "format error."});
-        } else {
-            listener_({Event::Progress, static_cast<int>(lParam), {}});
-        }
-        StartRemount();
-        break;
-    case WM_DISK_STEP_RESULT:
-        switch (lParam) {
-        case kKindStopFileBrowser:
+        case WM_FORMAT_START_RESULT:
             if (wParam == 0) return Fail("setting failed."), 0;
-            listener_({Event::Step, 0, "file browser stopped"});
-            if (CreateVolumes(self, nasIndex_, volumes_) == 0) Fail("setting failed.");
+            listener_({Event::Step, 0, "volumes created"});
+            StartTicks();
             break;
-        case kKindRemount:
-            if (wParam == 0) return Fail("Set Remount failed."), 0;
-            listener_({Event::Step, 0, "disks remounted"});
-            if (CheckRemountState(self, nasIndex_) == 0) Fail("CheckDiskRemountState failed.");
+        case WM_FORMAT_PROGRESS:
+            // An answer to a poll still under way when the polling stopped changes nothing.
+            if (!polling_) break;
+            if (wParam == 1) {
+                listener_({Event::Progress, static_cast<int>(lParam), {}});
+                break;
+            }
+            if (wParam == 0) {
+                formatError_ = true;
+                listener_({Event::Step, static_cast<int>(lParam), "format error."});
+            } else {
+                listener_({Event::Progress, static_cast<int>(lParam), {}});
+            }
+            StartRemount();
             break;
-        case kKindCheckRemount:
-            if (wParam == 0) return Fail("CheckDiskRemountState  failed."), 0;
-            listener_({Event::Step, 0, "remount checked"});
-            if (FinishFormat(self, nasIndex_) == 0) Fail("setting failed.");
+        case WM_DISK_STEP_RESULT:
+            switch (lParam) {
+                case kKindStopFileBrowser:
+                    if (wParam == 0) return Fail("setting failed."), 0;
+                    listener_({Event::Step, 0, "file browser stopped"});
+                    if (CreateVolumes(self, nasIndex_, volumes_) == 0) Fail("setting failed.");
+                    break;
+                case kKindRemount:
+                    if (wParam == 0) return Fail("Set Remount failed."), 0;
+                    listener_({Event::Step, 0, "disks remounted"});
+                    if (CheckRemountState(self, nasIndex_) == 0) Fail("CheckDiskRemountState failed.");
+                    break;
+                case kKindCheckRemount:
+                    if (wParam == 0) return Fail("CheckDiskRemountState  failed."), 0;
+                    listener_({Event::Step, 0, "remount checked"});
+                    if (FinishFormat(self, nasIndex_) == 0) Fail("setting failed.");
+                    break;
+                case kKindFinishFormat:
+                    finished_ = true;
+                    succeeded_ = wParam != 0;
+                    listener_({succeeded_ ? Event::Done : Event::Failed, 100,
+                               succeeded_ ? "Complete" : "finish refused"});
+                    break;
+                default: break;
+            }
             break;
-        case kKindFinishFormat:
-            finished_ = true;
-            succeeded_ = wParam != 0;
-            listener_({succeeded_ ? Event::Done : Event::Failed, 100, succeeded_ ? "Complete" : "finish refused"});
-            break;
-        default:
-            break;
-        }
-        break;
-    default:
-        break;
+        default: break;
     }
     return 0;
 }

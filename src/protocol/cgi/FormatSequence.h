@@ -19,8 +19,8 @@ public:
     // What happened, for the caller to show: a step's name with its outcome, or progress.
     struct Event {
         enum Kind { Progress, Step, Failed, Done } kind;
-        int percent = 0;     // Progress
-        std::string text;    // Step, Failed: what the dialog would say
+        int percent = 0;   // Progress
+        std::string text;  // Step, Failed: what the dialog would say
     };
     using Listener = std::function<void(const Event&)>;
 

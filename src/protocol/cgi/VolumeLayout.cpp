@@ -30,7 +30,8 @@ std::unique_ptr<VolumeSpec> BuildVolumeChain(const HdInfo& disks, std::string_vi
     const std::string nameA(FieldText(disks.disk1Name)), nameB(FieldText(disks.disk2Name));
     const int a = disks.disk1SizeGiB, b = disks.disk2SizeGiB;
     // One disk allows only the stand-alone layout.
-    if (disks.diskCount == 1) return layout == "standard" ? Volume(1, layout, a - 3, nameA, 0, 1, 0) : nullptr;
+    if (disks.diskCount == 1)
+        return layout == "standard" ? Volume(1, layout, a - 3, nameA, 0, 1, 0) : nullptr;
     if (disks.diskCount != 2) return nullptr;
     const std::string both = nameA + nameB;
     // The joined names go into a 10-byte field: refuse rather than send a cut name.

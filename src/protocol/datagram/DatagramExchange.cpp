@@ -25,7 +25,8 @@ std::uint32_t Subnet(std::string_view address, std::string_view netmask) {
 
 }  // namespace
 
-void AddDiscoveredDevice(NasList& list, const AdapterTable& adapters, int entry, const DiscoveryReply& reply) {
+void AddDiscoveredDevice(NasList& list, const AdapterTable& adapters, int entry,
+                         const DiscoveryReply& reply) {
     const auto i = static_cast<std::size_t>(entry);
     if (const int known = list.IndexOfMac(reply.macText); known >= 0) {
         // The same appliance seen through another adapter: prefer the adapter on its own subnet.

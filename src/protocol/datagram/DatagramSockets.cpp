@@ -64,7 +64,8 @@ DatagramSockets::DatagramSockets(const AdapterTable& table) : buffer_(kReplyBuff
     adapters_.resize(static_cast<std::size_t>(table.count));
     for (std::size_t i = 0; i < adapters_.size(); ++i) {
         adapters_[i].address = inet_addr(table.address[i].data());
-        if (!table.interfaceName[i].empty()) adapters_[i].interfaceIndex = if_nametoindex(table.interfaceName[i].c_str());
+        if (!table.interfaceName[i].empty())
+            adapters_[i].interfaceIndex = if_nametoindex(table.interfaceName[i].c_str());
         adapters_[i].sendSocket = OpenSendSocket();
     }
     for (std::size_t i = 0; i < adapters_.size(); ++i)
@@ -132,7 +133,8 @@ ReceivedDatagram DatagramSockets::Receive(int entry, std::chrono::milliseconds w
         in_pktinfo info;
         std::memcpy(&info, CMSG_DATA(c), sizeof info);
         forUs = (info.ipi_addr.s_addr == GroupAddress() || info.ipi_addr.s_addr == adapter.address) &&
-                (adapter.interfaceIndex == 0 || static_cast<unsigned>(info.ipi_ifindex) == adapter.interfaceIndex);
+                (adapter.interfaceIndex == 0 ||
+                 static_cast<unsigned>(info.ipi_ifindex) == adapter.interfaceIndex);
     }
     if (!forUs) return result;
     result.status = ReceivedDatagram::Status::Datagram;

@@ -44,7 +44,7 @@ private:
     struct Adapter {
         int sendSocket = -1;
         int receiveSocket = -1;
-        std::uint32_t address = 0;  // network order
+        std::uint32_t address = 0;    // network order
         unsigned interfaceIndex = 0;  // 0: unknown
     };
     std::vector<Adapter> adapters_;

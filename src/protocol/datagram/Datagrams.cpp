@@ -11,7 +11,8 @@ namespace lumora {
 namespace {
 
 void PutU32(Bytes& out, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) out[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        out[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 std::uint32_t GetU32(ByteView in, std::size_t offset) {
@@ -43,7 +44,8 @@ void PutHwTag(Bytes& out, const HwTag& hwTag) {
 RequestId MakeRequestId(std::time_t seconds) {
     RequestId id{};
     std::minstd_rand generator(static_cast<std::minstd_rand::result_type>(seconds));
-    for (int i = 0; i < 6; ++i) id[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(generator() & 0xFF);
+    for (int i = 0; i < 6; ++i)
+        id[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(generator() & 0xFF);
     return id;
 }
 
@@ -52,8 +54,8 @@ RequestId& CurrentRequestId() {
     return id;
 }
 
-IpConfigBlock MakeIpConfigBlock(std::string_view ip, std::string_view netmask,
-                                std::string_view gateway, bool dhcp) {
+IpConfigBlock MakeIpConfigBlock(std::string_view ip, std::string_view netmask, std::string_view gateway,
+                                bool dhcp) {
     IpConfigBlock block{};
     CopyToField(block.interfaceName, "LAN1");
     CopyToField(block.ip, ip);

@@ -44,8 +44,8 @@ struct IpConfigBlock {
 };
 static_assert(sizeof(IpConfigBlock) == 120);
 // A block for interface "LAN1" (texts cut to 15 characters).
-IpConfigBlock MakeIpConfigBlock(std::string_view ip, std::string_view netmask,
-                                std::string_view gateway, bool dhcp);
+IpConfigBlock MakeIpConfigBlock(std::string_view ip, std::string_view netmask, std::string_view gateway,
+                                bool dhcp);
 
 // --- Requests
 
@@ -61,14 +61,14 @@ Bytes BuildSetAddressRequest(const RequestId& id, const HwTag& hwTag, const IpCo
 
 // An accepted discovery reply, already turned into texts.
 struct DiscoveryReply {
-    std::string macText;   // "xx:xx:xx:xx:xx:xx"
-    std::string ip;        // "%d.%d.%d.%d" of bytes 17-20
-    char dhcpFlag = '0';   // byte 21
-    std::string netmask;   // field at 24 (at most 15 characters)
-    std::string gateway;   // field at 40
-    HwTag hwTag{};         // bytes 11-20
-    std::string extraText; // field at 68 (at most 31 characters)
-    std::string name;      // N bytes at 104, up to the first zero byte
+    std::string macText;    // "xx:xx:xx:xx:xx:xx"
+    std::string ip;         // "%d.%d.%d.%d" of bytes 17-20
+    char dhcpFlag = '0';    // byte 21
+    std::string netmask;    // field at 24 (at most 15 characters)
+    std::string gateway;    // field at 40
+    HwTag hwTag{};          // bytes 11-20
+    std::string extraText;  // field at 68 (at most 31 characters)
+    std::string name;       // N bytes at 104, up to the first zero byte
 };
 
 // True when bytes 1-6 of the datagram equal bytes 0-5 of the id (length checked).
@@ -77,13 +77,12 @@ bool EchoesId(ByteView datagram, const RequestId& id);
 std::optional<DiscoveryReply> ParseDiscoveryReply(ByteView datagram, const RequestId& id,
                                                   const ModelTag& modelTag = kKl440ModelTag);
 // The result byte (signed) of a type-4 reply that echoes the id and comes from `targetIp`.
-std::optional<std::int8_t> ParseLoginReply(ByteView datagram, const RequestId& id,
-                                           std::string_view targetIp);
+std::optional<std::int8_t> ParseLoginReply(ByteView datagram, const RequestId& id, std::string_view targetIp);
 
 enum class AckMatch {
-    NotAck,    // not a type-6 datagram: dropped without counting
-    OtherId,   // type 6 for another request: counts a turn
-    Matched,   // the acknowledgement of this request
+    NotAck,   // not a type-6 datagram: dropped without counting
+    OtherId,  // type 6 for another request: counts a turn
+    Matched,  // the acknowledgement of this request
 };
 // Classifies a datagram received while waiting for a set-address acknowledgement.
 AckMatch MatchSetAddressAck(ByteView datagram, const RequestId& id);

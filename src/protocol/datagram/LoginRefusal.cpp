@@ -21,7 +21,8 @@ void RefuseLogin(HWND owner) {
     // The remembered credentials of the appliance being connected to no longer hold.
     // Without a current server there is nothing to forget (and no nameless section to write).
     std::u16string serverName;
-    if (g_forgetRemembered.load() && ReadSetting(kSectionCurrent, kKeyServName, serverName) && !serverName.empty())
+    if (g_forgetRemembered.load() && ReadSetting(kSectionCurrent, kKeyServName, serverName) &&
+        !serverName.empty())
         ForgetLogin(serverName);
     MessageBox(Tr(u"Username or password error."), {}, MessageButtons::Ok, MessageIcon::None, owner);
 }

@@ -20,9 +20,7 @@ CQuery::CQuery(HWND target) : targetWnd(target) {}
 
 CQuery::~CQuery() = default;
 
-std::shared_ptr<CQuery> CQuery::Shared() {
-    return std::static_pointer_cast<CQuery>(weak_from_this().lock());
-}
+std::shared_ptr<CQuery> CQuery::Shared() { return std::static_pointer_cast<CQuery>(weak_from_this().lock()); }
 
 void CQuery::PostQueryResult() {
     const std::uint64_t token = CMsg::Instance().Put(Shared());
@@ -54,29 +52,31 @@ void CQuery::RunDatagramExchange() {
     // Sockets are closed before the report, so a window that starts the next exchange
     // as soon as the report arrives finds them free.
     switch (request[0]) {
-    case kDiscoveryRequest:
-        RunDiscoveryExchange(sockets, AdapterTable::Instance(), request, id, modelTag, NasList::Instance());
-        datagramSockets.reset();
-        ClearThreadHandle();
-        PostQueryResult();
-        break;
-    case kLoginRequest: {
-        const std::int8_t result = RunLoginExchange(sockets, adapterIndex, request, id, FieldText(targetAddress),
-                                                    [] { MessageBox(Tr(u"result_sendto failed.")); });
-        datagramSockets.reset();
-        if (result != 0) PostQueryResult();
-        else RefuseLogin(targetWnd);
-        break;
-    }
-    case kSetAddressRequest: {
-        const bool acknowledged = RunSetAddressExchange(sockets, adapterIndex, request, id);
-        datagramSockets.reset();
-        PostMessage(targetWnd, WM_SETIP_RESULT, acknowledged ? 0 : 1, kRequestSetAddress);
-        break;
-    }
-    default:
-        datagramSockets.reset();
-        break;
+        case kDiscoveryRequest:
+            RunDiscoveryExchange(sockets, AdapterTable::Instance(), request, id, modelTag,
+                                 NasList::Instance());
+            datagramSockets.reset();
+            ClearThreadHandle();
+            PostQueryResult();
+            break;
+        case kLoginRequest: {
+            const std::int8_t result =
+                RunLoginExchange(sockets, adapterIndex, request, id, FieldText(targetAddress),
+                                 [] { MessageBox(Tr(u"result_sendto failed.")); });
+            datagramSockets.reset();
+            if (result != 0)
+                PostQueryResult();
+            else
+                RefuseLogin(targetWnd);
+            break;
+        }
+        case kSetAddressRequest: {
+            const bool acknowledged = RunSetAddressExchange(sockets, adapterIndex, request, id);
+            datagramSockets.reset();
+            PostMessage(targetWnd, WM_SETIP_RESULT, acknowledged ? 0 : 1, kRequestSetAddress);
+            break;
+        }
+        default: datagramSockets.reset(); break;
     }
 }
 

@@ -31,8 +31,10 @@ CThread::~CThread() {
 
 void CThread::JoinUnlessSelf() {
     if (!thread_.joinable()) return;
-    if (thread_.get_id() == std::this_thread::get_id()) thread_.detach();
-    else thread_.join();
+    if (thread_.get_id() == std::this_thread::get_id())
+        thread_.detach();
+    else
+        thread_.join();
 }
 
 bool CThread::Start() {

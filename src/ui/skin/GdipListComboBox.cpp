@@ -13,14 +13,18 @@ constexpr int kChoiceFieldHeight = 23;
 }  // namespace
 
 CGdipListComboBox::CGdipListComboBox(wxWindow* list, std::function<void(const ChoiceCommit&)> commit)
-    : CGdipComboBox(list, wxID_ANY, wxDefaultPosition, wxSize(10, kChoiceFieldHeight)), commit_(std::move(commit)) {
+    : CGdipComboBox(list, wxID_ANY, wxDefaultPosition, wxSize(10, kChoiceFieldHeight)),
+      commit_(std::move(commit)) {
     SetFont(list->GetFont());
     SetFrameImage(IDB_COMBO_FRAME_SMALL);
     Hide();
     Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
         e.Skip();
         // A pop-up of our own takes the focus for a moment; that is not leaving the box.
-        if (!IsPopupShown()) CallAfter([this] { if (!HasFocus() && !IsPopupShown()) Commit(); });
+        if (!IsPopupShown())
+            CallAfter([this] {
+                if (!HasFocus() && !IsPopupShown()) Commit();
+            });
     });
 }
 
@@ -30,8 +34,10 @@ void CGdipListComboBox::OpenAt(const wxRect& rect, int droppedHeight, int row, i
     edit_.Open(row, column, std::move(choices), cellText);
     CGdipComboBox::Clear();
     for (const std::u16string& choice : edit_.Choices()) Append(ToWx(choice));
-    if (edit_.Current() >= 0) SetSelection(edit_.Current());
-    else SetFieldOverride(ToWx(edit_.Shown()));
+    if (edit_.Current() >= 0)
+        SetSelection(edit_.Current());
+    else
+        SetFieldOverride(ToWx(edit_.Shown()));
     SetSize(rect.x, rect.y, rect.width, std::max(rect.height, kChoiceFieldHeight));
     SetDroppedHeight(droppedHeight);
     Show();
@@ -61,15 +67,14 @@ bool CGdipListComboBox::HandleKey(wxKeyEvent& event) {
             ReturnToList();
             return true;
         case WXK_RETURN:
-        case WXK_NUMPAD_ENTER:
-            ReturnToList();
-            return true;
-        default:
-            return false;
+        case WXK_NUMPAD_ENTER: ReturnToList(); return true;
+        default: return false;
     }
 }
 
-wxString CGdipListComboBox::FieldText() const { return ToWx(edit_.IsOpen() ? edit_.Shown() : std::u16string()); }
+wxString CGdipListComboBox::FieldText() const {
+    return ToWx(edit_.IsOpen() ? edit_.Shown() : std::u16string());
+}
 
 void CGdipListComboBox::ReturnToList() {
     // Giving the focus back ends the session; commit here as well so the end does not

@@ -52,7 +52,8 @@ void CIconRadioButton::DrawLabel(wxDC& dc, const FaceState& s) {
     wxRect text(100, 0, size.x - 100, size.y);
     int used = DrawSkinText(dc, title_, text, kTextSingleLine);
     dc.SetFont(SkinFont(12, 100));
-    DrawSkinText(dc, description_, wxRect(100, used, text.width, size.y - used), kTextWordBreak | kTextEditControl);
+    DrawSkinText(dc, description_, wxRect(100, used, text.width, size.y - used),
+                 kTextWordBreak | kTextEditControl);
 }
 
 }  // namespace lumora

@@ -57,7 +57,8 @@ void RequestBackground(wxWindow* parent, HWND requesterHandle, wxDC& dc) {
     if (parent == nullptr) return;
     HWND parentHandle = HandleOf(parent);
     if (parentHandle != kNoWindow) {
-        if (SendMessage(parentHandle, WM_SKIN_DRAWPARENTBKGND, AsWParam(dc), static_cast<LPARAM>(requesterHandle)) != 0)
+        if (SendMessage(parentHandle, WM_SKIN_DRAWPARENTBKGND, AsWParam(dc),
+                        static_cast<LPARAM>(requesterHandle)) != 0)
             return;
         // Skinned windows ignore the erase request; only the list leaves it to its default.
         if (SendMessage(parentHandle, WM_ERASEBKGND, AsWParam(dc), 0) != 0) return;

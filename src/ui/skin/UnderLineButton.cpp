@@ -6,7 +6,6 @@
 namespace lumora {
 namespace {
 
-
 std::uint32_t linkColour(const FaceState& s, std::uint32_t hoverColour, std::uint32_t normal) {
     return s.disabled ? 0x646464 : (s.hover ? hoverColour : normal);
 }
@@ -32,8 +31,8 @@ void CUnderLineButton::DrawLabel(wxDC& dc, const FaceState& s) {
     DrawSkinText(dc, GetLabel(), wxRect(left, 0, size.x - left, size.y - 2), kTextSingleLine | kTextBottom);
 }
 
-CBottomIconButton::CBottomIconButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
-                                     const wxSize& size)
+CBottomIconButton::CBottomIconButton(wxWindow* parent, wxWindowID id, const wxString& label,
+                                     const wxPoint& pos, const wxSize& size)
     : CSkinButtonBase(parent, id, label, pos, size, ButtonKind::Push) {
     bool fill = barFill_.LoadPng(IDB_BAR_FILL);
     bool background = barBackground_.LoadPng(IDB_BAR_BACKGROUND);

@@ -11,8 +11,8 @@ public:
     static constexpr int kTextLeft = 60;
     static constexpr int kHoverTextLeft = 85;
 
-    CUnderLineButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos = wxDefaultPosition,
-                     const wxSize& size = wxDefaultSize);
+    CUnderLineButton(wxWindow* parent, wxWindowID id, const wxString& label,
+                     const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);
 
 protected:
     void DrawFace(wxDC& dc, const FaceState& state) override;
@@ -25,8 +25,8 @@ private:
 // Text-only buttons: grey text, white while hovered; the bar images are loaded but never drawn.
 class CBottomIconButton : public CSkinButtonBase {
 public:
-    CBottomIconButton(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos = wxDefaultPosition,
-                      const wxSize& size = wxDefaultSize);
+    CBottomIconButton(wxWindow* parent, wxWindowID id, const wxString& label,
+                      const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize);
     // Whether both bar images loaded at construction.
     bool ImagesLoaded() const { return imagesLoaded_; }
 

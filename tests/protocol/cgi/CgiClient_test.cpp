@@ -56,18 +56,27 @@ TEST_F(CgiClientTest, BodyFaultsReachTheHandlers) {
     EXPECT_EQ(WizardResult(), 0u);
     EXPECT_EQ(g_wizardInfo.Get().timeZone, 0);
     // Bytes 0xF0 and above empty the UTF-8 document: all zero, still success.
-    server->WithState([](sim::CgiState& s) { s.faults.emptyBody = false; s.faults.highBytes = true; });
+    server->WithState([](sim::CgiState& s) {
+        s.faults.emptyBody = false;
+        s.faults.highBytes = true;
+    });
     EXPECT_EQ(WizardResult(), 0u);
     EXPECT_EQ(FieldText(g_wizardInfo.Get().ip), "");
     // A reply whose document is broken fails a handler that checks the load.
-    server->WithState([](sim::CgiState& s) { s.faults.highBytes = false; s.faults.malformedXml = true; });
+    server->WithState([](sim::CgiState& s) {
+        s.faults.highBytes = false;
+        s.faults.malformedXml = true;
+    });
     g_shareList.Set({});
     ASSERT_NE(GetShareList(window.handle(), 0, 0), 0u);
     ASSERT_TRUE(WaitForMessages(3));
     EXPECT_EQ(window.received[2].wParam, 1u);
     EXPECT_TRUE(g_shareList.Get().empty());
     // Half a reply: the document never ends.
-    server->WithState([](sim::CgiState& s) { s.faults.malformedXml = false; s.faults.closeMidReply = true; });
+    server->WithState([](sim::CgiState& s) {
+        s.faults.malformedXml = false;
+        s.faults.closeMidReply = true;
+    });
     ASSERT_NE(GetShareList(window.handle(), 0, 0), 0u);
     ASSERT_TRUE(WaitForMessages(4));
     EXPECT_EQ(window.received[3].wParam, 1u);

@@ -87,7 +87,8 @@ protected:
     // The exact text the tool must send for `body` to `path`, authorised as admin:admin.
     static std::string Expected(std::string_view path, std::string_view body) {
         return "POST " + std::string(path) + " HTTP/1.0\r\nConnection: close\r\nHost: 127.0.0.2\r\n" +
-               "Content-Length: " + std::to_string(body.size()) + "\r\nAuthorization: Basic YWRtaW46YWRtaW4=\r\n" +
+               "Content-Length: " + std::to_string(body.size()) +
+               "\r\nAuthorization: Basic YWRtaW46YWRtaW4=\r\n" +
                "Content-Type: application/x-www-form-urlencoded\r\n\r\n" + std::string(body);
     }
 

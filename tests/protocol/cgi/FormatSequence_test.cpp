@@ -60,8 +60,9 @@ TEST_F(FormatSequenceTest, FormatsAndTheVolumeListShowsTheNewLayout) {
     // The description went out unencoded: it holds nothing but plain characters.
     bool sawCreate = false;
     for (const std::string& r : server->ReceivedRequests())
-        sawCreate |= r.ends_with("f_create_volume_info=1,standard,ext4,1000,sda,none,0,1,1000,0,none,0,0,0,null,"
-                                 "2,standard,ext4,500,sdb,none,0,1,500,0,none,0,0,0,null&f_create_type=1&f_auto_sync=0");
+        sawCreate |= r.ends_with(
+            "f_create_volume_info=1,standard,ext4,1000,sda,none,0,1,1000,0,none,0,0,0,null,"
+            "2,standard,ext4,500,sdb,none,0,1,500,0,none,0,0,0,null&f_create_type=1&f_auto_sync=0");
     EXPECT_TRUE(sawCreate);
 }
 

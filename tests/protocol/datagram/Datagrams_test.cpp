@@ -85,7 +85,10 @@ TEST(DatagramsTest, DiscoveryReplyMatchesOnlyFirstSixIdBytes) {
 }
 
 TEST(DatagramsTest, DiscoveryRepliesThatAreIgnored) {
-    struct Case { const char* what; std::function<void(Bytes&)> spoil; };
+    struct Case {
+        const char* what;
+        std::function<void(Bytes&)> spoil;
+    };
     const Case cases[] = {
         {"wrong type", [](Bytes& d) { d[layout::kType] = kLoginReply; }},
         {"model tag 0,12,0", [](Bytes& d) { d[layout::kModelTag + 1] = 12; }},

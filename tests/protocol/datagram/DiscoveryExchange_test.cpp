@@ -76,7 +76,8 @@ TEST_F(DiscoveryExchangeTest, SeveralAppliancesOnSeveralLinks) {
 
 TEST_F(DiscoveryExchangeTest, RepliesThatBreakTheRulesAreIgnored) {
     ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-    std::string config = ApplianceSection("Good", "00:00:00:00:00:01", "nas0", "10.1.0.20", "duplicate = 1\n");
+    std::string config =
+        ApplianceSection("Good", "00:00:00:00:00:01", "nas0", "10.1.0.20", "duplicate = 1\n");
     const std::vector<std::pair<std::string, std::string>> faults = {
         {"OtherModel", "model_tag = 0,12,0\n"}, {"OtherId", "wrong_id = 1\n"},
         {"Short", "truncate = 90\n"},           {"NamePastEnd", "name_length = 200\n"},
@@ -99,11 +100,11 @@ TEST_F(DiscoveryExchangeTest, AnAdapterTakesRepliesToTheGroupOrToItsOwnAddressOn
     // A second address on the same adapter: the table keeps the first, so replies sent to
     // the second are not this adapter's.
     ASSERT_EQ(RunProgram({"ip", "addr", "add", "10.1.0.2/24", "dev", "pc0"}), 0);
-    ASSERT_TRUE(net.StartSim(SimBinary(),
-                             ApplianceSection("Direct", "00:00:00:00:00:01", "nas0", "10.1.0.20", "reply_to = sender\n") +
-                                 ApplianceSection("Group", "00:00:00:00:00:02", "nas0", "10.1.0.21") +
-                                 ApplianceSection("Astray", "00:00:00:00:00:03", "nas0", "10.1.0.22",
-                                                  "reply_to = 10.1.0.2\n")));
+    ASSERT_TRUE(net.StartSim(
+        SimBinary(),
+        ApplianceSection("Direct", "00:00:00:00:00:01", "nas0", "10.1.0.20", "reply_to = sender\n") +
+            ApplianceSection("Group", "00:00:00:00:00:02", "nas0", "10.1.0.21") +
+            ApplianceSection("Astray", "00:00:00:00:00:03", "nas0", "10.1.0.22", "reply_to = 10.1.0.2\n")));
     Discover();
     ASSERT_EQ(AdapterTable::Instance().count, 1);
     EXPECT_EQ(FieldText(AdapterTable::Instance().address[0]), "10.1.0.1");
@@ -118,7 +119,8 @@ TEST_F(DiscoveryExchangeTest, AnAddressLabelIsNoAdapterOfItsOwnAndTakesNoOtherLi
     ASSERT_EQ(RunProgram({"ip", "addr", "add", "10.2.0.2/24", "dev", "pc1", "label", "pc1:alias"}), 0);
     ASSERT_EQ(RunProgram({"ip", "addr", "add", "10.3.0.1/24", "dev", "pc0", "label", "pc0:more"}), 0);
     // On the first adapter's link, but on the second adapter's subnet.
-    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Here", "00:00:00:00:00:01", "nas0", "10.2.0.20")));
+    ASSERT_TRUE(
+        net.StartSim(SimBinary(), ApplianceSection("Here", "00:00:00:00:00:01", "nas0", "10.2.0.20")));
     Discover();
     const AdapterTable& adapters = AdapterTable::Instance();
     ASSERT_EQ(adapters.count, 2);

@@ -68,7 +68,8 @@ protected:
 
     // Pumps until the window got `count` messages or the time is up.
     bool WaitForMessages(std::size_t count, std::chrono::milliseconds timeout = std::chrono::seconds(60)) {
-        return waitFor(loop, [&] { return window.got.size() >= count; }, timeout);
+        return waitFor(
+            loop, [&] { return window.got.size() >= count; }, timeout);
     }
 
     // Runs a discovery to its report; returns how long it took.
@@ -78,12 +79,15 @@ protected:
         const RequestHandle handle = StartDiscovery(registration.handle());
         EXPECT_NE(handle, 0u);
         EXPECT_TRUE(WaitForMessages(1));
-        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        const auto took =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
         if (!window.got.empty()) {
             EXPECT_EQ(window.got[0].message, WM_QUERY_RESULT);
             auto taken = CMsg::Instance().TakeParam(window.got[0].lParam);
             EXPECT_TRUE(taken.found);
-            if (taken.request) { EXPECT_EQ(taken.request->requestHandle, handle); }
+            if (taken.request) {
+                EXPECT_EQ(taken.request->requestHandle, handle);
+            }
         }
         WaitForWorkers(std::chrono::seconds(10));
         return took;

@@ -73,9 +73,10 @@ TEST_F(LoginExchangeTest, AnswersThatDoNotMatchAreNotTaken) {
                     ApplianceSection("Short", "00:00:00:00:00:02", "nas0", "10.1.0.21"));
     // Both appliances are listed; now make their answers wrong.
     net.StopSim();
-    ASSERT_TRUE(net.StartSim(SimBinary(),
-                             ApplianceSection("OtherId", "00:00:00:00:00:01", "nas0", "10.1.0.20", "wrong_id = 1\n") +
-                                 ApplianceSection("Short", "00:00:00:00:00:02", "nas0", "10.1.0.21", "truncate = 28\n")));
+    ASSERT_TRUE(net.StartSim(
+        SimBinary(),
+        ApplianceSection("OtherId", "00:00:00:00:00:01", "nas0", "10.1.0.20", "wrong_id = 1\n") +
+            ApplianceSection("Short", "00:00:00:00:00:02", "nas0", "10.1.0.21", "truncate = 28\n")));
     for (int nas = 0; nas < 2; ++nas) {
         dialogs.Clear();
         Login(nas, u"bob", u"secret");
@@ -124,7 +125,8 @@ TEST_F(LoginExchangeTest, UnknownApplianceStartsNothing) {
     SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
     EXPECT_EQ(StartLogin(registration.handle(), 5, u"bob", u"secret"), 0u);
     EXPECT_EQ(StartLogin(registration.handle(), -1, u"bob", u"secret"), 0u);
-    EXPECT_EQ(StartSetAddress(registration.handle(), 1, MakeIpConfigBlock("1.2.3.4", "255.0.0.0", "", false)), 0u);
+    EXPECT_EQ(StartSetAddress(registration.handle(), 1, MakeIpConfigBlock("1.2.3.4", "255.0.0.0", "", false)),
+              0u);
     EXPECT_EQ(RunningWorkerCount(), 0);
 }
 

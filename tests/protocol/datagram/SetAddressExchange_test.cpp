@@ -18,13 +18,15 @@ protected:
 
 TEST_F(SetAddressExchangeTest, ApplianceOnAnotherSubnetMovesOntoTheAdapters) {
     ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Stray", "00:00:00:00:00:07", "nas0", "192.168.9.20")));
+    ASSERT_TRUE(
+        net.StartSim(SimBinary(), ApplianceSection("Stray", "00:00:00:00:00:07", "nas0", "192.168.9.20")));
     Discover();
     ASSERT_EQ(NasList::Instance().Count(), 1);
     EXPECT_EQ(FieldText(NasList::Instance().At(0)->ip), "192.168.9.20");
     EXPECT_EQ(NasList::Instance().At(0)->adapterIndex, 0);
 
-    RecordedMessage report = SetAddress(0, MakeIpConfigBlock("10.1.0.50", "255.255.255.0", "10.1.0.1", false));
+    RecordedMessage report =
+        SetAddress(0, MakeIpConfigBlock("10.1.0.50", "255.255.255.0", "10.1.0.1", false));
     EXPECT_EQ(report.message, WM_SETIP_RESULT);
     EXPECT_EQ(report.wParam, 0u);
     EXPECT_EQ(report.lParam, 4);
@@ -56,8 +58,8 @@ TEST_F(SetAddressExchangeTest, AcknowledgementOfAnotherRequestIsAFailureAfterEve
     ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Odd", "00:00:00:00:00:01", "nas0", "10.1.0.20")));
     Discover();
     net.StopSim();
-    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Odd", "00:00:00:00:00:01", "nas0", "10.1.0.20",
-                                                           "wrong_id = 1\n")));
+    ASSERT_TRUE(net.StartSim(
+        SimBinary(), ApplianceSection("Odd", "00:00:00:00:00:01", "nas0", "10.1.0.20", "wrong_id = 1\n")));
     // At the product's timing this waits all 301 turns (about 33 s).
     const RecordedMessage report = SetAddress(0, MakeIpConfigBlock("10.1.0.61", "255.255.255.0", "", false));
     EXPECT_EQ(report.message, WM_SETIP_RESULT);

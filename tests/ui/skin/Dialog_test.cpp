@@ -17,7 +17,8 @@ TEST(GdipDialog, KeepsItsSizeAndIsDraggedByAFreeSpotOnly) {
     EXPECT_EQ(window->GetClientSize(), wxSize(300, 200));
     wxPoint start = window->GetPosition();
 
-    auto* button = new CGdipButton(window.get(), wxID_ANY, "OK", ButtonKind::Push, wxPoint(10, 10), wxSize(110, 34));
+    auto* button =
+        new CGdipButton(window.get(), wxID_ANY, "OK", ButtonKind::Push, wxPoint(10, 10), wxSize(110, 34));
     SendMouse(*button, wxEVT_LEFT_DOWN, 5, 5);
     wxMouseEvent moveOnButton(wxEVT_MOTION);
     moveOnButton.SetPosition(wxPoint(50, 30));
@@ -38,7 +39,8 @@ TEST(GdipDialog, KeepsItsSizeAndIsDraggedByAFreeSpotOnly) {
 TEST(SkinEdit, PasswordStyleLengthLimitAndEnter) {
     TestWindow<RecordingWindow> window(new RecordingWindow());
     window->Show();
-    auto* ok = new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
+    auto* ok =
+        new CGdipButton(window.get(), wxID_OK, "OK", ButtonKind::Push, wxPoint(10, 60), wxSize(110, 34));
     window->SetDefaultItem(ok);
     int pressed = 0;
     window->Bind(wxEVT_BUTTON, [&](wxCommandEvent& e) { pressed += e.GetId() == wxID_OK; });

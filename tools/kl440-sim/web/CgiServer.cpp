@@ -51,7 +51,8 @@ bool CgiServer::Bind(const std::string& address) {
     a.sin_port = htons(port_);
     if (::inet_pton(AF_INET, address.c_str(), &a.sin_addr) != 1 ||
         ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, 128) != 0) {
-        std::fprintf(stderr, "kl440-sim: cannot serve %s:%u: %s\n", address.c_str(), port_, std::strerror(errno));
+        std::fprintf(stderr, "kl440-sim: cannot serve %s:%u: %s\n", address.c_str(), port_,
+                     std::strerror(errno));
         ::close(fd);
         return false;
     }
@@ -160,8 +161,9 @@ void CgiServer::ServeOne(int fd) {
         if (served_) served_(responder_.state(), reply.newAddress);
         if (reply.newAddress) {
             pendingAddress_ = reply.newAddress;
-            pendingAt_ = SimClock::now() + std::chrono::duration_cast<SimClock::duration>(
-                                               std::chrono::duration<double>(responder_.state().moveDelaySeconds));
+            pendingAt_ =
+                SimClock::now() + std::chrono::duration_cast<SimClock::duration>(
+                                      std::chrono::duration<double>(responder_.state().moveDelaySeconds));
         }
     }
     if (reply.neverAnswer) {

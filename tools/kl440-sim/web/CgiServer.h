@@ -42,7 +42,8 @@ public:
     using ServedHandler = std::function<void(const CgiState&, const std::optional<std::string>& newAddress)>;
     void OnServed(ServedHandler handler);
     // Moves the server to another address (the datagram side changed it); any thread.
-    void MoveTo(const std::string& address, const std::string& netmask, const std::string& gateway, bool dhcp);
+    void MoveTo(const std::string& address, const std::string& netmask, const std::string& gateway,
+                bool dhcp);
     // Also appends every request to this file ("<length>\n<bytes>\n" each) when not empty.
     void RecordTo(std::string path);
 

@@ -16,7 +16,9 @@ std::string Element(std::string_view name, std::string_view text) {
 
 std::string Element(std::string_view name, long long number) { return Element(name, std::to_string(number)); }
 
-std::string Config(std::string_view inner) { return std::string(kDeclaration) + "<config>" + std::string(inner) + "</config>\n"; }
+std::string Config(std::string_view inner) {
+    return std::string(kDeclaration) + "<config>" + std::string(inner) + "</config>\n";
+}
 
 // Sizes are reported in KiB in 32-bit fields; a very large volume is capped rather than wrapped.
 long long KiB(int gib) { return std::min<long long>(static_cast<long long>(gib) << 20, 0x7FFFFFFF); }
@@ -27,12 +29,12 @@ std::string XmlEscape(std::string_view text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        default: out += c;
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\'': out += "&apos;"; break;
+            default: out += c;
         }
     }
     return out;
@@ -67,20 +69,21 @@ std::string SharesXml(const CgiState& s, bool withUsb) {
 
 std::string UserAccessXml(const CgiState& s, const std::string& user) {
     const auto found = s.userAccess.find(user);
-    return Config(Element("authority", found != s.userAccess.end() ? found->second : std::string(kDefaultAccess)));
+    return Config(
+        Element("authority", found != s.userAccess.end() ? found->second : std::string(kDefaultAccess)));
 }
 
 std::string DiskInfoXml(const CgiState& s) {
     std::string items;
     for (const SimDisk& d : s.disks)
         items += "<item>" + Element("device_name", d.name) + Element("hd_GiB_size", d.sizeGiB) + "</item>";
-    return Config("<hd_info><device_info>" + Element("device_num", static_cast<long long>(s.disks.size())) + items +
-                  "</device_info></hd_info>");
+    return Config("<hd_info><device_info>" + Element("device_num", static_cast<long long>(s.disks.size())) +
+                  items + "</device_info></hd_info>");
 }
 
 std::string FormatStateXml(const FormatJob::Progress& p) {
-    return Config("<dm_state>" + Element("finished", p.finished ? 1 : 0) + Element("errcode", p.error ? 0 : 1) +
-                  Element("percent", p.percent) + "</dm_state>");
+    return Config("<dm_state>" + Element("finished", p.finished ? 1 : 0) +
+                  Element("errcode", p.error ? 0 : 1) + Element("percent", p.percent) + "</dm_state>");
 }
 
 std::string VolumeInfoXml(const CgiState& s) {
@@ -92,8 +95,8 @@ std::string VolumeInfoXml(const CgiState& s) {
 }
 
 std::string RedirectPage(std::string_view query) {
-    static const char* const kCentres[] = {"Unknown", "File Center", "Management Center", "Download Center",
-                                           "Backup Center", "Surveillance Center"};
+    static const char* const kCentres[] = {"Unknown",         "File Center",   "Management Center",
+                                           "Download Center", "Backup Center", "Surveillance Center"};
     const auto fields = ParseForm(query);
     auto get = [&](const char* name) {
         const auto f = fields.find(name);
@@ -103,9 +106,9 @@ std::string RedirectPage(std::string_view query) {
     const int page = m.size() == 1 && m[0] >= '1' && m[0] <= '5' ? m[0] - '0' : 0;
     return "<!DOCTYPE html>\n<html><head><title>KL-440</title></head><body>\n<h1 id=\"centre\">" +
            XmlEscape(kCentres[page]) + "</h1>\n<p>page: <span id=\"m\">" + XmlEscape(m) +
-           "</span></p>\n<p>user: <span id=\"u\">" + XmlEscape(get("u")) + "</span></p>\n<p>password: <span id=\"p\">" +
-           XmlEscape(get("p")) + "</span></p>\n<p>view: <span id=\"d\">" + XmlEscape(get("d")) +
-           "</span></p>\n</body></html>\n";
+           "</span></p>\n<p>user: <span id=\"u\">" + XmlEscape(get("u")) +
+           "</span></p>\n<p>password: <span id=\"p\">" + XmlEscape(get("p")) +
+           "</span></p>\n<p>view: <span id=\"d\">" + XmlEscape(get("d")) + "</span></p>\n</body></html>\n";
 }
 
 std::string HttpReply(std::string_view statusLine, std::string_view contentType, std::string_view body) {

@@ -22,8 +22,7 @@ const char16_t* hostMessage(int kind) {
             return u"%d is not a valid entry in GateWay IP.  Please specify a value between 1 and %d for this field.";
         case CheckDns:
             return u"%d is not a valid entry in DNS.  Please specify a value between 1 and %d for this field.";
-        default:
-            return nullptr;
+        default: return nullptr;
     }
 }
 

@@ -11,7 +11,9 @@ int CheckAfterClick(ButtonKind kind, int checked) {
     return 0;
 }
 
-int StoredCheck(ButtonKind kind, bool requested) { return kind == ButtonKind::Push ? 0 : (requested ? 1 : 0); }
+int StoredCheck(ButtonKind kind, bool requested) {
+    return kind == ButtonKind::Push ? 0 : (requested ? 1 : 0);
+}
 
 std::vector<int> OtherGroupMembers(const std::vector<bool>& groupStarts, int index) {
     std::vector<int> others;

@@ -3,7 +3,9 @@
 namespace lumora {
 namespace {
 
-char16_t foldAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+char16_t foldAscii(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
 
 bool startsWithFolded(std::u16string_view text, std::u16string_view prefix) {
     if (prefix.size() > text.size()) return false;
@@ -14,7 +16,8 @@ bool startsWithFolded(std::u16string_view text, std::u16string_view prefix) {
 
 }  // namespace
 
-void ChoiceEdit::Open(int row, int column, std::vector<std::u16string> choices, std::u16string_view cellText) {
+void ChoiceEdit::Open(int row, int column, std::vector<std::u16string> choices,
+                      std::u16string_view cellText) {
     open_ = true;
     cancelled_ = false;
     row_ = row;

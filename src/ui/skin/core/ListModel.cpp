@@ -84,10 +84,11 @@ int ListModel::EmptyRowsBelow(int viewHeight, int scrollY) const {
     return free <= 0 ? 0 : (free + kRowHeight - 1) / kRowHeight;
 }
 
-std::optional<ChoiceBoxPlace> PlaceChoiceBox(const ListModel& model, CellRef cell, int clientWidth, int scrollX,
-                                             int scrollY, int choiceCount) {
+std::optional<ChoiceBoxPlace> PlaceChoiceBox(const ListModel& model, CellRef cell, int clientWidth,
+                                             int scrollX, int scrollY, int choiceCount) {
     const ListColumn* column = model.Column(cell.column);
-    if (column == nullptr || column->width <= 9 || cell.row < 0 || cell.row >= model.RowCount()) return std::nullopt;
+    if (column == nullptr || column->width <= 9 || cell.row < 0 || cell.row >= model.RowCount())
+        return std::nullopt;
     ChoiceBoxPlace place;
     place.x = model.ColumnLeft(cell.column) - scrollX;
     place.y = cell.row * ListModel::kRowHeight - scrollY;

@@ -53,7 +53,10 @@ public:
     // A cell's text; empty for a cell that does not exist.
     std::u16string Text(int row, int column) const;
     // Removes every row.
-    void ClearRows() { rows_.clear(); selected_ = -1; }
+    void ClearRows() {
+        rows_.clear();
+        selected_ = -1;
+    }
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
     int ColumnCount() const { return static_cast<int>(columns_.size()); }
@@ -109,7 +112,7 @@ struct ChoiceBoxPlace {
 };
 
 // Places the choice box over a cell; nothing for a missing column or one 9 pixels wide or less.
-std::optional<ChoiceBoxPlace> PlaceChoiceBox(const ListModel& model, CellRef cell, int clientWidth, int scrollX,
-                                             int scrollY, int choiceCount);
+std::optional<ChoiceBoxPlace> PlaceChoiceBox(const ListModel& model, CellRef cell, int clientWidth,
+                                             int scrollX, int scrollY, int choiceCount);
 
 }  // namespace lumora

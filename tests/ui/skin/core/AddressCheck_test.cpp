@@ -18,7 +18,10 @@ const std::u16string kMissing = u"Missing value in address";
 
 // The message for a host-style failure, as the user reads it.
 std::u16string host(int octet, const std::u16string& middle, int highest) {
-    auto number = [](int n) { std::string s = std::to_string(n); return std::u16string(s.begin(), s.end()); };
+    auto number = [](int n) {
+        std::string s = std::to_string(n);
+        return std::u16string(s.begin(), s.end());
+    };
     return number(octet) + u" " + middle + u" " + number(highest) + u" for this field.";
 }
 

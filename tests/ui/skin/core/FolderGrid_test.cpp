@@ -8,7 +8,7 @@ namespace {
 
 TEST(FolderGrid, DisplayNameKeepsShortNamesAndShortensLongOnes) {
     EXPECT_EQ(FolderGrid::DisplayName(u"public"), u"public");
-    EXPECT_EQ(FolderGrid::DisplayName(u"abcdefghijklm"), u"abcdefghijklm");  // 13: whole
+    EXPECT_EQ(FolderGrid::DisplayName(u"abcdefghijklm"), u"abcdefghijklm");   // 13: whole
     EXPECT_EQ(FolderGrid::DisplayName(u"abcdefghijklmn"), u"abcdefghi....");  // 14: cut
     EXPECT_EQ(FolderGrid::DisplayName(u"abcdefghijklmnopqrst"), u"abcdefghi....");
     // A pair cut in half would show a broken character.

@@ -92,10 +92,20 @@ TEST(ChoiceEdit, EachWayOfLeavingCommitsItsText) {
     } cases[] = {
         {"enter or focus lost unchanged", [](ChoiceEdit&) {}, u"F:"},
         {"arrow down then enter", [](ChoiceEdit& e) { e.Step(+1); }, u"G:"},
-        {"arrow past the end stays", [](ChoiceEdit& e) { e.Step(+1); e.Step(+1); }, u"G:"},
+        {"arrow past the end stays",
+         [](ChoiceEdit& e) {
+             e.Step(+1);
+             e.Step(+1);
+         },
+         u"G:"},
         {"pick from the drop-down", [](ChoiceEdit& e) { e.Show(0); }, u"select"},
         {"pick out of range ignored", [](ChoiceEdit& e) { e.Show(9); }, u"F:"},
-        {"escape keeps the cell", [](ChoiceEdit& e) { e.Step(-1); e.Cancel(); }, u"f:"},
+        {"escape keeps the cell",
+         [](ChoiceEdit& e) {
+             e.Step(-1);
+             e.Cancel();
+         },
+         u"f:"},
     };
     for (const Case& c : cases) {
         ChoiceEdit edit;

@@ -11,10 +11,10 @@ TEST(OctetEntry, CharactersByKind) {
     struct Case {
         char32_t c;
         OctetKey key;
-    } cases[] = {{U'0', OctetKey::Insert}, {U'9', OctetKey::Insert},   {U'.', OctetKey::NextField},
-                 {U' ', OctetKey::NextField}, {U'\t', OctetKey::Tab},   {U'\r', OctetKey::Enter},
-                 {8, OctetKey::Default},     {22, OctetKey::Default},   {U'a', OctetKey::Reject},
-                 {U'-', OctetKey::Reject},   {U'\u00E9', OctetKey::Reject}};
+    } cases[] = {{U'0', OctetKey::Insert},    {U'9', OctetKey::Insert},     {U'.', OctetKey::NextField},
+                 {U' ', OctetKey::NextField}, {U'\t', OctetKey::Tab},       {U'\r', OctetKey::Enter},
+                 {8, OctetKey::Default},      {22, OctetKey::Default},      {U'a', OctetKey::Reject},
+                 {U'-', OctetKey::Reject},    {U'\u00E9', OctetKey::Reject}};
     for (const Case& c : cases) EXPECT_EQ(ClassifyOctetChar(c.c), c.key) << static_cast<int>(c.c);
 }
 
@@ -24,10 +24,11 @@ TEST(OctetEntry, ThirdCharacterFinishesTheField) {
         bool noCheck;
         OctetFieldState state;
         int value;
-    } cases[] = {{u"19", false, OctetFieldState::Open, -1},      {u"192", false, OctetFieldState::Finished, 192},
-                 {u"255", false, OctetFieldState::Finished, 255}, {u"256", false, OctetFieldState::OutOfRange, 256},
-                 {u"999", false, OctetFieldState::OutOfRange, 999}, {u"300", true, OctetFieldState::Finished, 300},
-                 {u"1a2", false, OctetFieldState::Finished, 1}};
+    } cases[] = {
+        {u"19", false, OctetFieldState::Open, -1},         {u"192", false, OctetFieldState::Finished, 192},
+        {u"255", false, OctetFieldState::Finished, 255},   {u"256", false, OctetFieldState::OutOfRange, 256},
+        {u"999", false, OctetFieldState::OutOfRange, 999}, {u"300", true, OctetFieldState::Finished, 300},
+        {u"1a2", false, OctetFieldState::Finished, 1}};
     for (const Case& c : cases) {
         int value = -1;
         EXPECT_EQ(JudgeOctetField(c.text, c.noCheck, value), c.state);
