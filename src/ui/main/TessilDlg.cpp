@@ -64,7 +64,7 @@ CTessilDlg::~CTessilDlg() {
     NasList::Instance().Clear();
 }
 
-void CTessilDlg::InitDialog() {
+void CTessilDlg::OnInitDialog() {
     CreateControls();
     CentreFixed(*this, wxSize(kWidth, kHeight), nullptr);
     SetBackground(IDB_BACKGROUND_MAIN);
