@@ -4,14 +4,14 @@
 #
 #   scripts/check-style.sh [BASE]
 #
-# BASE defaults to the commit that formatted the tree, when the whole tree also passed the
+# BASE defaults to the commit after which the tree was formatted and passed the
 # naming check: everything changed since is new code. Without that commit in the history (a
 # shallow clone), every file is checked.
 # The naming check needs a compile database: $LUMORA_STYLE_DB, or build-style/ (core only),
 # configured when missing. Exits nonzero when either check finds something.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-styled=32fbba9
+styled=7a14c61
 base=${1:-$styled}
 git cat-file -e "$base^{commit}" 2>/dev/null || base=$(git hash-object -t tree /dev/null)
 db=${LUMORA_STYLE_DB:-build-style}  # a folder with compile_commands.json
