@@ -68,6 +68,9 @@ if [[ "${LUMORA_DEMO_INSIDE:-}" != 1 ]]; then
   [[ -n "$config" ]] && args+=(--config "$config")
   # A display reached through ~/.Xauthority keeps working after HOME moves (below).
   [[ -z "${XAUTHORITY:-}" && -r "${HOME:-/}/.Xauthority" ]] && export XAUTHORITY=$HOME/.Xauthority
+  # So does a Wayland display, named in full: XDG_RUNTIME_DIR moves as well.
+  [[ -n "$WAYLAND_DISPLAY" && "$WAYLAND_DISPLAY" != /* ]] &&
+    export WAYLAND_DISPLAY="${XDG_RUNTIME_DIR:-/run/user/$(id -u)}/$WAYLAND_DISPLAY"
   # Root needs no user namespace; anyone else gets one in which they may make links. The
   # mount namespace of our own lets GVfs's FUSE bridge mount the mapped shares without
   # privileges, and takes those mounts away with the demo.
@@ -160,6 +163,7 @@ if ((headless == 0)); then
   # (only abstract sockets and TCP displays are not).
   say "lumora opens on your display; the demo ends when you close it"
   say "accounts: admin / admin, alice / wonderland (alice is an ordinary user)"
+  say "drives mapped in the wizard appear in $HOME/Lumora Drives (the demo's own home, gone with it)"
   # In the background, so that a signal reaches the trap (and the cleanup) at once.
   "$lumora" &
   pids+=("$!")
