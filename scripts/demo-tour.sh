@@ -3,7 +3,7 @@
 # person would (pointer clicks at the main window's client coordinates, typing into
 # the login dialog), and writes a screenshot of every step.
 #
-#   DISPLAY=:N LUMORA_PID=PID SHOTS=DIR scripts/demo-tour.sh
+#   DISPLAY=:N LUMORA_PID=PID SHOTS=DIR [LUMORA_LOG=FILE] scripts/demo-tour.sh
 #
 # The window must be on an X server of its own without a window manager (Xvfb):
 # windows then sit where the program puts them and keep the focus they are given.
@@ -186,6 +186,7 @@ if [[ -r "$drives/Z/readme.txt" ]]; then
 else
   # No Samba in the simulator, or no GVfs here: the page says "Mount is failed.".
   step "note: the share was not mounted (see the screenshot 5-drive-mount-answer); the tour goes on"
+  [[ -r "${LUMORA_LOG:-}" ]] && grep "^lumora: mapping" "$LUMORA_LOG" | sed 's/^/tour: /' || true
 fi
 click "$wizard" 567 452                     # Exit
 wait_window 774 506 "the wizard to close" gone

@@ -184,6 +184,6 @@ export DISPLAY
 printf '[Used]\nFirstOpen=FALSE\n' >"$XDG_CONFIG_HOME/Tessil/Tessil.ini"
 "$lumora" >"$work/lumora.log" 2>&1 &
 pids+=("$!")
-LUMORA_PID=$! SHOTS=$shots "$root/scripts/demo-tour.sh" ||
+LUMORA_PID=$! SHOTS=$shots LUMORA_LOG=$work/lumora.log "$root/scripts/demo-tour.sh" ||
   die "the tour stopped (lumora's output: $(tail -5 "$work/lumora.log"))"
 say "screenshots are in $shots"
