@@ -1,8 +1,9 @@
 // Real SMB shares for the appliances that ask for them ("samba = 1", or --samba for
 // all): one smbd per appliance, bound to the appliance's address only, with a private
 // folder per run (configuration, Samba's state, one folder per share with a sample
-// file) that goes when the simulator stops. smbd and nss_wrapper are optional: without
-// them, or when smbd does not start, the simulator says so and serves no shares.
+// file) that goes when the simulator stops. smbd and nss_wrapper (and uid_wrapper in an
+// unprivileged user namespace) are optional: without them, or when smbd does not start,
+// the simulator says so and serves no shares.
 
 #include <arpa/inet.h>
 #include <fcntl.h>
