@@ -62,6 +62,7 @@ setup() {
     ip addr add "$(subnet "$n").1/24" dev "pc$n"
     ip link set "pc$n" up
     "${there[@]}" ip link set "nas$n" up
+    for _ in $(seq 500); do ip -o link show "pc$n" | grep -q "state UP" && break; sleep 0.01; done
     printf '[appliance]\nname = Bench%d\nmac = 00:00:00:00:00:%02x\ninterface = nas%d\nip = %s.20\n' \
       "$n" "$n" "$n" "$(subnet "$n")" >>"$work/appliances.conf"
     printf 'netmask = 255.255.255.0\ngateway = %s.1\ndhcp = 0\nextra = x\naccount = admin:admin\n' \

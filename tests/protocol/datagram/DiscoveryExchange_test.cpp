@@ -139,6 +139,12 @@ TEST_F(DiscoveryExchangeTest, ThreeAdaptersAtOnceListInAdapterOrderAndSkipOneWit
     // Its other end is down: up, with an address, and no carrier.
     ASSERT_TRUE(net.AddAdapter("pc3", "198.18.3.1/24", "nas3"));
     ASSERT_EQ(net.appliances().Run({"ip", "link", "set", "nas3", "down"}), 0);
+    // The system takes the carrier's loss in a moment of its own; wait until it shows.
+    ASSERT_TRUE(PumpUntil(
+        [] {
+            return CaptureProgram({"ip", "-o", "link", "show", "pc3"}).out.find("DOWN") != std::string::npos;
+        },
+        std::chrono::seconds(10)));
     ASSERT_TRUE(net.AddBridge("lan", {"nas1", "nas2"}));
     ASSERT_TRUE(
         net.StartSim(SimBinary(), ApplianceSection("A0", "00:00:00:00:00:01", "nas0", "192.0.2.20") +
