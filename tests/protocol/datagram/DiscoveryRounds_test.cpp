@@ -118,28 +118,6 @@ TEST(DiscoveryRoundsTest, ListEqualsTheRoundsOneAfterAnotherForRandomInterleaved
     }
 }
 
-TEST(DiscoveryRoundsTest, RoundsOverlapAndABusyAdapterNeitherShortensNorHoldsBackTheOthers) {
-    AdapterTable adapters;
-    for (int i = 0; i < AdapterTable::kCapacity; ++i)
-        adapters.Add("pc" + std::to_string(i), "10." + std::to_string(i + 1) + ".0.1", "255.255.255.0");
-    ScriptedDatagramPort port(AdapterTable::kCapacity);
-    // Adapter 0 is flooded with other requests' replies for ten seconds; adapter 7's appliance
-    // answers late in the round, after a silence longer than one wait.
-    for (int t = 0; t < 10000; ++t)
-        port.Arrive(milliseconds(t), DiscoveryReplyBytes(kOtherId, HwTag{}, "Junk"), 0);
-    const HwTag late{0, 0, 0, 0, 0, 7, 10, 8, 0, 20};
-    port.Arrive(milliseconds(2000), DiscoveryReplyBytes(kId, late, "Late"), 7);
-    NasList list;
-    RunDiscoveryExchange(port, adapters, BuildDiscoveryRequest(kId), kId, kKl440ModelTag, list);
-
-    ASSERT_EQ(port.sent().size(), static_cast<std::size_t>(AdapterTable::kCapacity));
-    for (const auto& sent : port.sent()) EXPECT_EQ(sent.at, milliseconds(0));
-    ASSERT_EQ(Described(list), std::vector<std::string>{"Late 00:00:00:00:00:07 10.8.0.20 @7"});
-    // Eight adapters take one round; the flooded one ends at the round's time limit.
-    EXPECT_GE(port.fakeClock().Elapsed(), kDiscoveryTurns * kWait);
-    EXPECT_LE(port.fakeClock().Elapsed(), kDiscoveryTurns * kWait + milliseconds(51));
-}
-
 // An address entry of the system's list, chained in front of `next`.
 struct FakeInterface {
     FakeInterface(const char* name, const char* address, unsigned flags, FakeInterface* next) {
