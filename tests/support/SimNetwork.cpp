@@ -1,6 +1,7 @@
 #include "support/SimNetwork.h"
 
 #include <fstream>
+#include <thread>
 
 namespace lumora::test {
 
@@ -20,9 +21,18 @@ bool SimNetwork::ok() const { return pc_ && pc_->ok() && appliances_ && applianc
 
 bool SimNetwork::AddAdapter(const std::string& pcName, const std::string& cidr, const std::string& nasName) {
     if (!ok() || !appliances_->AddVeth(pcName, nasName)) return false;
-    return RunProgram({"ip", "addr", "add", cidr, "dev", pcName}) == 0 &&
-           RunProgram({"ip", "link", "set", pcName, "up"}) == 0 &&
-           appliances_->Run({"ip", "link", "set", nasName, "up"}) == 0;
+    if (RunProgram({"ip", "addr", "add", cidr, "dev", pcName}) != 0 ||
+        RunProgram({"ip", "link", "set", pcName, "up"}) != 0 ||
+        appliances_->Run({"ip", "link", "set", nasName, "up"}) != 0)
+        return false;
+    // The system marks the link as carrying a moment after both ends are up, and discovery
+    // leaves out adapters without a carrier: wait for the mark.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (CaptureProgram({"ip", "-o", "link", "show", pcName}).out.find("state UP") == std::string::npos) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 bool SimNetwork::AddBridge(const std::string& name, const std::vector<std::string>& ports) {
