@@ -26,7 +26,8 @@ std::string_view StatusCode(std::string_view reply) {
 
 std::string AddressOptionProblem(const std::string& value) {
     if (IsDottedIpv4(value)) return {};
-    return std::string(kAddressOption) + " takes a dotted IPv4 address such as 192.0.2.20, not \"" + value + "\"";
+    return std::string(kAddressOption) + " takes a dotted IPv4 address such as 192.0.2.20, not \"" + value +
+           "\"";
 }
 
 int ListAddressedAppliance(const std::string& address) {

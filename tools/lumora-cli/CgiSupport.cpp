@@ -51,10 +51,12 @@ std::optional<LoginArguments> ReadLoginArguments(const CommandContext& context, 
     }
     if (options->positional.size() != spec.positionals || !options->Value("-u")) return usage({});
     const bool fromStdin = options->Has(kPasswordStdin);
-    if (fromStdin && options->Value("-p")) return usage("give the password with -p or --password-stdin, not both");
+    if (fromStdin && options->Value("-p"))
+        return usage("give the password with -p or --password-stdin, not both");
     const std::string user = *options->Value("-u");
     problem = CredentialArgumentProblem("-u", user);
-    if (problem.empty() && options->Value("-p")) problem = CredentialArgumentProblem("-p", *options->Value("-p"));
+    if (problem.empty() && options->Value("-p"))
+        problem = CredentialArgumentProblem("-p", *options->Value("-p"));
     if (problem.empty() && spec.check) problem = spec.check(*options);
     if (!problem.empty()) return usage(problem);
 

@@ -47,8 +47,7 @@ const std::vector<Command>& CommandTable() {
          &RunSetDevice},
         {"set-timezone", Reach::Http, "ZONE", "Set the time zone.",
          "ZONE is the number of the time zone in the setup wizard's list (0 to 200).\n", &RunSetTimeZone},
-        {"set-network", Reach::Http,
-         "(--dhcp | --ip A --mask M [--gateway G]) [--dns1 D] [--dns2 D]",
+        {"set-network", Reach::Http, "(--dhcp | --ip A --mask M [--gateway G]) [--dns1 D] [--dns2 D]",
          "Change the network settings and follow the appliance.",
          "Locks the address, sends the settings and follows the appliance to its new address.\n"
          "  --dhcp              take the address from DHCP\n"

@@ -28,7 +28,9 @@ int RunLogin(CommandContext& context) {
     if (!accepted && arguments->address) std::fprintf(stderr, "lumora-cli: %s\n", error.c_str());
     if (context.json) {
         JsonObject result;
-        result.Text("name", DeviceName(device)).Text("mac", FieldText(device.macText)).Bool("accepted", accepted);
+        result.Text("name", DeviceName(device))
+            .Text("mac", FieldText(device.macText))
+            .Bool("accepted", accepted);
         if (!accepted) result.Text("error", error);
         std::printf("%s\n", result.str().c_str());
     } else if (accepted) {

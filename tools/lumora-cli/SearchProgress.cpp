@@ -25,7 +25,8 @@ SearchProgress::~SearchProgress() {
 void SearchProgress::Update() {
     if (!terminal_) return;
     const auto elapsed = std::chrono::steady_clock::now() - start_;
-    const int tenths = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 100);
+    const int tenths =
+        static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 100);
     if (tenths == shownTenths_) return;
     shownTenths_ = tenths;
     std::fprintf(stderr, "\r%s %d.%d s", kSearching, tenths / 10, tenths % 10);

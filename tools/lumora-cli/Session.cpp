@@ -130,12 +130,13 @@ std::optional<Report> Session::WaitWhile(HWND window, unsigned message, std::chr
 }
 
 std::optional<Report> Session::Request(const std::function<RequestHandle(HWND)>& start, unsigned message,
-                                       std::chrono::milliseconds timeout, const std::function<void()>& waiting) {
+                                       std::chrono::milliseconds timeout,
+                                       const std::function<void()>& waiting) {
     RequestWindow window(*this);
     const RequestHandle handle = start(window.handle());
     if (handle == 0) return std::nullopt;
-    std::optional<Report> report =
-        waiting ? WaitWhile(window.handle(), message, timeout, waiting) : WaitFor(window.handle(), message, timeout);
+    std::optional<Report> report = waiting ? WaitWhile(window.handle(), message, timeout, waiting)
+                                           : WaitFor(window.handle(), message, timeout);
     // What went wrong is kept for the message the command prints.
     if (!report || report->wParam != 0) NoteFailureReason(handle);
     return report;

@@ -59,7 +59,8 @@ public:
     // started nothing, the time ran out or the workers ended without that report. `waiting`,
     // when given, is called about ten times a second meanwhile.
     std::optional<Report> Request(const std::function<RequestHandle(HWND)>& start, unsigned message,
-                                  std::chrono::milliseconds timeout, const std::function<void()>& waiting = {});
+                                  std::chrono::milliseconds timeout,
+                                  const std::function<void()>& waiting = {});
     // Waits until a report of `message` reaches `window`, or the workers ended without one.
     std::optional<Report> WaitFor(HWND window, unsigned message, std::chrono::milliseconds timeout);
     // Delivers messages until `done` holds or the time is up; false on time-out.

@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
     // Datagrams stop at the first router, so these commands cannot reach an address of their own.
     if (chosen->reach == Reach::Datagram &&
         std::find(context.args.begin(), context.args.end(), "--address") != context.args.end())
-        return UsageError(chosen->name, std::string("--address works only with the commands that talk HTTP; ") +
-                                            chosen->name + " uses discovery datagrams, which do not cross a router");
+        return UsageError(chosen->name,
+                          std::string("--address works only with the commands that talk HTTP; ") +
+                              chosen->name + " uses discovery datagrams, which do not cross a router");
     return chosen->run(context);
 }
