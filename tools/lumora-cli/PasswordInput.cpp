@@ -69,11 +69,12 @@ std::optional<std::string> ReadLine(int fd) {
 
 std::optional<std::string> AskPassword(const std::string& prompt) {
     if (!isatty(STDIN_FILENO)) return std::nullopt;
-    std::fprintf(stderr, "%s", prompt.c_str());
-    std::fflush(stderr);
     std::optional<std::string> password;
     {
+        // The prompt comes only once the echo is off, so nothing typed after it shows.
         const EchoOff quiet(STDIN_FILENO);
+        std::fprintf(stderr, "%s", prompt.c_str());
+        std::fflush(stderr);
         password = ReadLine(STDIN_FILENO);
     }
     // The newline typed was not echoed.
