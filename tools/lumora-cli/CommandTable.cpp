@@ -7,6 +7,13 @@ namespace lumora::cli {
 // What the HTTP commands share in their usage line, after the command's name.
 constexpr const char* kHttpTarget = "(NAS | --address A.B.C.D) -u USER [-p PASS | --password-stdin]";
 
+// The options set-address and set-network share (AddressOptions.h); a macro, as the texts
+// are joined with the commands' own at compile time.
+#define ADDRESS_OPTIONS_HELP                                               \
+    "  --dhcp              let the appliance take its address from DHCP\n" \
+    "  --ip A --mask M     a fixed address and netmask\n"                  \
+    "  --gateway G         the default gateway of a fixed address\n"
+
 const std::vector<Command>& CommandTable() {
     static const std::vector<Command> table = {
         {"discover", Reach::Datagram, "", "List the appliances that answer on every network of this PC.",
@@ -21,10 +28,7 @@ const std::vector<Command>& CommandTable() {
         {"set-address", Reach::Datagram, "NAS (--dhcp | --ip A --mask M [--gateway G])",
          "Give an appliance a new address, even one on another subnet.",
          "Sent as a datagram, so it reaches an appliance whose address does not fit the\n"
-         "PC's network (but not one behind a router).\n"
-         "  --dhcp              let the appliance take an address from DHCP\n"
-         "  --ip A --mask M     a fixed address and netmask\n"
-         "  --gateway G         the default gateway of a fixed address\n",
+         "PC's network (but not one behind a router).\n" ADDRESS_OPTIONS_HELP,
          &RunSetAddress},
         {"volumes", Reach::Http, "", "The volumes with size, used space and use.",
          "Sizes in GiB; --json adds the exact sizes in KiB.\n", &RunVolumes},
@@ -49,10 +53,7 @@ const std::vector<Command>& CommandTable() {
          "ZONE is the number of the time zone in the setup wizard's list (0 to 200).\n", &RunSetTimeZone},
         {"set-network", Reach::Http, "(--dhcp | --ip A --mask M [--gateway G]) [--dns1 D] [--dns2 D]",
          "Change the network settings and follow the appliance.",
-         "Locks the address, sends the settings and follows the appliance to its new address.\n"
-         "  --dhcp              take the address from DHCP\n"
-         "  --ip A --mask M     a fixed address and netmask\n"
-         "  --gateway G         the default gateway of a fixed address\n"
+         "Locks the address, sends the settings and follows the appliance to its new address.\n" ADDRESS_OPTIONS_HELP
          "  --dns1 D, --dns2 D  the DNS servers\n",
          &RunSetNetwork},
         {"passwd", Reach::Http, "--new NEWPASS", "Change the user's password.",
@@ -71,6 +72,8 @@ const std::vector<Command>& CommandTable() {
     };
     return table;
 }
+
+#undef ADDRESS_OPTIONS_HELP
 
 const Command* FindCommand(const std::string& name) {
     for (const Command& command : CommandTable())
