@@ -13,6 +13,7 @@ SimNetwork::SimNetwork() {
 
 SimNetwork::~SimNetwork() {
     sim_.Stop();
+    router_.reset();
     appliances_.reset();
     pc_.reset();
 }
@@ -33,6 +34,30 @@ bool SimNetwork::AddAdapter(const std::string& pcName, const std::string& cidr, 
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
+}
+
+bool SimNetwork::AddRoutedAdapter(const std::string& pcName, const std::string& pcCidr,
+                                  const std::string& routerPcCidr, const std::string& nasName,
+                                  const std::string& routerNasCidr) {
+    if (!ok()) return false;
+    if (!router_) router_ = std::make_unique<NetNamespace>();
+    const auto address = [](const std::string& cidr) { return cidr.substr(0, cidr.find('/')); };
+    const std::string towardsPc = "r-" + pcName, towardsNas = "r-" + nasName;
+    const NetNamespace& router = *router_;
+    return router.ok() && router.AddVeth(pcName, towardsPc) &&
+           RunProgram({"ip", "addr", "add", pcCidr, "dev", pcName}) == 0 &&
+           RunProgram({"ip", "link", "set", pcName, "up"}) == 0 &&
+           RunProgram({"ip", "route", "add", "default", "via", address(routerPcCidr)}) == 0 &&
+           router.Run({"ip", "link", "add", towardsNas, "type", "veth", "peer", "name", nasName, "netns",
+                       std::to_string(appliances_->pid())}) == 0 &&
+           router.Run({"ip", "addr", "add", routerPcCidr, "dev", towardsPc}) == 0 &&
+           router.Run({"ip", "addr", "add", routerNasCidr, "dev", towardsNas}) == 0 &&
+           router.Run({"ip", "link", "set", towardsPc, "up"}) == 0 &&
+           router.Run({"ip", "link", "set", towardsNas, "up"}) == 0 &&
+           router.Run({"sysctl", "-qw", "net.ipv4.ip_forward=1"}) == 0 &&
+           appliances_->Run({"ip", "link", "set", nasName, "up"}) == 0 &&
+           appliances_->Run({"ip", "route", "add", "default", "via", address(routerNasCidr), "dev", nasName,
+                             "onlink"}) == 0;
 }
 
 bool SimNetwork::AddBridge(const std::string& name, const std::vector<std::string>& ports) {
