@@ -13,6 +13,7 @@
 #include "protocol/query/Credentials.h"
 #include "protocol/query/Messages.h"
 #include "ui/skin/core/SkinMessages.h"
+#include "ui/wizard/BesideTheUi.h"
 
 namespace lumora {
 
@@ -32,6 +33,11 @@ bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
 bool IsSelect(std::u16string_view label) { return SameIgnoringCase(label, Select()); }
 
 std::u16string LetterName(char16_t letter) { return std::u16string{letter, u':'}; }
+
+// Unmounts the drive `label` and forgets it for good.
+bool Disconnect(const std::u16string& label) {
+    return RunBesideTheUi([&label] { return NetworkDrives().CancelConnection(label, true, true).ok; });
+}
 
 }  // namespace
 
@@ -152,7 +158,7 @@ void CDriveMappingPage::OnEdited(int row) {
     if (newLabel == oldLabel) return;
     if (!IsSelect(newLabel)) {
         if (MapShare(share, oldLabel, newLabel)) setLabel(newLabel);
-    } else if (NetworkDrives().CancelConnection(oldLabel, true, true).ok) {
+    } else if (Disconnect(oldLabel)) {
         MessageBox(Tr(u"Unmount is successful."));
         setLabel(Select());
     } else {
@@ -164,7 +170,7 @@ void CDriveMappingPage::OnEdited(int row) {
 bool CDriveMappingPage::MapShare(const std::u16string& share, const std::u16string& oldLabel,
                                  const std::u16string& newLabel) {
     if (!IsSelect(oldLabel)) {
-        if (!NetworkDrives().CancelConnection(oldLabel, true, true).ok) {
+        if (!Disconnect(oldLabel)) {
             MessageBox(Tr(u"Mount is failed."));
             return false;
         }
@@ -179,7 +185,7 @@ bool CDriveMappingPage::MapShare(const std::u16string& share, const std::u16stri
     request.userName = AnsiToWide(CredentialText(g_userName));
     request.password = AnsiToWide(CredentialText(g_password));
     request.updateProfile = true;
-    const bool ok = NetworkDrives().AddConnection(request).ok;
+    const bool ok = RunBesideTheUi([&request] { return NetworkDrives().AddConnection(request).ok; });
     MessageBox(Tr(ok ? u"Mount is successful." : u"Mount is failed."));
     return ok;
 }

@@ -3,7 +3,10 @@
 
 #include "ui/wizard/WizardTestSupport.h"
 
+#include <atomic>
+#include <functional>
 #include <map>
+#include <thread>
 
 #include "platform/NetworkDrives.h"
 #include "ui/skin/core/SkinMessages.h"
@@ -24,6 +27,7 @@ public:
     }
     DriveResult AddConnection(const DriveConnectRequest& request) override {
         added.push_back(request);
+        if (whileAdding) whileAdding();
         if (!addWorks) return {false, "refused"};
         connected[request.localName] = request.remoteName;
         return {true, {}};
@@ -45,6 +49,7 @@ public:
     std::vector<std::u16string> cancelled;
     bool addWorks = true;
     bool cancelWorks = true;
+    std::function<void()> whileAdding;  // runs inside a mount, on the thread that mounts
 };
 
 class WizardDriveMappingTest : public WizardTest {
@@ -83,7 +88,16 @@ TEST_F(WizardDriveMappingTest, SharesShowTheirLettersAndMapUnmapAndRemap) {
     SendMessage(page.Handle(), WM_SKIN_LISTGETCHOICES, 1, reinterpret_cast<LPARAM>(&choices));
     EXPECT_NE(std::find(choices.begin(), choices.end(), u"Y:"), choices.end());  // its own letter
 
+    // A mount runs beside the UI thread, which keeps serving its events meanwhile: the event
+    // queued here is served before the mount ends (on the UI thread it never could be).
+    std::atomic<bool> served{false};
+    drives.whileAdding = [&served] {
+        wxTheApp->CallAfter([&served] { served = true; });
+        for (int i = 0; i < 2000 && !served; ++i) std::this_thread::sleep_for(10ms);
+    };
     Choose(0, u"Z:");
+    drives.whileAdding = nullptr;
+    EXPECT_TRUE(served);
     ASSERT_EQ(drives.added.size(), 1u);
     EXPECT_EQ(drives.added[0].remoteName, u"\\\\192.0.2.20\\Public");
     EXPECT_EQ(drives.added[0].userName, u"bob");
