@@ -10,7 +10,7 @@ packages=(
   xvfb xauth iproute2 util-linux curl python3 ccache nftables
   gvfs-backends gvfs-fuse samba libnss-wrapper libuid-wrapper dbus
   imagemagick
-  xdotool x11-utils lintian appstream dpkg-dev file
+  xdotool x11-utils weston lintian appstream dpkg-dev file
   gnome-keyring libsecret-tools
 )
 
