@@ -7,7 +7,16 @@
 
 namespace lumora {
 
+namespace {
+
+bool OnWayland() { return wxGetDisplayInfo().type == wxDisplayWayland; }
+
+}  // namespace
+
 void CentreFixed(wxWindow& window, const wxSize& size, const wxWindow* over) {
+    // The compositor places every window there and tells nobody where: a position of our
+    // own would be ignored and leave the toolkit believing a place that is not true.
+    if (OnWayland()) return;
     wxRect area = over != nullptr && over->IsShown() ? over->GetScreenRect() : wxRect();
     if (area.IsEmpty()) {
         const int display = wxDisplay::GetFromWindow(over != nullptr ? over : &window);
@@ -33,7 +42,7 @@ bool AskCompositorToMove(wxWindow& window, const wxPoint& screenAt) {
 }  // namespace
 
 void UseCompositorMove(wxWindow& topLevel) {
-    if (wxGetDisplayInfo().type != wxDisplayWayland) return;
+    if (!OnWayland()) return;
     topLevel.Bind(wxEVT_LEFT_DOWN, [&topLevel](wxMouseEvent& event) {
         if (!AskCompositorToMove(topLevel, topLevel.ClientToScreen(event.GetPosition()))) event.Skip();
     });

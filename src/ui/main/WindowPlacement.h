@@ -6,7 +6,8 @@
 namespace lumora {
 
 // Places a window of the fixed `size` in the middle of `over` (null: of its screen). The
-// toolkit may not know the size of a window not shown yet, so it is given here.
+// toolkit may not know the size of a window not shown yet, so it is given here. On
+// Wayland the compositor places it, and nothing is moved.
 void CentreFixed(wxWindow& window, const wxSize& size, const wxWindow* over);
 
 // A press on a free spot of the window starts a move: on Wayland the compositor is

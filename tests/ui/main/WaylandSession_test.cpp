@@ -31,14 +31,15 @@ wxImage CompositorScreen(const std::string& name) {
     return {};
 }
 
-// Pixels that differ between two screens of the same size (-1 when they cannot be compared).
+// Pixels that differ plainly between two screens of the same size (-1 when they cannot be
+// compared); the faint rest of a window fading out as it closes does not count.
 long Differing(const wxImage& a, const wxImage& b) {
     if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize()) return -1;
     const unsigned char* p = a.GetData();
     const unsigned char* q = b.GetData();
     long count = 0;
     for (long i = 0, n = static_cast<long>(a.GetWidth()) * a.GetHeight(); i < n; ++i, p += 3, q += 3)
-        count += p[0] != q[0] || p[1] != q[1] || p[2] != q[2];
+        count += std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]) > 48;
     return count;
 }
 
