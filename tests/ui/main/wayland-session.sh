@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Lumora on a Wayland compositor: a weston of our own, nested in an Xvfb of our own, then
 #  1. the program `lumora` itself: it must map its window titled "Lumora", commit a
-#     painted buffer and keep running (no appliance needed: it searches);
+#     painted buffer, keep running (no appliance needed: it searches), and answer a
+#     drag on a free spot of the window by asking the compositor to move it;
 #  2. the desktop tests' Wayland session test (shown, painted, minimized, closed).
 #
 #   wayland-session.sh LUMORA UI_TESTS
@@ -22,7 +23,7 @@ fi
 lumora=$1 ui_tests=$2
 ip link set lo up 2>/dev/null || true
 
-for tool in weston Xvfb; do
+for tool in weston Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/deps.sh installs it)"; exit 77; }
 done
 
@@ -45,7 +46,7 @@ for _ in $(seq 200); do [[ -s "$work/display" ]] && break; sleep 0.05; done
 [[ -s "$work/display" ]] || { echo "SKIP: Xvfb did not start: $(tail -2 "$work/xvfb.log")"; exit 77; }
 socket=lumora-$$
 # --debug opens the screenshooter to clients; the pixman renderer gives it pixels to read.
-DISPLAY=":$(head -1 "$work/display")" weston --backend=x11-backend.so --use-pixman --socket="$socket" --width=1280 --height=1024 \
+DISPLAY=":$(head -1 "$work/display")" weston --backend=x11-backend.so --use-pixman --socket="$socket" --width=1100 --height=800 \
   --idle-time=0 --debug >"$work/weston.log" 2>&1 &
 pids+=("$!")
 for _ in $(seq 200); do
@@ -75,6 +76,18 @@ for _ in $(seq 400); do
 done
 ((mapped)) || fail "lumora showed no painted window on Wayland: $(grep -iv '^\[' "$work/lumora.log" | tail -5)"
 sleep 1
+# The screen is only a little larger than the window, so wherever the shell places it,
+# this point is on it, below the buttons and beside the menu: a free spot.
+DISPLAY=":$(head -1 "$work/display")" xdotool mousemove 700 600 mousedown 1 sleep 0.3 \
+  mousemove 750 640 sleep 0.3 mousemove 800 680 sleep 0.3 mouseup 1 ||
+  fail "xdotool could not drive the compositor's pointer"
+for _ in $(seq 100); do
+  sed -n '/wl_pointer@[0-9]*\.button(/,$p' "$work/lumora.log" | grep -q 'xdg_toplevel@[0-9]*\.move(' && break
+  sleep 0.05
+done
+grep -q 'wl_pointer@[0-9]*\.button(' "$work/lumora.log" || fail "the press never reached lumora"
+sed -n '/wl_pointer@[0-9]*\.button(/,$p' "$work/lumora.log" | grep -q 'xdg_toplevel@[0-9]*\.move(' ||
+  fail "a drag on the window did not ask the compositor to move it"
 kill -0 "${pids[-1]}" 2>/dev/null || fail "lumora ended by itself: $(tail -5 "$work/lumora.log")"
 if grep -E "Gtk-(CRITICAL|WARNING)|Gdk-(CRITICAL|WARNING)" "$work/lumora.log"; then
   fail "the toolkit complained on Wayland"
@@ -82,7 +95,7 @@ fi
 kill "${pids[-1]}"
 wait "${pids[-1]}" 2>/dev/null || true
 unset 'pids[-1]'
-echo "lumora mapped and painted its window on Wayland"
+echo "lumora mapped and painted its window on Wayland, and asked the compositor to move it"
 
 # 2. The window driven from inside.
 "$ui_tests" --gtest_filter='WaylandSessionTest.*'
