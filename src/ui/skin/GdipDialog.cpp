@@ -29,7 +29,12 @@ CGdipDialog::~CGdipDialog() {
 }
 
 bool CGdipDialog::Show(bool show) {
-    bool changed = wxDialog::Show(show);
+    // wxDialog::Show runs InitDialog again on every show, and our windows name their own
+    // set-up InitDialog: a second run would build every control twice and draw the
+    // picture into a cache the size of the window not yet mapped. Their owner runs it
+    // once, before the first show; everything else wxDialog::Show does is done here.
+    if (!show && IsModal()) EndModal(wxID_CANCEL);
+    bool changed = wxTopLevelWindow::Show(show);
     if (show) SetClientSize(fixedSize_);
     return changed;
 }
@@ -38,8 +43,9 @@ bool CGdipDialog::SetBackground(int id) {
     picture_ = std::make_unique<CGdiPlusBitmapResource>();
     cache_ = wxBitmap();
     if (picture_->LoadPng(id)) {
-        // A window not yet shown may report no client area; its fixed size is what it will have.
-        wxSize client = IsShown() ? GetClientSize() : fixedSize_;
+        // The size the window keeps, not the one reported now: a window not yet mapped
+        // (even one already shown) may report no client area at all.
+        const wxSize client = fixedSize_;
         cache_.Create(std::max(client.x, 1), std::max(client.y, 1), 24);
         wxMemoryDC dc(cache_);
         dc.SetBackground(*wxBLACK_BRUSH);
