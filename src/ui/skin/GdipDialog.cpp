@@ -5,6 +5,7 @@
 #include <wx/region.h>
 #include <wx/toplevel.h>
 
+#include "ui/skin/AppIcon.h"
 #include "ui/skin/MyMemDC.h"
 #include "ui/skin/core/SkinMessages.h"
 
@@ -15,6 +16,7 @@ CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title,
       link_(*this, *this),
       fixedSize_(size) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetIcons(AppIcons());
     SetClientSize(size);
     Bind(wxEVT_PAINT, &CGdipDialog::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CGdipDialog::OnLeftDown, this);

@@ -151,6 +151,9 @@ void CSkinButtonBase::Paint(wxDC& dc, const wxRect& client) {
 }
 
 void CSkinButtonBase::OnLeftDown(wxMouseEvent& event) {
+    // A press ends the tip: the click may open a modal window, under whose grab the
+    // pointer's leaving never reaches this button.
+    if (tooltip_) tooltip_->Hide();
     if (!IsEnabled()) return;
     if (AcceptsFocus()) SetFocus();
     pressed_ = true;
@@ -231,6 +234,7 @@ void CSkinButtonBase::OnKeyUp(wxKeyEvent& event) {
 }
 
 void CSkinButtonBase::NotifyClick() {
+    if (tooltip_) tooltip_->Hide();  // a click by key as well
     wxCommandEvent click(wxEVT_BUTTON, GetId());
     click.SetEventObject(this);
     click.SetInt(checked_);

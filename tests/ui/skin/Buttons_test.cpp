@@ -125,6 +125,17 @@ TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
     SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
     EXPECT_FALSE(push->IsHover());
     EXPECT_FALSE(push->ToolTip()->IsShown());
+    // A click may open a modal window that keeps the leaving from arriving: pressing, by
+    // mouse or by key, takes the tip down.
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 5, 5);
+    ASSERT_TRUE(push->ToolTip()->IsShown());
+    SendMouse(*push, wxEVT_LEFT_DOWN, 5, 5);
+    EXPECT_FALSE(push->ToolTip()->IsShown());
+    SendMouse(*push, wxEVT_LEFT_UP, 5, 5);
+    push->ToolTip()->PopupAt(push->GetScreenPosition());
+    SendKey(*push, wxEVT_KEY_DOWN, WXK_SPACE);
+    SendKey(*push, wxEVT_KEY_UP, WXK_SPACE);
+    EXPECT_FALSE(push->ToolTip()->IsShown());
 }
 
 TEST_F(ButtonsTest, HoverShowsTheTipAfreshFromItsText) {

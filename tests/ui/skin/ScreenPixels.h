@@ -1,0 +1,77 @@
+#pragma once
+// What the X server shows of a skinned window, compared with the picture the window is
+// drawn from. A window's own caches can be right while the screen is not (a paint that
+// never reaches the screen, a cache drawn at the wrong size), so the screen is compared.
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/mstream.h>
+#include <wx/window.h>
+
+#include "ui/skin/PngResources.h"
+
+namespace lumora::test {
+
+struct ScreenComparison {
+    int sampled = 0;
+    std::vector<std::string> differing;  // "x,y screen r,g,b picture r,g,b", client coordinates
+};
+
+// The picture `pngId` as a window of `client` size shows it: over black, scaled into the
+// window when larger.
+inline wxImage PictureAsShown(int pngId, const wxSize& client) {
+    const auto bytes = FindPngResource(pngId);
+    wxMemoryInputStream stream(bytes.data(), bytes.size());
+    wxImage picture;
+    wxLogNull quiet;
+    if (bytes.empty() || !picture.LoadFile(stream, wxBITMAP_TYPE_PNG)) return {};
+    const wxSize size(std::min(picture.GetWidth(), client.x), std::min(picture.GetHeight(), client.y));
+    if (size != picture.GetSize()) picture.Rescale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR);
+    if (picture.HasAlpha()) {
+        unsigned char* rgb = picture.GetData();
+        const unsigned char* alpha = picture.GetAlpha();
+        for (int i = 0, n = size.x * size.y; i < n; ++i)
+            for (int c = 0; c < 3; ++c)
+                rgb[3 * i + c] = static_cast<unsigned char>(rgb[3 * i + c] * alpha[i] / 255);
+    }
+    return picture;
+}
+
+// Samples the window's free surface in `screen` (its client area as the X server shows it,
+// from `import -window root`, say) on a grid (no shown child within `margin` pixels, not
+// within `margin` of the outline, whose corners may be rounded off) and lists the spots
+// whose screen colour differs from the picture's by more than `tolerance` in a channel.
+inline ScreenComparison CompareScreenWithPicture(const wxImage& screen, const wxWindow& window, int pngId,
+                                                 int tolerance = 16, int step = 23, int margin = 20) {
+    ScreenComparison result;
+    const wxImage picture = PictureAsShown(pngId, window.GetClientSize());
+    if (!screen.IsOk() || !picture.IsOk() || screen.GetSize() != picture.GetSize()) return result;
+    std::vector<wxRect> covered;
+    for (const wxWindow* child : window.GetChildren())
+        if (child->IsShown() && !child->IsTopLevel()) covered.push_back(child->GetRect().Inflate(margin / 4));
+    for (int y = margin; y < picture.GetHeight() - margin; y += step)
+        for (int x = margin; x < picture.GetWidth() - margin; x += step) {
+            bool free = true;
+            for (const wxRect& rect : covered) free = free && !rect.Contains(x, y);
+            if (!free) continue;
+            ++result.sampled;
+            const int shown[3] = {screen.GetRed(x, y), screen.GetGreen(x, y), screen.GetBlue(x, y)};
+            const int want[3] = {picture.GetRed(x, y), picture.GetGreen(x, y), picture.GetBlue(x, y)};
+            for (int c = 0; c < 3; ++c)
+                if (std::abs(shown[c] - want[c]) > tolerance) {
+                    result.differing.push_back(std::to_string(x) + "," + std::to_string(y) + " screen " +
+                                               std::to_string(shown[0]) + "," + std::to_string(shown[1]) +
+                                               "," + std::to_string(shown[2]) + " picture " +
+                                               std::to_string(want[0]) + "," + std::to_string(want[1]) + "," +
+                                               std::to_string(want[2]));
+                    break;
+                }
+        }
+    return result;
+}
+
+}  // namespace lumora::test
