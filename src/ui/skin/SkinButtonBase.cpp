@@ -2,6 +2,8 @@
 
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
+#include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/SkinMessages.h"
@@ -238,7 +240,11 @@ void CSkinButtonBase::NotifyClick() {
     wxCommandEvent click(wxEVT_BUTTON, GetId());
     click.SetEventObject(this);
     click.SetInt(checked_);
+    wxWeakRef<CSkinButtonBase> self(this);
     ProcessWindowEvent(click);
+    // A modal window the click opened held the pointer, so its leaving never arrived: the
+    // face would stay lit. The click may also have taken the button away.
+    if (self && hover_ && !GetScreenRect().Contains(wxGetMousePosition())) SetHover(false);
 }
 
 }  // namespace lumora

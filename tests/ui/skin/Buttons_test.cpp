@@ -125,16 +125,33 @@ TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
     SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
     EXPECT_FALSE(push->IsHover());
     EXPECT_FALSE(push->ToolTip()->IsShown());
-    // A click may open a modal window that keeps the leaving from arriving: pressing, by
-    // mouse or by key, takes the tip down.
-    SendMouse(*push, wxEVT_ENTER_WINDOW, 5, 5);
+}
+
+// A click may open a modal window, whose grab keeps the pointer's leaving from reaching
+// the button: the tip goes at the press (by mouse or key) and the light goes after the
+// click when the pointer is elsewhere by then.
+TEST_F(ButtonsTest, AClickTakesTheTipDownAndTheLightOffWhenThePointerWentAway) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->SetToolTip(u"Settings", true);
+    push->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) {
+        ++clicks;
+        window->WarpPointer(400, 300);  // what the person did while the modal window was up
+    });
+    window->WarpPointer(20, 15);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
     ASSERT_TRUE(push->ToolTip()->IsShown());
-    SendMouse(*push, wxEVT_LEFT_DOWN, 5, 5);
+    SendMouse(*push, wxEVT_LEFT_DOWN, 10, 5);
     EXPECT_FALSE(push->ToolTip()->IsShown());
-    SendMouse(*push, wxEVT_LEFT_UP, 5, 5);
-    push->ToolTip()->PopupAt(push->GetScreenPosition());
+    SendMouse(*push, wxEVT_LEFT_UP, 10, 5);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(push->IsHover());
+
+    window->WarpPointer(20, 15);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
+    ASSERT_TRUE(push->ToolTip()->IsShown());
     SendKey(*push, wxEVT_KEY_DOWN, WXK_SPACE);
     SendKey(*push, wxEVT_KEY_UP, WXK_SPACE);
+    EXPECT_EQ(clicks, 2);
     EXPECT_FALSE(push->ToolTip()->IsShown());
 }
 
