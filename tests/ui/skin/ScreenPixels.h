@@ -4,17 +4,39 @@
 // never reaches the screen, a cache drawn at the wrong size), so the screen is compared.
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
+#include <wx/utils.h>
 #include <wx/window.h>
+
+#include "SkinTestSupport.h"
 
 #include "ui/skin/PngResources.h"
 
 namespace lumora::test {
+
+// Saves what the X server shows of `window` to `file` (PNG), after letting it paint: its
+// screen rectangle in the screen's own pixels, twice the window's size at double scale.
+// Whatever lies over the window is in the picture too, as a person would see it.
+inline bool SaveScreenArea(wxWindow& window, const std::filesystem::path& file) {
+    window.Raise();
+    window.Refresh();
+    window.Update();
+    Pump(std::chrono::milliseconds(300));
+    const double scale = window.GetContentScaleFactor();
+    const wxRect area = window.GetScreenRect();
+    std::filesystem::create_directories(file.parent_path());
+    const wxString command =
+        wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s",
+                         static_cast<int>(area.width * scale), static_cast<int>(area.height * scale),
+                         static_cast<int>(area.x * scale), static_cast<int>(area.y * scale), file.string());
+    return wxExecute(command, wxEXEC_SYNC | wxEXEC_NOEVENTS) == 0;
+}
 
 struct ScreenComparison {
     int sampled = 0;
