@@ -1,15 +1,35 @@
 #include "ui/skin/GdipDialog.h"
 
-#include <wx/dcbuffer.h>
-#include <wx/dcmemory.h>
+#include <wx/dcclient.h>
 #include <wx/region.h>
 #include <wx/toplevel.h>
 
 #include "ui/skin/AppIcon.h"
-#include "ui/skin/MyMemDC.h"
 #include "ui/skin/core/SkinMessages.h"
 
 namespace lumora {
+namespace {
+
+// The picture as the window shows it: scaled down into `client` when larger (never
+// cropped), over black, without alpha, at the client size.
+wxImage PictureOverBlack(wxImage picture, const wxSize& client) {
+    const wxSize size(std::min(picture.GetWidth(), client.x), std::min(picture.GetHeight(), client.y));
+    if (size != picture.GetSize()) picture.Rescale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR);
+    if (picture.HasAlpha()) {
+        unsigned char* rgb = picture.GetData();
+        const unsigned char* alpha = picture.GetAlpha();
+        for (int i = 0, n = size.x * size.y; i < n; ++i)
+            for (int c = 0; c < 3; ++c)
+                rgb[3 * i + c] = static_cast<unsigned char>(rgb[3 * i + c] * alpha[i] / 255);
+        picture.ClearAlpha();
+    }
+    if (size == client) return picture;
+    wxImage whole(std::max(client.x, 1), std::max(client.y, 1), true);
+    whole.Paste(picture, 0, 0);
+    return whole;
+}
+
+}  // namespace
 
 CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size)
     : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED),
@@ -42,20 +62,11 @@ bool CGdipDialog::Show(bool show) {
 }
 
 bool CGdipDialog::SetBackground(int id) {
-    picture_ = std::make_unique<CGdiPlusBitmapResource>();
-    cache_ = wxBitmap();
-    if (picture_->LoadPng(id)) {
-        // The size the window keeps, not the one reported now: a window not yet mapped
-        // (even one already shown) may report no client area at all.
-        const wxSize client = fixedSize_;
-        cache_.Create(std::max(client.x, 1), std::max(client.y, 1), 24);
-        wxMemoryDC dc(cache_);
-        dc.SetBackground(*wxBLACK_BRUSH);
-        dc.Clear();
-        // A picture larger than the window is scaled down into it, not cropped.
-        picture_->Draw(
-            dc, wxRect(0, 0, std::min(picture_->Width(), client.x), std::min(picture_->Height(), client.y)));
-    }
+    // Decoded here and not kept: the picture is drawn once, into the cache.
+    const wxImage picture = DecodePng(CompiledPng(id));
+    // The size the window keeps, not the one reported now: a window not yet mapped (even
+    // one already shown) may report no client area at all.
+    cache_ = picture.IsOk() ? wxBitmap(PictureOverBlack(picture, fixedSize_), 24) : wxBitmap();
     Refresh(false);
     return true;
 }
@@ -73,10 +84,10 @@ LRESULT CGdipDialog::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CGdipDialog::OnPaint(wxPaintEvent&) {
-    PaintOffScreen(*this, [this](wxDC& dc, const wxRect&) {
-        if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
-        PaintOver(dc);
-    });
+    // Straight onto the window: the toolkit paints off-screen and shows the frame whole.
+    wxPaintDC dc(this);
+    if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
+    PaintOver(dc);
 }
 
 // A borderless window is dragged by any free spot of its own surface.

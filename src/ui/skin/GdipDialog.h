@@ -23,8 +23,8 @@ public:
     CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size);
     ~CGdipDialog() override;
 
-    // Loads PNG `id` as the picture and draws it into the background cache, scaled
-    // into the smaller of picture and client size; always true, as the original did.
+    // Draws PNG `id` into the background cache at the window's fixed client size, scaled
+    // down when larger, over black; always true (a missing picture leaves the cache empty).
     bool SetBackground(int id);
     // Gives the window the outline of a polygon (client coordinates).
     void SetWindowShape(const std::vector<ShapePoint>& outline);
@@ -53,7 +53,6 @@ private:
 
     CRestoreParentDCHelper link_;
     wxSize fixedSize_;
-    std::unique_ptr<CGdiPlusBitmapResource> picture_;
     wxBitmap cache_;
     bool dragging_ = false;
     wxPoint grabOffset_;

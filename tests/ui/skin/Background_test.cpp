@@ -122,6 +122,11 @@ TEST(Images, MissingAndBrokenPicturesLeaveTheImageEmpty) {
     CGdiPlusBitmapResource image;
     EXPECT_TRUE(image.LoadPng(IDB_RADIO_ON));
     EXPECT_EQ(image.Width(), 18);
+    // Decoded once per process: every image of the picture shares the pixels.
+    CGdiPlusBitmapResource again(IDB_RADIO_ON);
+    ASSERT_TRUE(image.Image().IsOk());
+    EXPECT_EQ(again.Image().GetData(), image.Image().GetData());
+    EXPECT_EQ(again.Image().GetSize(), wxSize(18, again.Height()));
     EXPECT_FALSE(image.LoadPng(210));  // no such picture: the earlier one is released too
     EXPECT_FALSE(image.IsLoaded());
     const unsigned char broken[] = {0x89, 'P', 'N', 'G', 0, 1, 2, 3};
