@@ -6,6 +6,7 @@
 
 #include <wx/log.h>
 #include <wx/mstream.h>
+#include <wx/thread.h>
 
 #include "ui/skin/PngResources.h"
 
@@ -37,9 +38,13 @@ wxSize PngHeaderSize(std::span<const unsigned char> png) {
 
 }  // namespace
 
+void EnsurePngDecoder() {
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+}
+
 wxImage DecodePng(std::span<const unsigned char> bytes) {
     if (bytes.empty()) return {};
-    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+    if (wxThread::IsMain()) EnsurePngDecoder();
     wxMemoryInputStream stream(bytes.data(), bytes.size());
     wxImage image;
     wxLogNull quiet;  // a broken image is reported by the result, not by a log window

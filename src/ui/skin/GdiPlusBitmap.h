@@ -63,8 +63,11 @@ public:
     bool LoadPngBytes(std::span<const unsigned char> bytes);
 };
 
-// Decodes the bytes of a PNG file (with an alpha channel); an invalid image when they are no PNG.
+// Decodes the bytes of a PNG file (with an alpha channel); an invalid image when they are
+// no PNG. Safe on any thread once EnsurePngDecoder ran on the UI thread.
 wxImage DecodePng(std::span<const unsigned char> bytes);
+// Registers the toolkit's PNG decoder when it is not yet (UI thread).
+void EnsurePngDecoder();
 
 // The bytes of the compiled-in PNG `id`; empty when there is no such image.
 std::span<const unsigned char> CompiledPng(int id);

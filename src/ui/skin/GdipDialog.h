@@ -1,7 +1,7 @@
 #pragma once
 // Base of the skinned top-level windows: borderless, fixed-size, drawn from one picture.
 
-#include <memory>
+#include <future>
 #include <vector>
 
 #include <wx/dialog.h>
@@ -26,6 +26,9 @@ public:
     // Draws PNG `id` into the background cache at the window's fixed client size, scaled
     // down when larger, over black; always true (a missing picture leaves the cache empty).
     bool SetBackground(int id);
+    // Starts drawing PNG `id` for SetBackground(id) on another thread, so that the
+    // controls are built meanwhile; SetBackground(id) then takes the result.
+    void PrepareBackground(int id);
     // Gives the window the outline of a polygon (client coordinates).
     void SetWindowShape(const std::vector<ShapePoint>& outline);
 
@@ -54,6 +57,8 @@ private:
     CRestoreParentDCHelper link_;
     wxSize fixedSize_;
     wxBitmap cache_;
+    int preparedId_ = 0;
+    std::future<wxImage> prepared_;
     bool dragging_ = false;
     wxPoint grabOffset_;
 };

@@ -1,6 +1,8 @@
 // The parent-background link: what a control inside a dialog, or inside a container on
 // a dialog, gets painted behind it.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <wx/dcmemory.h>
@@ -108,6 +110,19 @@ TEST(Background, APictureLargerThanTheWindowIsScaledDown) {
     wxImage cache = window->BackgroundCache().ConvertToImage();
     wxImage scaled = picture.Image().Scale(640, 360, wxIMAGE_QUALITY_BILINEAR);
     for (int y : {10, 52, 200, 359}) EXPECT_NEAR(cache.GetGreen(320, y), scaled.GetGreen(320, y), 2) << y;
+
+    // Prepared on another thread, the cache is the same; prepared for another picture,
+    // the one asked for is drawn all the same.
+    TestWindow<RecordingWindow> prepared(new RecordingWindow(wxSize(640, 360)));
+    prepared->PrepareBackground(IDB_BACKGROUND_MAIN);
+    prepared->SetBackground(IDB_BACKGROUND_MAIN);
+    wxImage same = prepared->BackgroundCache().ConvertToImage();
+    ASSERT_EQ(same.GetSize(), cache.GetSize());
+    EXPECT_TRUE(std::equal(cache.GetData(), cache.GetData() + 640 * 360 * 3, same.GetData()));
+    prepared->PrepareBackground(IDB_PANEL_SMALL);
+    prepared->SetBackground(IDB_BACKGROUND_MAIN);
+    same = prepared->BackgroundCache().ConvertToImage();
+    EXPECT_TRUE(std::equal(cache.GetData(), cache.GetData() + 640 * 360 * 3, same.GetData()));
 }
 
 TEST(Background, APlainParentShowsItsOwnColour) {
