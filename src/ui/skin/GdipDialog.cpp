@@ -29,13 +29,12 @@ wxImage PictureOverBlack(wxImage picture, const wxSize& client) {
     return whole;
 }
 
-// PNG `id` as a window of `client` size shows it; an invalid image when it is missing.
-wxImage ShownPicture(int id, const wxSize& client) {
+}  // namespace
+
+wxImage PictureAsShown(int id, const wxSize& client) {
     const wxImage picture = DecodePng(CompiledPng(id));
     return picture.IsOk() ? PictureOverBlack(picture, client) : wxImage();
 }
-
-}  // namespace
 
 CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size)
     : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED),
@@ -71,7 +70,7 @@ bool CGdipDialog::SetBackground(int id) {
     // The size the window keeps, not the one reported now: a window not yet mapped (even
     // one already shown) may report no client area at all.
     const bool prepared = prepared_.valid() && preparedId_ == id;
-    const wxImage shown = prepared ? prepared_.get() : ShownPicture(id, fixedSize_);
+    const wxImage shown = prepared ? prepared_.get() : PictureAsShown(id, fixedSize_);
     prepared_ = {};  // waits for a picture prepared for nothing
     cache_ = shown.IsOk() ? wxBitmap(shown, 24) : wxBitmap();
     Refresh(false);
@@ -81,7 +80,7 @@ bool CGdipDialog::SetBackground(int id) {
 void CGdipDialog::PrepareBackground(int id) {
     EnsurePngDecoder();  // the decoders' list is filled here, only read by the worker
     preparedId_ = id;
-    prepared_ = std::async(std::launch::async, [id, size = fixedSize_] { return ShownPicture(id, size); });
+    prepared_ = std::async(std::launch::async, [id, size = fixedSize_] { return PictureAsShown(id, size); });
 }
 
 void CGdipDialog::SetWindowShape(const std::vector<ShapePoint>& outline) {

@@ -63,4 +63,8 @@ private:
     wxPoint grabOffset_;
 };
 
+// PNG `id` as a skinned window of `client` size shows it: scaled down into the window
+// when larger (never cropped), over black, without alpha; invalid when there is no such PNG.
+wxImage PictureAsShown(int id, const wxSize& client);
+
 }  // namespace lumora

@@ -9,14 +9,12 @@
 #include <vector>
 
 #include <wx/image.h>
-#include <wx/log.h>
-#include <wx/mstream.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
 #include "SkinTestSupport.h"
 
-#include "ui/skin/PngResources.h"
+#include "ui/skin/GdipDialog.h"
 
 namespace lumora::test {
 
@@ -42,26 +40,6 @@ struct ScreenComparison {
     int sampled = 0;
     std::vector<std::string> differing;  // "x,y screen r,g,b picture r,g,b", client coordinates
 };
-
-// The picture `pngId` as a window of `client` size shows it: over black, scaled into the
-// window when larger.
-inline wxImage PictureAsShown(int pngId, const wxSize& client) {
-    const auto bytes = FindPngResource(pngId);
-    wxMemoryInputStream stream(bytes.data(), bytes.size());
-    wxImage picture;
-    wxLogNull quiet;
-    if (bytes.empty() || !picture.LoadFile(stream, wxBITMAP_TYPE_PNG)) return {};
-    const wxSize size(std::min(picture.GetWidth(), client.x), std::min(picture.GetHeight(), client.y));
-    if (size != picture.GetSize()) picture.Rescale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR);
-    if (picture.HasAlpha()) {
-        unsigned char* rgb = picture.GetData();
-        const unsigned char* alpha = picture.GetAlpha();
-        for (int i = 0, n = size.x * size.y; i < n; ++i)
-            for (int c = 0; c < 3; ++c)
-                rgb[3 * i + c] = static_cast<unsigned char>(rgb[3 * i + c] * alpha[i] / 255);
-    }
-    return picture;
-}
 
 // Samples the window's free surface in `screen` (its client area as the X server shows it,
 // from `import -window root`, say) on a grid (no shown child within `margin` pixels, not
