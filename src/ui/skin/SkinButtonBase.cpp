@@ -123,6 +123,14 @@ void CSkinButtonBase::SetHover(bool hover) {
     Refresh(false);
 }
 
+void CSkinButtonBase::DoEnable(bool enable) {
+    if (!enable) {
+        SetHover(false);
+        if (tooltip_) tooltip_->Hide();
+    }
+    CSkinControl::DoEnable(enable);
+}
+
 void CSkinButtonBase::SetPressed(bool pressed) {
     pressed_ = pressed;
     pointerInside_ = true;

@@ -153,6 +153,14 @@ TEST_F(ButtonsTest, AClickTakesTheTipDownAndTheLightOffWhenThePointerWentAway) {
     SendKey(*push, wxEVT_KEY_UP, WXK_SPACE);
     EXPECT_EQ(clicks, 2);
     EXPECT_FALSE(push->ToolTip()->IsShown());
+
+    // Disabled under the pointer (Logout while the pointer rests on it), it hears of no leaving either.
+    SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
+    ASSERT_TRUE(push->IsHover());
+    push->Disable();
+    EXPECT_FALSE(push->IsHover());
+    EXPECT_FALSE(push->ToolTip()->IsShown());
 }
 
 TEST_F(ButtonsTest, HoverShowsTheTipAfreshFromItsText) {
