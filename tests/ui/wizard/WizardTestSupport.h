@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-
 #include "platform/Text.h"
 #include "protocol/datagram/DatagramCommands.h"
 #include "protocol/datagram/NasList.h"
