@@ -2,13 +2,18 @@
 # Checks the style the tools keep: clang-format over every tracked C++ file, and
 # clang-tidy's naming check (.clang-tidy) over the C++ files changed since BASE.
 #
-#   scripts/check-style.sh [BASE]     BASE defaults to main
+#   scripts/check-style.sh [BASE]
 #
+# BASE defaults to the commit after which the tree was formatted and passed the
+# naming check: everything changed since is new code. Without that commit in the history (a
+# shallow clone), every file is checked.
 # The naming check needs a compile database: $LUMORA_STYLE_DB, or build-style/ (core only),
 # configured when missing. Exits nonzero when either check finds something.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-base=${1:-main}
+styled=7a14c61
+base=${1:-$styled}
+git cat-file -e "$base^{commit}" 2>/dev/null || base=$(git hash-object -t tree /dev/null)
 db=${LUMORA_STYLE_DB:-build-style}  # a folder with compile_commands.json
 status=0
 

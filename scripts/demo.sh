@@ -66,13 +66,20 @@ if [[ "${LUMORA_DEMO_INSIDE:-}" != 1 ]]; then
   args=(--shots "$(realpath "$shots")")
   ((headless)) && args+=(--headless)
   [[ -n "$config" ]] && args+=(--config "$config")
-  # Root needs no user namespace; anyone else gets one in which they may make links.
+  # A display reached through ~/.Xauthority keeps working after HOME moves (below).
+  [[ -z "${XAUTHORITY:-}" && -r "${HOME:-/}/.Xauthority" ]] && export XAUTHORITY=$HOME/.Xauthority
+  # So does a Wayland display, named in full: XDG_RUNTIME_DIR moves as well.
+  [[ -n "$WAYLAND_DISPLAY" && "$WAYLAND_DISPLAY" != /* ]] &&
+    export WAYLAND_DISPLAY="${XDG_RUNTIME_DIR:-/run/user/$(id -u)}/$WAYLAND_DISPLAY"
+  # Root needs no user namespace; anyone else gets one in which they may make links. The
+  # mount namespace of our own lets GVfs's FUSE bridge mount the mapped shares without
+  # privileges, and takes those mounts away with the demo.
   if [[ $(id -u) -eq 0 ]]; then
-    exec unshare --net -- "$0" "${args[@]}"
+    exec unshare --net --mount -- "$0" "${args[@]}"
   fi
-  unshare --map-root-user --net true 2>/dev/null ||
+  unshare --map-root-user --net --mount true 2>/dev/null ||
     die "this system allows no unprivileged user namespaces; allow them (sysctl kernel.unprivileged_userns_clone=1, on Ubuntu kernel.apparmor_restrict_unprivileged_userns=0) or run: sudo $0"
-  exec unshare --map-root-user --net -- "$0" "${args[@]}"
+  exec unshare --map-root-user --net --mount -- "$0" "${args[@]}"
 fi
 
 # ---------------------------------------------------------------- inside the PC's namespace
@@ -133,8 +140,11 @@ if ((have_gui == 0)); then
 fi
 
 [[ -n "$lumora" ]] || die "lumora was not built under $build/src"
-export XDG_CONFIG_HOME="$work/config" NO_AT_BRIDGE=1
-mkdir -p "$XDG_CONFIG_HOME/Tessil"
+# A home of the demo's own: mapped drives ("~/Lumora Drives"), the keyring GVfs asks
+# and GTK's caches go there, and leave with the demo.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" NO_AT_BRIDGE=1
+export XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache" XDG_STATE_HOME="$HOME/.local/state"
+mkdir -p "$XDG_CONFIG_HOME/Tessil" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
 
 # A session bus of the demo's own: GVfs mounts the simulated shares from inside this
 # namespace (the desktop's own GVfs cannot reach them), and the user's keyring is
@@ -151,9 +161,9 @@ fi
 if ((headless == 0)); then
   # Our own X11 or Wayland socket is a file, so it is reachable from this namespace
   # (only abstract sockets and TCP displays are not).
-  [[ -n "$DISPLAY" && -z "${XAUTHORITY:-}" && -r "${HOME:-/}/.Xauthority" ]] && export XAUTHORITY=$HOME/.Xauthority
   say "lumora opens on your display; the demo ends when you close it"
   say "accounts: admin / admin, alice / wonderland (alice is an ordinary user)"
+  say "drives mapped in the wizard appear in $HOME/Lumora Drives (the demo's own home, gone with it)"
   # In the background, so that a signal reaches the trap (and the cleanup) at once.
   "$lumora" &
   pids+=("$!")
@@ -174,6 +184,6 @@ export DISPLAY
 printf '[Used]\nFirstOpen=FALSE\n' >"$XDG_CONFIG_HOME/Tessil/Tessil.ini"
 "$lumora" >"$work/lumora.log" 2>&1 &
 pids+=("$!")
-LUMORA_PID=$! SHOTS=$shots "$root/scripts/demo-tour.sh" ||
+LUMORA_PID=$! SHOTS=$shots LUMORA_LOG=$work/lumora.log "$root/scripts/demo-tour.sh" ||
   die "the tour stopped (lumora's output: $(tail -5 "$work/lumora.log"))"
 say "screenshots are in $shots"

@@ -4,11 +4,11 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   libwxgtk3.2-dev fonts-dejavu-core librsvg2-bin
   xvfb xauth iproute2 util-linux curl python3 ccache nftables
-  gvfs-backends gvfs-fuse samba libnss-wrapper dbus
+  gvfs-backends gvfs-fuse samba libnss-wrapper libuid-wrapper dbus
   imagemagick
   xdotool x11-utils lintian appstream dpkg-dev file
   gnome-keyring libsecret-tools

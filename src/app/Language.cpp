@@ -5,7 +5,7 @@
 
 namespace lumora {
 
-CLanguageBase::CLanguageBase() : languageName(u"English") {}
+CLanguageBase::CLanguageBase() : languageName_(u"English") {}
 
 CLanguageBase::~CLanguageBase() { Clear(); }
 
@@ -13,8 +13,8 @@ bool CLanguageBase::LoadTable() { return false; }
 
 void CLanguageBase::LoadAs(std::u16string_view name, int index) {
     const bool loaded = LoadTable();
-    languageName = loaded ? name : u"English";
-    languageIndex = loaded ? index : 0;
+    languageName_ = loaded ? name : u"English";
+    languageIndex_ = loaded ? index : 0;
 }
 
 bool CLanguageBase::ParseParts(std::u16string& tableText, std::u16string_view first,
@@ -26,10 +26,10 @@ bool CLanguageBase::ParseParts(std::u16string& tableText, std::u16string_view fi
 }
 
 void CLanguageBase::Clear() {
-    keys.clear();
-    values.clear();
-    parseBuffer.reset();
-    languageName = u"English";
+    keys_.clear();
+    values_.clear();
+    parseBuffer_.reset();
+    languageName_ = u"English";
 }
 
 bool CLanguageBase::ParseTable(const char16_t* text) {
@@ -46,64 +46,64 @@ bool CLanguageBase::ParseTable(std::u16string_view text) {
     std::copy(text.begin(), text.end(), copy.get());
     copy[text.size()] = u'\0';
     Clear();
-    parseBuffer = std::move(copy);
+    parseBuffer_ = std::move(copy);
 
     // Every bar opens or closes a field, alternating key and value; text between
     // fields is layout. A field left open at the end runs to the end of the text.
-    const char16_t* const base = parseBuffer.get();
+    const char16_t* const base = parseBuffer_.get();
     bool valueColumn = false;
     bool inside = false;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (base[i] != u'|') continue;
-        parseBuffer[i] = u'\0';
+        parseBuffer_[i] = u'\0';
         if (!inside) {
             start = i + 1;
             inside = true;
             continue;
         }
-        (valueColumn ? values : keys).emplace_back(base + start, i - start);
+        (valueColumn ? values_ : keys_).emplace_back(base + start, i - start);
         valueColumn = !valueColumn;
         inside = false;
     }
-    if (inside) (valueColumn ? values : keys).emplace_back(base + start, text.size() - start);
+    if (inside) (valueColumn ? values_ : keys_).emplace_back(base + start, text.size() - start);
 
-    if (keys.size() != values.size()) {
+    if (keys_.size() != values_.size()) {
         Clear();
         return false;
     }
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (values[i].empty()) values[i] = keys[i];
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        if (values_[i].empty()) values_[i] = keys_[i];
     }
 
     // Selection sort, keeping the first of equal keys as the candidate: this fixes
     // which of two rows with the same key a lookup finds.
-    for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < keys_.size(); ++i) {
         std::size_t smallest = i;
-        for (std::size_t j = i + 1; j < keys.size(); ++j) {
-            if (keys[j] < keys[smallest]) smallest = j;
+        for (std::size_t j = i + 1; j < keys_.size(); ++j) {
+            if (keys_[j] < keys_[smallest]) smallest = j;
         }
         if (smallest != i) {
-            std::swap(keys[i], keys[smallest]);
-            std::swap(values[i], values[smallest]);
+            std::swap(keys_[i], keys_[smallest]);
+            std::swap(values_[i], values_[smallest]);
         }
     }
     return true;
 }
 
 std::u16string_view CLanguageBase::Lookup(std::u16string_view text) const {
-    if (keys.empty()) return text;
+    if (keys_.empty()) return text;
     // First key not less than text; char16_t compares as an unsigned 16-bit unit.
     std::size_t low = 0;
-    std::size_t high = keys.size() - 1;
+    std::size_t high = keys_.size() - 1;
     while (low != high) {
         const std::size_t mid = (low + high) / 2;
-        if (keys[mid] < text)
+        if (keys_[mid] < text)
             low = mid + 1;
         else
             high = mid;
     }
-    return keys[low] == text ? values[low] : text;
+    return keys_[low] == text ? values_[low] : text;
 }
 
 }  // namespace lumora

@@ -35,15 +35,15 @@ public:
     std::u16string_view Lookup(std::u16string_view text) const;
 
     // "English", "French", "German", "Spanish" or "Russian".
-    const std::u16string& LanguageName() const { return languageName; }
+    const std::u16string& LanguageName() const { return languageName_; }
     // 0 English, 1 French, 2 German, 3 Spanish, 4 Russian.
-    int LanguageIndex() const { return languageIndex; }
+    int LanguageIndex() const { return languageIndex_; }
     // Number of rows (duplicates included).
-    std::size_t Count() const { return keys.size(); }
+    std::size_t Count() const { return keys_.size(); }
     // Key of row i in sorted order; i < Count().
-    std::u16string_view Key(std::size_t i) const { return keys[i]; }
+    std::u16string_view Key(std::size_t i) const { return keys_[i]; }
     // Translation of row i (its key when the table left it empty); i < Count().
-    std::u16string_view Value(std::size_t i) const { return values[i]; }
+    std::u16string_view Value(std::size_t i) const { return values_[i]; }
 
 protected:
     // Runs LoadTable; on success takes name and index, otherwise "English" and 0. For constructors.
@@ -52,11 +52,11 @@ protected:
     bool ParseParts(std::u16string& tableText, std::u16string_view first, std::u16string_view second);
 
 private:
-    std::vector<std::u16string_view> keys;    // point into parseBuffer
-    std::vector<std::u16string_view> values;  // parallel to keys
-    std::u16string languageName;
-    int languageIndex = 0;
-    std::unique_ptr<char16_t[]> parseBuffer;  // working copy the rows point into
+    std::vector<std::u16string_view> keys_;    // point into parseBuffer
+    std::vector<std::u16string_view> values_;  // parallel to keys
+    std::u16string languageName_;
+    int languageIndex_ = 0;
+    std::unique_ptr<char16_t[]> parseBuffer_;  // working copy the rows point into
 };
 
 // The current catalogue; null when none exists. Written only at start-up.

@@ -26,7 +26,7 @@ public:
     bool LoadTable() override;
 
 private:
-    std::u16string tableText;
+    std::u16string tableText_;
 };
 
 // German (index 2); stays an empty "English" catalogue if its table fails to load.
@@ -37,7 +37,7 @@ public:
     bool LoadTable() override;
 
 private:
-    std::u16string tableText;
+    std::u16string tableText_;
 };
 
 // Spanish (index 3); stays an empty "English" catalogue if its table fails to load.
@@ -48,7 +48,7 @@ public:
     bool LoadTable() override;
 
 private:
-    std::u16string tableText;
+    std::u16string tableText_;
 };
 
 // Russian (index 4), the only table with the " 5 Min" ... "60 Min" rows.
@@ -59,7 +59,7 @@ public:
     bool LoadTable() override;
 
 private:
-    std::u16string tableText;
+    std::u16string tableText_;
 };
 
 // Replaces g_pLanguage by the catalogue of a settings-file language code: "" none,

@@ -40,7 +40,8 @@ private:
     int fd_ = -1;
 };
 
-// The caller's environment with the locale forced to "C".
+// The caller's environment with untranslated messages (they are read) in UTF-8 (names
+// such as an appliance's are passed on: in plain "C" GLib tools refuse them).
 std::vector<std::string> ChildEnvironment() {
     std::vector<std::string> env;
     for (char** e = environ; e && *e; ++e) {
@@ -48,7 +49,7 @@ std::vector<std::string> ChildEnvironment() {
         if (entry.starts_with("LC_ALL=") || entry.starts_with("LANGUAGE=")) continue;
         env.emplace_back(entry);
     }
-    env.emplace_back("LC_ALL=C");
+    env.emplace_back("LC_ALL=C.UTF-8");
     env.emplace_back("LANGUAGE=C");
     return env;
 }
@@ -145,7 +146,7 @@ private:
         char buffer[4096];
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n > 0)
-            into.append(buffer, static_cast<std::size_t>(n));
+            into.append(buffer, std::min(static_cast<std::size_t>(n), kCommandOutputLimit - into.size()));
         else if (n == 0 || (errno != EINTR && errno != EAGAIN))
             fd.reset();
     }

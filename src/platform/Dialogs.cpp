@@ -23,14 +23,14 @@ ConsoleDialogs& consoleDialogs() {
     return instance;
 }
 
-std::atomic<DialogService*> installed{nullptr};
+std::atomic<DialogService*> g_installed{nullptr};
 
 }  // namespace
 
-void SetDialogService(DialogService* service) { installed = service; }
+void SetDialogService(DialogService* service) { g_installed = service; }
 
 DialogService& Dialogs() {
-    DialogService* service = installed.load();
+    DialogService* service = g_installed.load();
     return service ? *service : consoleDialogs();
 }
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -47,6 +48,14 @@ bool AwaitFolder(const fs::path& folder) {
         if (std::chrono::steady_clock::now() >= deadline) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
+}
+
+// The page only says "Mount is failed."; why is told here, for whoever reads the output.
+DriveResult Told(DriveResult result, const char* what, std::u16string_view localName) {
+    if (!result.ok)
+        std::fprintf(stderr, "lumora: %s %s failed: %s\n", what, WideToUtf8(localName).c_str(),
+                     result.reason.c_str());
+    return result;
 }
 
 }  // namespace
@@ -94,6 +103,15 @@ std::vector<std::u16string> LinuxNetworkDrives::LogicalDrives() {
 }
 
 DriveResult LinuxNetworkDrives::AddConnection(const DriveConnectRequest& request) {
+    return Told(Connect(request), "mapping", request.localName);
+}
+
+DriveResult LinuxNetworkDrives::CancelConnection(const std::u16string& localName, bool updateProfile,
+                                                 bool force) {
+    return Told(Disconnect(localName, updateProfile, force), "unmapping", localName);
+}
+
+DriveResult LinuxNetworkDrives::Connect(const DriveConnectRequest& request) {
     std::lock_guard lock(mutex_);
     const std::optional<char> letter = ParseDriveLetter(request.localName);
     if (!letter) return {false, "not a drive letter"};
@@ -133,8 +151,7 @@ DriveResult LinuxNetworkDrives::AddConnection(const DriveConnectRequest& request
     return {true, {}};
 }
 
-DriveResult LinuxNetworkDrives::CancelConnection(const std::u16string& localName, bool updateProfile,
-                                                 bool force) {
+DriveResult LinuxNetworkDrives::Disconnect(const std::u16string& localName, bool updateProfile, bool force) {
     std::lock_guard lock(mutex_);
     const std::optional<char> letter = ParseDriveLetter(localName);
     if (!letter) return {false, "not a drive letter"};

@@ -32,6 +32,7 @@ struct LinuxDriveOptions {
     CommandRunner* runner = nullptr;   // null: SystemCommandRunner()
 };
 
+// A mapping or unmapping that fails says why on standard error.
 class LinuxNetworkDrives final : public NetworkDriveProvider {
 public:
     explicit LinuxNetworkDrives(LinuxDriveOptions options = {});
@@ -42,6 +43,8 @@ public:
     std::vector<std::u16string> LogicalDrives() override;
 
 private:
+    DriveResult Connect(const DriveConnectRequest& request);
+    DriveResult Disconnect(const std::u16string& localName, bool updateProfile, bool force);
     // The table file; empty when there is no settings folder (nothing can be remembered).
     std::filesystem::path TableFile() const;
     std::filesystem::path LinkFolder() const;

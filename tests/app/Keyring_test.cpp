@@ -8,7 +8,7 @@
 
 #include "app/Settings.h"
 #include "platform/FileContents.h"
-#include "platform/RunProgram.h"
+#include "platform/CommandRunner.h"
 #include "platform/SecretStore.h"
 #include "support/Sandbox.h"
 
@@ -87,40 +87,50 @@ TEST_F(KeyringTest, ARefusingOrMissingKeyringLosesNothingAndIsToldOnce) {
     EXPECT_EQ(TakeKeyringNotice(), u"");
 }
 
+CommandResult RunTool(const std::vector<std::string>& argv, std::string_view input = {}) {
+    return SystemCommandRunner().Run(argv, input, std::chrono::seconds(60));
+}
+
 // The real Secret Service: a private session bus and an unlocked GNOME Keyring.
 TEST(DesktopKeyringTest, StoresLooksUpAndClearsThroughTheSecretService) {
-    if (!RunProgram({"gnome-keyring-daemon", "--version"}).started || !RunProgram({"secret-tool"}).started ||
-        !RunProgram({"dbus-daemon", "--version"}).started)
+    if (!RunTool({"gnome-keyring-daemon", "--version"}).started || !RunTool({"secret-tool"}).started ||
+        !RunTool({"dbus-daemon", "--version"}).started)
         GTEST_SKIP() << "gnome-keyring, secret-tool or dbus-daemon is not installed";
     test::Sandbox home;
     const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("HOME", home.path().c_str(), 1);
     setenv("XDG_DATA_HOME", (home.path() / "data").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", home.path().c_str(), 1);
-    ProgramOutput bus =
-        RunProgram({"dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"});
-    ASSERT_EQ(bus.exitCode, 0) << bus.output;
-    const std::string address = bus.output.substr(0, bus.output.find('\n'));
-    const std::string pid = bus.output.substr(bus.output.find('\n') + 1);
+    const CommandResult bus =
+        RunTool({"dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"});
+    ASSERT_EQ(bus.exitCode, 0) << bus.err;
+    const std::string address = bus.out.substr(0, bus.out.find('\n'));
+    const std::string pid = bus.out.substr(bus.out.find('\n') + 1);
     setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
-    ProgramOutput daemon =
-        RunProgramWithInput({"gnome-keyring-daemon", "--unlock", "--components=secrets"}, "test");
+    const CommandResult daemon =
+        RunTool({"gnome-keyring-daemon", "--unlock", "--components=secrets"}, "test");
+    // The daemon went to the background: the bus knows its process.
+    const CommandResult owner =
+        RunTool({"dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                 "org.freedesktop.DBus.GetConnectionUnixProcessID", "string:org.freedesktop.secrets"});
     DesktopKeyring keyring;
     const bool available = keyring.Available();
     bool stored = false;
     std::optional<std::u16string> found, missing, cleared;
     if (available) {
-        stored = keyring.Store(u"KL-440 Office", u"s\u00e9cret \"&");
-        found = keyring.Lookup(u"KL-440 Office");
+        // A name beyond ASCII goes into the item's label and attributes.
+        stored = keyring.Store(u"KL-440 B\u00fcro", u"s\u00e9cret \"&");
+        found = keyring.Lookup(u"KL-440 B\u00fcro");
         missing = keyring.Lookup(u"Cellar");
-        keyring.Clear(u"KL-440 Office");
-        cleared = keyring.Lookup(u"KL-440 Office");
+        keyring.Clear(u"KL-440 B\u00fcro");
+        cleared = keyring.Lookup(u"KL-440 B\u00fcro");
     }
-    RunProgram({"pkill", "-f", "gnome-keyring-daemon --unlock --components=secrets"});
-    RunProgram({"kill", pid.substr(0, pid.find('\n'))});
+    if (const std::size_t at = owner.out.find("uint32 "); at != std::string::npos)
+        RunTool({"kill", std::to_string(std::stoul(owner.out.substr(at + 7)))});
+    RunTool({"kill", pid.substr(0, pid.find('\n'))});
     unsetenv("DBUS_SESSION_BUS_ADDRESS");
     setenv("HOME", oldHome.c_str(), 1);
-    ASSERT_TRUE(available) << daemon.output;
+    ASSERT_TRUE(available) << daemon.err << daemon.out;
     EXPECT_TRUE(stored);
     EXPECT_EQ(found, u"s\u00e9cret \"&");
     EXPECT_EQ(missing, u"");

@@ -21,7 +21,7 @@ TEST(CommandRunner, FeedsInputAndCollectsOutputAndExitCode) {
     EXPECT_EQ(r.err, "err\n");
 
     r = run.Run({"env"}, {}, 60s);
-    EXPECT_NE(r.out.find("\nLC_ALL=C\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nLC_ALL=C.UTF-8\n"), std::string::npos);
 }
 
 TEST(CommandRunner, SurvivesProgramsThatIgnoreInputHangOrAreMissing) {

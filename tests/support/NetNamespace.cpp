@@ -31,11 +31,13 @@ int WaitExit(pid_t pid) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Spawns with stdout (and, if wanted, stderr) on pipes; posix_spawn keeps the caller's namespace.
-pid_t Spawn(std::vector<std::string> args, int* out, int* err) {
-    int outPipe[2] = {-1, -1}, errPipe[2] = {-1, -1};
+// Spawns with stdout (and, if wanted, stderr) on pipes and, when `input` is given, that text as
+// its standard input; posix_spawn keeps the caller's namespace.
+pid_t Spawn(std::vector<std::string> args, int* out, int* err, const std::string* input = nullptr) {
+    int outPipe[2] = {-1, -1}, errPipe[2] = {-1, -1}, inPipe[2] = {-1, -1};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (input && pipe2(inPipe, O_CLOEXEC) == 0) posix_spawn_file_actions_adddup2(&actions, inPipe[0], 0);
     if (out && pipe2(outPipe, O_CLOEXEC) == 0) posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
     if (err && pipe2(errPipe, O_CLOEXEC) == 0) posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
     pid_t pid = -1;
@@ -44,6 +46,13 @@ pid_t Spawn(std::vector<std::string> args, int* out, int* err) {
     posix_spawn_file_actions_destroy(&actions);
     for (int* p : {outPipe, errPipe})
         if (p[1] >= 0) close(p[1]);
+    if (inPipe[1] >= 0) {
+        // Written while our read end is still open, so a program that ended already cannot make
+        // it fail; small inputs fit the pipe whether the program reads them or not.
+        (void)!write(inPipe[1], input->data(), input->size());
+        close(inPipe[1]);
+        close(inPipe[0]);
+    }
     if (out) *out = outPipe[0];
     if (err) *err = errPipe[0];
     return pid;
@@ -62,10 +71,10 @@ int RunProgram(const std::vector<std::string>& argv) {
     return pid > 0 ? WaitExit(pid) : -1;
 }
 
-ProgramResult CaptureProgram(const std::vector<std::string>& argv) {
+ProgramResult CaptureProgram(const std::vector<std::string>& argv, const std::string& input) {
     ProgramResult result;
     int out = -1, err = -1;
-    pid_t pid = Spawn(argv, &out, &err);
+    pid_t pid = Spawn(argv, &out, &err, &input);
     if (pid <= 0) return result;
     std::thread errors([&] { ReadAll(err, result.err); });
     ReadAll(out, result.out);

@@ -58,12 +58,13 @@ private:
 // Starts a program in the calling thread's namespace with its standard output on a pipe.
 ChildProcess SpawnProgram(const std::vector<std::string>& argv);
 
-// Runs a program to its end and gives its exit code, standard output and standard error.
+// Runs a program to its end with `input` (at most a few KiB) as its standard input, never a
+// terminal, and gives its exit code, standard output and standard error.
 struct ProgramResult {
     int exitCode = -1;
     std::string out, err;
 };
-ProgramResult CaptureProgram(const std::vector<std::string>& argv);
+ProgramResult CaptureProgram(const std::vector<std::string>& argv, const std::string& input = {});
 
 class NetNamespace {
 public:

@@ -3,7 +3,8 @@
 //
 // Each scripted datagram arrives on an adapter at a time counted from the start of
 // the clock; a Receive takes the first one due within its wait (moving the clock
-// to its arrival), or waits out the whole wait. Sends are recorded.
+// to its arrival), or waits out the whole wait; a Receive on several adapters takes the
+// first due on any of them. Sends are recorded.
 
 #include <algorithm>
 #include <chrono>
@@ -42,13 +43,18 @@ public:
         return !sendsFail_;
     }
     ReceivedDatagram Receive(int entry, std::chrono::milliseconds wait) override {
+        return ReceiveAny({entry}, wait);
+    }
+    ReceivedDatagram ReceiveAny(const std::vector<int>& entries, std::chrono::milliseconds wait) override {
         ++receives_;
         const auto start = clock_.Now();
         for (auto it = script_.begin(); it != script_.end(); ++it) {
             const auto due = Clock::TimePoint{} + it->at;
-            if (it->entry != entry || due > start + wait) continue;
+            if (std::find(entries.begin(), entries.end(), it->entry) == entries.end() || due > start + wait)
+                continue;
             clock_.AdvanceTo(due);
             ReceivedDatagram got;
+            got.entry = it->entry;
             if (!it->fails) {
                 current_ = std::move(it->bytes);
                 got.status = ReceivedDatagram::Status::Datagram;
@@ -58,7 +64,7 @@ public:
             return got;
         }
         clock_.Advance(wait);
-        return {ReceivedDatagram::Status::Timeout, {}};
+        return {ReceivedDatagram::Status::Timeout, {}, -1};
     }
     Clock& clock() override { return clock_; }
 

@@ -26,6 +26,13 @@ public:
     // A PC adapter `pcName` with address `cidr` ("10.1.0.1/24"), joined to link `nasName` of the
     // appliances' namespace. Adapters are listed by the system in the order they are added.
     bool AddAdapter(const std::string& pcName, const std::string& cidr, const std::string& nasName);
+    // A PC adapter `pcName` with address `pcCidr` that reaches link `nasName` of the appliances'
+    // namespace only through a router namespace of its own (addresses `routerPcCidr` towards the
+    // PC, `routerNasCidr` towards the appliances; each side's default route points at it). The
+    // router forwards unicast, so HTTP passes and the discovery datagrams stop there.
+    bool AddRoutedAdapter(const std::string& pcName, const std::string& pcCidr,
+                          const std::string& routerPcCidr, const std::string& nasName,
+                          const std::string& routerNasCidr);
     // A bridge `name` in the appliances' namespace with the given links as ports (one LAN).
     bool AddBridge(const std::string& name, const std::vector<std::string>& ports);
     // Writes the configuration and starts kl440-sim (`simPath`) with it; true once it is ready.
@@ -40,6 +47,7 @@ public:
 private:
     std::unique_ptr<FreshNetNamespace> pc_;
     std::unique_ptr<NetNamespace> appliances_;
+    std::unique_ptr<NetNamespace> router_;  // made by AddRoutedAdapter
     Sandbox files_;
     ChildProcess sim_;
 };
@@ -48,10 +56,11 @@ private:
 // The built simulator and command-line tool (their paths come from the build).
 inline std::string SimBinary() { return LUMORA_SIM_PATH; }
 inline std::string CliBinary() { return LUMORA_CLI_PATH; }
-// Runs the built lumora-cli with `args` and captures what it printed.
-inline ProgramResult RunCli(std::vector<std::string> args) {
+// Runs the built lumora-cli with `args` (and `input` on its standard input) and captures what it
+// printed.
+inline ProgramResult RunCli(std::vector<std::string> args, const std::string& input = {}) {
     args.insert(args.begin(), CliBinary());
-    return CaptureProgram(args);
+    return CaptureProgram(args, input);
 }
 #endif
 

@@ -88,13 +88,13 @@ TEST(ApplianceRepliesTest, RepliesReadBackByTheTool) {
     login.resize(29);  // cut inside the credentials
     EXPECT_FALSE(ReadLoginRequest(login));
 
-    Bytes set_address =
+    Bytes setAddress =
         BuildSetAddressRequest(id, tag, MakeIpConfigBlock("10.0.0.10", "255.0.0.0", "10.0.0.1", false));
-    auto change = ReadSetAddressRequest(set_address);
+    auto change = ReadSetAddressRequest(setAddress);
     ASSERT_TRUE(change);
     EXPECT_EQ(change->ip, "10.0.0.10");
     EXPECT_EQ(change->gateway, "10.0.0.1");
-    EXPECT_EQ(MatchSetAddressAck(SetAddressAck(a, set_address), id), AckMatch::Matched);
+    EXPECT_EQ(MatchSetAddressAck(SetAddressAck(a, setAddress), id), AckMatch::Matched);
 }
 
 }  // namespace

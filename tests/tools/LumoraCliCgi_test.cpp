@@ -39,6 +39,10 @@ TEST(LumoraCliCgiTest, UsageErrorsSendNothing) {
         {"shares", "0", "-u", "admin", "-p", "\xE2\x82\xAC\xE2\x84\xA2\xCE\xA9"},
         {"login", "0", "-u", "admin", "-p", "\xCE\xA9mega"},
         {"login", "0", "-u", "admin", "-p", "bad\xFFutf8"},
+        // No -p and no terminal to ask on; both sources at once; an empty standard input.
+        {"info", "0", "-u", "admin"},
+        {"info", "0", "-u", "admin", "-p", "admin", "--password-stdin"},
+        {"login", "0", "-u", "admin", "--password-stdin"},
     };
     for (const auto& args : cases) {
         const ProgramResult r = RunCli(args);

@@ -1,8 +1,9 @@
 // Real SMB shares for the appliances that ask for them ("samba = 1", or --samba for
 // all): one smbd per appliance, bound to the appliance's address only, with a private
 // folder per run (configuration, Samba's state, one folder per share with a sample
-// file) that goes when the simulator stops. smbd and nss_wrapper are optional: without
-// them, or when smbd does not start, the simulator says so and serves no shares.
+// file) that goes when the simulator stops. smbd and nss_wrapper (and uid_wrapper in an
+// unprivileged user namespace) are optional: without them, or when smbd does not start,
+// the simulator says so and serves no shares.
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -50,16 +51,22 @@ std::string FindProgram(const std::string& name) {
     return {};
 }
 
-std::string FindNssWrapper() {
+std::string FindLibrary(const std::string& name) {
     std::error_code ec;
     for (const char* dir : {"/usr/lib", "/usr/lib64", "/usr/local/lib", "/lib"}) {
-        if (fs::exists(fs::path(dir) / "libnss_wrapper.so", ec))
-            return (fs::path(dir) / "libnss_wrapper.so").string();
+        if (fs::exists(fs::path(dir) / name, ec)) return (fs::path(dir) / name).string();
         for (const auto& sub : fs::directory_iterator(dir, ec))
-            if (fs::exists(sub.path() / "libnss_wrapper.so", ec))
-                return (sub.path() / "libnss_wrapper.so").string();
+            if (fs::exists(sub.path() / name, ec)) return (sub.path() / name).string();
     }
     return {};
+}
+
+// An unprivileged user namespace forbids setgroups(), and smbd gives up ("sys_setgroups
+// failed") the first time it switches identity; uid_wrapper lets it switch in its head.
+bool SetgroupsDenied() {
+    std::ifstream in("/proc/self/setgroups");
+    std::string state;
+    return in >> state && state == "deny";
 }
 
 bool WriteText(const fs::path& file, const std::string& text) {
@@ -81,6 +88,7 @@ bool Listening(const std::string& ip) {
 
 struct Tools {
     std::string smbd, smbpasswd, nssWrapper, setpriv;
+    std::string uidWrapper;  // empty: smbd switches identities for real
 };
 
 // One appliance's smbd and its folder.
@@ -135,9 +143,14 @@ private:
 
     // Runs `argv` with nss_wrapper in front of the machine's user database.
     std::vector<std::string> Wrapped(std::vector<std::string> argv) const {
-        argv.insert(argv.begin(), {"env", "LD_PRELOAD=" + tools_.nssWrapper,
-                                   "NSS_WRAPPER_PASSWD=" + (root_ / "passwd").string(),
-                                   "NSS_WRAPPER_GROUP=" + (root_ / "group").string()});
+        std::vector<std::string> env = {"env", "LD_PRELOAD=" + tools_.nssWrapper,
+                                        "NSS_WRAPPER_PASSWD=" + (root_ / "passwd").string(),
+                                        "NSS_WRAPPER_GROUP=" + (root_ / "group").string()};
+        if (!tools_.uidWrapper.empty()) {
+            env[1] = "LD_PRELOAD=" + tools_.uidWrapper + ":" + tools_.nssWrapper;
+            env.insert(env.end(), {"UID_WRAPPER=1", "UID_WRAPPER_ROOT=1"});
+        }
+        argv.insert(argv.begin(), env.begin(), env.end());
         return argv;
     }
 
@@ -193,7 +206,11 @@ private:
         std::ifstream in(root_ / "log" / "smbd.log");
         std::string line, tail;
         std::vector<std::string> lines;
-        while (std::getline(in, line)) lines.push_back(line);
+        while (std::getline(in, line)) {
+            // A panic's own line says more than the stack trace after it.
+            if (line.starts_with("PANIC")) return line;
+            lines.push_back(line);
+        }
         for (std::size_t i = lines.size() > 3 ? lines.size() - 3 : 0; i < lines.size(); ++i)
             tail += lines[i] + " | ";
         return tail.empty() ? "no output" : tail.substr(0, tail.size() - 3);
@@ -220,12 +237,16 @@ public:
             if (WantsSamba(*a)) plans.push_back(PlanSamba(*a));
         }
         if (plans.empty()) return true;
-        tools_ = {FindProgram("smbd"), FindProgram("smbpasswd"), FindNssWrapper(), FindProgram("setpriv")};
-        if (tools_.smbd.empty() || tools_.smbpasswd.empty() || tools_.nssWrapper.empty()) {
+        tools_ = {FindProgram("smbd"), FindProgram("smbpasswd"), FindLibrary("libnss_wrapper.so"),
+                  FindProgram("setpriv"), SetgroupsDenied() ? FindLibrary("libuid_wrapper.so") : ""};
+        const char* missing = tools_.smbd.empty()                              ? "smbd"
+                              : tools_.smbpasswd.empty()                       ? "smbpasswd"
+                              : tools_.nssWrapper.empty()                      ? "libnss_wrapper.so"
+                              : SetgroupsDenied() && tools_.uidWrapper.empty() ? "libuid_wrapper.so"
+                                                                               : nullptr;
+        if (missing) {
             std::fprintf(stderr, "kl440-sim: samba: %s not found; the shares are not served over SMB\n",
-                         tools_.smbd.empty()        ? "smbd"
-                         : tools_.smbpasswd.empty() ? "smbpasswd"
-                                                    : "libnss_wrapper.so");
+                         missing);
             return true;
         }
         std::string pattern = (fs::temp_directory_path() / "kl440-smb-XXXXXX").string();

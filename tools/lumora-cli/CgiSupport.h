@@ -1,6 +1,6 @@
 #pragma once
-// What the commands that talk CGI share: finding the appliance, the login check
-// with -u/-p, and waiting for a request's report.
+// What the commands that talk CGI share: finding the appliance (or taking --address),
+// the login check with -u and a password, and waiting for a request's report.
 
 #include <functional>
 #include <optional>
@@ -16,13 +16,13 @@ namespace lumora::cli {
 
 struct LoggedIn {
     int nasIndex = -1;
-    Options options;  // positional[0] is NAS; the command's own arguments follow
+    Options options;  // positional[0] is NAS ("" with --address); the command's own arguments follow
 };
 
 // Checks a command's own arguments before anything is sent; returns the problem or "".
 using ArgumentCheck = std::function<std::string(const Options&)>;
 
-// What a command accepts besides "NAS -u USER -p PASS".
+// What a command accepts besides "(NAS | --address A) -u USER [-p PASS | --password-stdin]".
 struct LoginSpec {
     const char* name = "";            // the command, for its usage line
     std::set<std::string> withValue;  // its own options that take a value
@@ -31,13 +31,33 @@ struct LoginSpec {
     ArgumentCheck check;              // its own argument check (may be empty)
 };
 
+// The arguments of a command that logs in, read and checked before anything is sent.
+struct LoginArguments {
+    Options options;                     // as LoggedIn::options
+    std::string user, password;          // UTF-8; both fit the credential fields
+    std::optional<std::string> address;  // --address: reach this address over HTTP, no discovery
+};
+
 // Why a credential given on the command line (UTF-8) cannot be sent as it stands, naming
 // its option; "" when it can. Nothing is ever sent with a substituted character.
 std::string CredentialArgumentProblem(const char* option, const std::string& value);
 
-// Parses the arguments by `spec`, checks them and the credentials, discovers, resolves NAS
-// and checks the login; the credentials then authorise every request. On failure prints
-// why, sets `exitCode` (2 for usage, 1 otherwise) and returns nothing.
+// Parses the arguments by `spec` and checks them; the password comes from -p, from the
+// first line of standard input (--password-stdin) or from a prompt on the terminal. On a
+// problem prints it with the usage line, sets `exitCode` to 2 and returns nothing.
+std::optional<LoginArguments> ReadLoginArguments(const CommandContext& context, const LoginSpec& spec,
+                                                 int& exitCode);
+
+// The nasIndex of the appliance the arguments name: found by a discovery, or the --address
+// entry; -1 (the reason printed) when there is none.
+int ReachAppliance(Session& session, const LoginArguments& arguments);
+
+// Checks the credentials with the appliance at `nasIndex`, by datagram or, with --address,
+// over HTTP; they then authorise every request. "" when accepted, else why not.
+std::string CheckLogin(Session& session, int nasIndex, const LoginArguments& arguments);
+
+// ReadLoginArguments, ReachAppliance and CheckLogin in turn. On failure prints why, sets
+// `exitCode` (2 for usage, 1 otherwise) and returns nothing.
 std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, const LoginSpec& spec,
                               int& exitCode);
 

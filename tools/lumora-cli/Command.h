@@ -1,10 +1,12 @@
 #pragma once
 // The command table of lumora-cli.
 //
-// A command is a function in a file of its own, registered by one line in
-// CommandTable.cpp. It gets its own arguments (global options removed) and
-// returns the exit code: 0 success, 1 refused or no answer, 2 usage.
+// A command is a function in a file of its own, registered by one entry in
+// CommandTable.cpp together with its usage and help texts. It gets its own
+// arguments (global options removed) and returns the exit code: 0 success,
+// 1 refused or no answer, 2 usage.
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,17 +23,34 @@ struct CommandContext {
 
 using CommandFunction = int (*)(CommandContext& context);
 
+// How a command reaches an appliance, which decides the arguments it shares with others.
+enum class Reach {
+    Datagram,  // discovery datagrams only (no --address: they do not cross a router)
+    Http,      // NAS or --address, then a login with -u and a password
+};
+
 struct Command {
     const char* name;
-    const char* usage;  // the arguments, e.g. "NAS -u USER -p PASS"
+    Reach reach;
+    const char* usage;    // the arguments of its own, e.g. "LAYOUT --yes" (HTTP commands: after the login)
+    const char* summary;  // one line for the command list
+    const char* details;  // what it does and its own options, for its --help (lines end with \n)
     CommandFunction run;
 };
 
 // Every command, in the order `lumora-cli --help` lists them.
 const std::vector<Command>& CommandTable();
+// The command called `name`, or nullptr.
+const Command* FindCommand(const std::string& name);
+// "lumora-cli [--json] NAME ARGS...", the arguments an HTTP command shares included.
+std::string UsageLine(const Command& command);
 
-// Prints "usage: lumora-cli NAME USAGE" to stderr and returns kExitUsage.
+// Prints the problem (if any) and the command's usage line to stderr; returns kExitUsage.
 int UsageError(const char* name, const std::string& problem = {});
+// The command list with one line each; kExitOk on stdout, kExitUsage on stderr.
+int PrintGeneralHelp(FILE* to);
+// The command's usage line, what it does, its options and the exit codes on stdout; kExitOk.
+int PrintCommandHelp(const Command& command);
 
 int RunDiscover(CommandContext& context);
 int RunLogin(CommandContext& context);

@@ -1,42 +1,31 @@
-// lumora-cli login NAS -u USER -p PASS: checks a user name and password with an appliance.
+// lumora-cli login (NAS | --address A) -u USER [-p PASS | --password-stdin]: checks a user
+// name and password with an appliance.
 
 #include <cstdio>
 
 #include "CgiSupport.h"
-#include "Command.h"
 #include "DeviceText.h"
 #include "Json.h"
-#include "NasArgument.h"
-#include "Options.h"
 #include "platform/Text.h"
-#include "protocol/datagram/DatagramCommands.h"
-#include "protocol/query/Messages.h"
 
 namespace lumora::cli {
 
 int RunLogin(CommandContext& context) {
-    std::string problem;
-    auto options = ParseOptions(context.args, {"-u", "-p"}, {}, problem);
-    if (!options) return UsageError("login", problem);
-    if (options->positional.size() != 1 || !options->Value("-u") || !options->Value("-p"))
-        return UsageError("login");
-    problem = CredentialArgumentProblem("-u", *options->Value("-u"));
-    if (problem.empty()) problem = CredentialArgumentProblem("-p", *options->Value("-p"));
-    if (!problem.empty()) return UsageError("login", problem);
-    const std::u16string user = Utf8ToWide(*options->Value("-u"));
-    const std::u16string password = Utf8ToWide(*options->Value("-p"));
+    int exitCode = kExitOk;
+    LoginSpec spec;
+    spec.name = "login";
+    const std::optional<LoginArguments> arguments = ReadLoginArguments(context, spec, exitCode);
+    if (!arguments) return exitCode;
 
     Session session;
-    const int nasIndex = FindAppliance(session, options->positional[0]);
+    const int nasIndex = ReachAppliance(session, *arguments);
     if (nasIndex < 0) return kExitFailed;
     const NasDevice device = *NasList::Instance().At(nasIndex);
 
-    const bool accepted =
-        session
-            .Request([&](HWND window) { return StartLogin(window, nasIndex, user, password); },
-                     WM_QUERY_RESULT, std::chrono::minutes(1))
-            .has_value();
-    const std::string error = accepted ? std::string() : ReportWorkerMessages(session);
+    const std::string error = CheckLogin(session, nasIndex, *arguments);
+    const bool accepted = error.empty();
+    // A refused datagram login has already shown its message.
+    if (!accepted && arguments->address) std::fprintf(stderr, "lumora-cli: %s\n", error.c_str());
     if (context.json) {
         JsonObject result;
         result.Text("name", DeviceName(device))
@@ -45,7 +34,7 @@ int RunLogin(CommandContext& context) {
         if (!accepted) result.Text("error", error);
         std::printf("%s\n", result.str().c_str());
     } else if (accepted) {
-        std::printf("%s accepted %s.\n", DeviceName(device).c_str(), options->Value("-u")->c_str());
+        std::printf("%s accepted %s.\n", DeviceName(device).c_str(), arguments->user.c_str());
     }
     return accepted ? kExitOk : kExitFailed;
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <utility>
 
+#include "SearchProgress.h"
 #include "platform/Text.h"
 #include "protocol/cgi/CgiReplyRecords.h"
 #include "protocol/datagram/DatagramCommands.h"
@@ -115,12 +116,27 @@ std::optional<Report> Session::WaitFor(HWND window, unsigned message, std::chron
     }
 }
 
+std::optional<Report> Session::WaitWhile(HWND window, unsigned message, std::chrono::milliseconds timeout,
+                                         const std::function<void()>& waiting) {
+    constexpr auto kSlice = std::chrono::milliseconds(100);
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (true) {
+        waiting();
+        if (std::optional<Report> report = WaitFor(window, message, kSlice)) return report;
+        // Either the workers ended (a last look takes what they queued) or the slice ran out.
+        if (RunningWorkerCount() == 0) return WaitFor(window, message, std::chrono::milliseconds(0));
+        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+    }
+}
+
 std::optional<Report> Session::Request(const std::function<RequestHandle(HWND)>& start, unsigned message,
-                                       std::chrono::milliseconds timeout) {
+                                       std::chrono::milliseconds timeout,
+                                       const std::function<void()>& waiting) {
     RequestWindow window(*this);
     const RequestHandle handle = start(window.handle());
     if (handle == 0) return std::nullopt;
-    std::optional<Report> report = WaitFor(window.handle(), message, timeout);
+    std::optional<Report> report = waiting ? WaitWhile(window.handle(), message, timeout, waiting)
+                                           : WaitFor(window.handle(), message, timeout);
     // What went wrong is kept for the message the command prints.
     if (!report || report->wParam != 0) NoteFailureReason(handle);
     return report;
@@ -136,7 +152,9 @@ bool Session::PumpUntil(const std::function<bool()>& done, std::chrono::millisec
 }
 
 bool Session::Discover() {
-    return Request(&StartDiscovery, WM_QUERY_RESULT, std::chrono::minutes(2)).has_value();
+    SearchProgress progress;
+    return Request(&StartDiscovery, WM_QUERY_RESULT, std::chrono::minutes(2), [&] { progress.Update(); })
+        .has_value();
 }
 
 int Session::Resolve(const std::string& nas) const {

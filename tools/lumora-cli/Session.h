@@ -51,13 +51,16 @@ public:
     Session();
     ~Session() override;
 
-    // Runs a discovery and waits for its report; false when nothing could be started.
+    // Runs a discovery and waits for its report (showing so on a terminal); false when nothing
+    // could be started.
     bool Discover();
     // Starts a request addressed to a window of its own (`start` gets the window and returns
     // the command's handle) and waits for the request's `message`; nothing when the command
-    // started nothing, the time ran out or the workers ended without that report.
+    // started nothing, the time ran out or the workers ended without that report. `waiting`,
+    // when given, is called about ten times a second meanwhile.
     std::optional<Report> Request(const std::function<RequestHandle(HWND)>& start, unsigned message,
-                                  std::chrono::milliseconds timeout);
+                                  std::chrono::milliseconds timeout,
+                                  const std::function<void()>& waiting = {});
     // Waits until a report of `message` reaches `window`, or the workers ended without one.
     std::optional<Report> WaitFor(HWND window, unsigned message, std::chrono::milliseconds timeout);
     // Delivers messages until `done` holds or the time is up; false on time-out.
@@ -74,6 +77,9 @@ public:
 private:
     friend class RequestWindow;
     void Keep(Report report);
+    // WaitFor in short slices, calling `waiting` before each.
+    std::optional<Report> WaitWhile(HWND window, unsigned message, std::chrono::milliseconds timeout,
+                                    const std::function<void()>& waiting);
     void Forget(HWND window);
 
     MessageLoop loop_;

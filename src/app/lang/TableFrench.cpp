@@ -241,6 +241,6 @@ constexpr std::u16string_view kSecondPart =
 
 CLanguageFre::CLanguageFre() { LoadAs(u"French", 1); }
 
-bool CLanguageFre::LoadTable() { return ParseParts(tableText, kFirstPart, kSecondPart); }
+bool CLanguageFre::LoadTable() { return ParseParts(tableText_, kFirstPart, kSecondPart); }
 
 }  // namespace lumora

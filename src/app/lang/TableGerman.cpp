@@ -241,6 +241,6 @@ constexpr std::u16string_view kSecondPart =
 
 CLanguageGer::CLanguageGer() { LoadAs(u"German", 2); }
 
-bool CLanguageGer::LoadTable() { return ParseParts(tableText, kFirstPart, kSecondPart); }
+bool CLanguageGer::LoadTable() { return ParseParts(tableText_, kFirstPart, kSecondPart); }
 
 }  // namespace lumora

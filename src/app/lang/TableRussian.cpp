@@ -245,6 +245,6 @@ constexpr std::u16string_view kSecondPart =
 
 CLanguageRus::CLanguageRus() { LoadAs(u"Russian", 4); }
 
-bool CLanguageRus::LoadTable() { return ParseParts(tableText, kFirstPart, kSecondPart); }
+bool CLanguageRus::LoadTable() { return ParseParts(tableText_, kFirstPart, kSecondPart); }
 
 }  // namespace lumora

@@ -241,6 +241,6 @@ constexpr std::u16string_view kSecondPart =
 
 CLanguageSpa::CLanguageSpa() { LoadAs(u"Spanish", 3); }
 
-bool CLanguageSpa::LoadTable() { return ParseParts(tableText, kFirstPart, kSecondPart); }
+bool CLanguageSpa::LoadTable() { return ParseParts(tableText_, kFirstPart, kSecondPart); }
 
 }  // namespace lumora

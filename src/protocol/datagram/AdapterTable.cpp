@@ -48,9 +48,18 @@ void AdapterTable::Enumerate() {
     Clear();
     ifaddrs* list = nullptr;
     if (getifaddrs(&list) != 0) return;
-    for (ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
+    Fill(list);
+    freeifaddrs(list);
+}
+
+void AdapterTable::Fill(const ifaddrs* list) {
+    Clear();
+    for (const ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
         if (entry->ifa_addr == nullptr || entry->ifa_addr->sa_family != AF_INET) continue;
         if ((entry->ifa_flags & IFF_UP) == 0 || (entry->ifa_flags & IFF_LOOPBACK) != 0) continue;
+        // An adapter without a carrier (cable out, no Wi-Fi network, a bridge with no port up)
+        // cannot bring a reply; leaving it out keeps it from taking a place in the table.
+        if ((entry->ifa_flags & IFF_RUNNING) == 0) continue;
         // Only the first address of each adapter, like the adapter list of other systems. An
         // address label ("eth0:1") is not an adapter: the adapter's name comes before the colon.
         std::string_view name = entry->ifa_name;
@@ -59,7 +68,6 @@ void AdapterTable::Enumerate() {
         if (std::find(interfaceName.begin(), taken, name) != taken) continue;
         if (!Add(name, Dotted(entry->ifa_addr), Dotted(entry->ifa_netmask))) break;
     }
-    freeifaddrs(list);
 }
 
 }  // namespace lumora

@@ -1,7 +1,7 @@
 #pragma once
 // The PC's IPv4 adapters as the last discovery enumerated them.
 //
-// Adapters that are up and have an IPv4 address, in the order the system
+// Adapters that are up, have a carrier and an IPv4 address, in the order the system
 // lists them, loopback excluded, at most 8 (further ones are ignored). Each
 // entry holds the first IPv4 address of its adapter and that address's netmask.
 // Process-wide and not locked: written by the thread that starts a discovery,
@@ -9,6 +9,8 @@
 
 #include <array>
 #include <string>
+
+struct ifaddrs;
 
 namespace lumora {
 
@@ -21,6 +23,8 @@ public:
 
     // Refills the table from the system; leaves it empty when the system does not answer.
     void Enumerate();
+    // Refills the table from a list of the system's interface addresses (Enumerate's work).
+    void Fill(const ifaddrs* list);
     // Empties the table.
     void Clear();
     // Adds an entry unless the table is full (used by Enumerate and by tests).

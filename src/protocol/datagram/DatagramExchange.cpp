@@ -2,6 +2,9 @@
 
 #include <arpa/inet.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/Text.h"
 
 namespace lumora {
@@ -51,24 +54,60 @@ void AddDiscoveredDevice(NasList& list, const AdapterTable& adapters, int entry,
 void RunDiscoveryExchange(DatagramPort& port, const AdapterTable& adapters, ByteView request,
                           const RequestId& id, const ModelTag& modelTag, NasList& list,
                           const DatagramWaits& waits) {
+    // Every adapter's round runs at once, each with its own turns and its own wait, so that
+    // many adapters take no longer than one. Replies are kept per adapter and listed at the
+    // end, adapter after adapter: the list is the one the rounds would have made one after
+    // another from the same replies.
+    struct Round {
+        int turns = 0;
+        Clock::TimePoint waitEnds;            // when this adapter's current wait runs out
+        std::vector<DiscoveryReply> replies;  // accepted, in the order they came
+    };
     const auto wait = waits.discoveryWait;
     Clock& clock = port.clock();
-    for (int entry = 0; entry < port.Count(); ++entry) {
-        port.Send(entry, request);
-        const auto deadline = Deadline(clock, kDiscoveryTurns, wait, {});
-        for (int turn = 0; turn < kDiscoveryTurns && clock.Now() < deadline;) {
-            ReceivedDatagram got = port.Receive(entry, wait);
-            if (got.status == Status::Failed) continue;
-            if (got.status == Status::Timeout) {
-                ++turn;
-                continue;
-            }
-            auto reply = ParseDiscoveryReply(got.bytes, id, modelTag);
-            if (!reply) continue;
-            ++turn;  // a reply takes its turn, also when the appliance is already listed
-            AddDiscoveredDevice(list, adapters, entry, *reply);
+    for (int entry = 0; entry < port.Count(); ++entry) port.Send(entry, request);
+    const auto deadline = Deadline(clock, kDiscoveryTurns, wait, {});
+    std::vector<Round> rounds(static_cast<std::size_t>(port.Count()), Round{0, clock.Now() + wait, {}});
+
+    std::vector<int> open;
+    for (;;) {
+        // A round is over after its turns, or when a wait would begin at or after the deadline;
+        // a wait begun before it runs its course.
+        open.clear();
+        auto until = Clock::TimePoint::max();
+        for (int entry = 0; entry < port.Count(); ++entry) {
+            const Round& round = rounds[static_cast<std::size_t>(entry)];
+            if (round.turns >= kDiscoveryTurns || round.waitEnds - wait >= deadline) continue;
+            open.push_back(entry);
+            until = std::min(until, round.waitEnds);
         }
+        if (open.empty()) break;
+        const auto now = clock.Now();
+        const ReceivedDatagram got =
+            port.ReceiveAny(open, std::max(std::chrono::ceil<std::chrono::milliseconds>(until - now),
+                                           std::chrono::milliseconds(0)));
+        const auto at = clock.Now();
+        // A wait that ran out is a turn. One that ends just as another adapter's datagram is
+        // read is not over yet: a datagram of its own due at that moment may still be waiting.
+        for (const int entry : open) {
+            Round& round = rounds[static_cast<std::size_t>(entry)];
+            const bool over = got.status == Status::Timeout ? round.waitEnds <= at : round.waitEnds < at;
+            if (entry == got.entry || !over) continue;
+            ++round.turns;
+            round.waitEnds = at + wait;
+        }
+        if (got.status == Status::Timeout || got.entry < 0 || got.entry >= port.Count()) continue;
+        Round& round = rounds[static_cast<std::size_t>(got.entry)];
+        round.waitEnds = at + wait;  // after any datagram the adapter waits afresh
+        if (got.status == Status::Failed) continue;
+        auto reply = ParseDiscoveryReply(got.bytes, id, modelTag);
+        if (!reply) continue;
+        ++round.turns;  // a reply takes its turn, also when the appliance is already listed
+        round.replies.push_back(std::move(*reply));
     }
+    for (std::size_t entry = 0; entry < rounds.size(); ++entry)
+        for (const DiscoveryReply& reply : rounds[entry].replies)
+            AddDiscoveredDevice(list, adapters, static_cast<int>(entry), reply);
 }
 
 std::int8_t RunLoginExchange(DatagramPort& port, int entry, ByteView request, const RequestId& id,

@@ -17,8 +17,9 @@
 
 namespace lumora {
 
-// Sends the discovery request out of every adapter in turn and adds every acceptable reply to `list`.
-// Datagrams that are not acceptable replies take no turn.
+// Sends the discovery request out of every adapter and adds every acceptable reply to `list`,
+// adapter after adapter; the adapters' rounds run at the same time. Datagrams that are not
+// acceptable replies take no turn.
 void RunDiscoveryExchange(DatagramPort& port, const AdapterTable& adapters, ByteView request,
                           const RequestId& id, const ModelTag& modelTag, NasList& list,
                           const DatagramWaits& waits = {});

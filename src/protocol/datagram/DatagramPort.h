@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "platform/Clock.h"
 
@@ -14,6 +15,7 @@ namespace lumora {
 struct ReceivedDatagram {
     enum class Status { Datagram, Timeout, Failed } status = Status::Failed;
     std::span<const std::uint8_t> bytes;
+    int entry = -1;  // the adapter it came in on; -1 for a timeout or a failure of no one adapter
 };
 
 class DatagramPort {
@@ -25,6 +27,9 @@ public:
     virtual bool Send(int entry, std::span<const std::uint8_t> datagram) = 0;
     // Waits up to `wait` for one datagram on adapter `entry` (a missing adapter waits and times out).
     virtual ReceivedDatagram Receive(int entry, std::chrono::milliseconds wait) = 0;
+    // Waits up to `wait` for one datagram on any of the adapters `entries`, taking them in turn
+    // when several have datagrams waiting, so that a busy adapter cannot hold back the others.
+    virtual ReceivedDatagram ReceiveAny(const std::vector<int>& entries, std::chrono::milliseconds wait) = 0;
     // The clock the exchange counts its deadlines and pauses by.
     virtual Clock& clock() = 0;
 };

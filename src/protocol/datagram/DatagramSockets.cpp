@@ -96,22 +96,37 @@ bool DatagramSockets::Send(int entry, std::span<const std::uint8_t> datagram) {
 }
 
 ReceivedDatagram DatagramSockets::Receive(int entry, std::chrono::milliseconds wait) {
-    ReceivedDatagram result;
-    if (entry < 0 || entry >= Count() || adapters_[static_cast<std::size_t>(entry)].receiveSocket < 0) {
-        // A missing socket behaves like a silent one.
-        clock().SleepFor(wait);
-        result.status = ReceivedDatagram::Status::Timeout;
-        return result;
-    }
-    const Adapter& adapter = adapters_[static_cast<std::size_t>(entry)];
-    pollfd ready{adapter.receiveSocket, POLLIN, 0};
-    const int polled = ::poll(&ready, 1, static_cast<int>(wait.count()));
-    if (polled == 0) {
-        result.status = ReceivedDatagram::Status::Timeout;
-        return result;
-    }
-    if (polled < 0) return result;
+    return ReceiveAny({entry}, wait);
+}
 
+ReceivedDatagram DatagramSockets::ReceiveAny(const std::vector<int>& entries,
+                                             std::chrono::milliseconds wait) {
+    // A missing socket (or adapter) stays in the set with a negative descriptor, which poll
+    // skips: it behaves like a silent one, and a set of only such waits out the whole wait.
+    std::vector<pollfd> ready;
+    ready.reserve(entries.size());
+    for (const int entry : entries) {
+        const bool known = entry >= 0 && entry < Count();
+        ready.push_back({known ? adapters_[static_cast<std::size_t>(entry)].receiveSocket : -1, POLLIN, 0});
+    }
+    const int polled = ::poll(ready.data(), ready.size(),
+                              static_cast<int>(std::max<std::chrono::milliseconds::rep>(wait.count(), 0)));
+    if (polled == 0) return {ReceivedDatagram::Status::Timeout, {}, -1};
+    if (polled < 0) return {};
+    // The search for a ready socket starts after the one served last.
+    for (std::size_t k = 0; k < ready.size(); ++k) {
+        const std::size_t i = (nextReady_ + k) % ready.size();
+        if (ready[i].fd < 0 || ready[i].revents == 0) continue;
+        nextReady_ = i + 1;
+        return ReadFrom(entries[i]);
+    }
+    return {};
+}
+
+ReceivedDatagram DatagramSockets::ReadFrom(int entry) {
+    ReceivedDatagram result;
+    result.entry = entry;
+    const Adapter& adapter = adapters_[static_cast<std::size_t>(entry)];
     iovec data{buffer_.data(), buffer_.size() - 1};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
     msghdr message{};

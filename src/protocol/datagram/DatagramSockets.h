@@ -35,6 +35,8 @@ public:
     // Waits up to `wait` for one datagram on adapter `entry` and receives at most 4095 bytes of
     // it, zero-terminated one past the end in the buffer.
     ReceivedDatagram Receive(int entry, std::chrono::milliseconds wait) override;
+    // The same on every adapter of `entries` at once; missing adapters are silent.
+    ReceivedDatagram ReceiveAny(const std::vector<int>& entries, std::chrono::milliseconds wait) override;
     // Number of table entries served.
     int Count() const override { return static_cast<int>(adapters_.size()); }
     // The system's clock.
@@ -47,8 +49,12 @@ private:
         std::uint32_t address = 0;    // network order
         unsigned interfaceIndex = 0;  // 0: unknown
     };
+    // Reads the datagram waiting on adapter `entry` into the buffer.
+    ReceivedDatagram ReadFrom(int entry);
+
     std::vector<Adapter> adapters_;
     std::vector<std::uint8_t> buffer_;
+    std::size_t nextReady_ = 0;  // where the next ReceiveAny starts looking among the ready sockets
 };
 
 }  // namespace lumora

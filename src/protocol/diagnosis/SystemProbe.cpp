@@ -9,11 +9,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
-#include "platform/RunProgram.h"
+#include "platform/CommandRunner.h"
 
 namespace lumora::diagnosis {
 namespace {
@@ -236,17 +237,19 @@ std::vector<std::string> DroppingIptablesRules(std::string_view rules, unsigned 
 
 FirewallFacts ReadFirewall(unsigned port) {
     FirewallFacts facts;
-    ProgramOutput nft = RunProgram({"nft", "list", "ruleset"});
-    if (nft.started && nft.exitCode == 0) {
+    constexpr std::chrono::seconds kFirewallToolTimeout{10};
+    CommandRunner& run = SystemCommandRunner();
+    const CommandResult nft = run.Run({"nft", "list", "ruleset"}, {}, kFirewallToolTimeout);
+    if (nft.Succeeded()) {
         facts.tool = "nft";
-        facts.rules = DroppingNftRules(nft.output, port);
+        facts.rules = DroppingNftRules(nft.out, port);
         facts.state = facts.rules.empty() ? FirewallState::NoRules : FirewallState::Drops;
         return facts;
     }
-    ProgramOutput ipt = RunProgram({"iptables", "-S"});
-    if (ipt.started && ipt.exitCode == 0) {
+    const CommandResult ipt = run.Run({"iptables", "-S"}, {}, kFirewallToolTimeout);
+    if (ipt.Succeeded()) {
         facts.tool = "iptables";
-        facts.rules = DroppingIptablesRules(ipt.output, port);
+        facts.rules = DroppingIptablesRules(ipt.out, port);
         facts.state = facts.rules.empty() ? FirewallState::NoRules : FirewallState::Drops;
         return facts;
     }

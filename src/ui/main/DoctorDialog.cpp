@@ -17,7 +17,7 @@ namespace lumora {
 CDoctorDialog::CDoctorDialog(wxWindow* parent)
     : CGdipDialog(parent, wxID_ANY, "Lumora", wxSize(kWidth, kHeight)) {}
 
-void CDoctorDialog::InitDialog() {
+void CDoctorDialog::OnInitDialog() {
     SetWindowShape(RoundedRectOutline(kWidth, kHeight, 14));
     SetBackground(IDB_PANEL_SMALL);
     auto* heading = new CTransStatic(this, kHeading, wxString(), wxPoint(30, 24), wxSize(546, 32));

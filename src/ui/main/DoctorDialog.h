@@ -19,7 +19,7 @@ public:
     explicit CDoctorDialog(wxWindow* parent);
 
     // Builds the controls and starts the diagnosis.
-    void InitDialog();
+    void OnInitDialog();
     // The text shown: "Looking for the reason..." until the report arrives, then its findings.
     std::u16string ReportText() const { return reportText_; }
 

@@ -43,7 +43,7 @@ void CLoginDialog::SetCredentials(const std::u16string& user, const std::u16stri
         userName = u"admin";
 }
 
-void CLoginDialog::InitDialog() {
+void CLoginDialog::OnInitDialog() {
     SetWindowShape(RoundedRectOutline(kWidth, kHeight, 12));
     SetBackground(IDB_PANEL_SMALL);
     // Created in the order Tab visits them.

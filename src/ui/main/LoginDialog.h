@@ -33,7 +33,7 @@ public:
     // password; without one the user field proposes "admin" and the password stays empty.
     void SetCredentials(const std::u16string& user, const std::u16string& password);
     // Builds the controls from the members; call after SetCredentials, before showing.
-    void InitDialog();
+    void OnInitDialog();
 
     // In: the proposal; out (after IDOK): the entries.
     std::u16string userName;

@@ -19,7 +19,7 @@ CSettingsDialog::~CSettingsDialog() {
     if (g_hOpenModal == Handle()) g_hOpenModal = kNoWindow;
 }
 
-void CSettingsDialog::InitDialog() {
+void CSettingsDialog::OnInitDialog() {
     g_hOpenModal = Handle();
     SetWindowShape(RoundedRectOutline(kWidth, kHeight, 14));
     SetBackground(IDB_PANEL_LARGE);

@@ -34,7 +34,7 @@ public:
     ~CSettingsDialog() override;
 
     // Builds the controls, checks the current period's choice and becomes g_hOpenModal.
-    void InitDialog();
+    void OnInitDialog();
     // The radio button of a choice (kMinutes5 ... kNever).
     CGdipButton& Choice(int id) const;
 

@@ -29,7 +29,7 @@ int CTessilApp::OnRun() {
     {
         CTessilDlg mainWindow;
         SetTopWindow(&mainWindow);
-        mainWindow.InitDialog();
+        mainWindow.OnInitDialog();
         mainWindow.ShowModal();
         SetTopWindow(nullptr);
     }

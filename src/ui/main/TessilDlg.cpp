@@ -64,7 +64,7 @@ CTessilDlg::~CTessilDlg() {
     NasList::Instance().Clear();
 }
 
-void CTessilDlg::InitDialog() {
+void CTessilDlg::OnInitDialog() {
     PrepareBackground(IDB_BACKGROUND_MAIN);  // the largest picture, drawn while the controls are built
     CreateControls();
     CentreFixed(*this, wxSize(kWidth, kHeight), nullptr);

@@ -60,8 +60,9 @@ public:
     // Frees the appliance list and the share list and stops noticing activity.
     ~CTessilDlg() override;
 
-    // Builds the window, reads the logout period and starts the first search.
-    void InitDialog();
+    // Builds the window, reads the logout period and starts the first search; called once,
+    // by whoever opens the window (not wx's InitDialog, which runs again on every Show).
+    void OnInitDialog();
 
     LRESULT OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) override;
 

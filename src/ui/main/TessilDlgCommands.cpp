@@ -47,7 +47,7 @@ void CTessilDlg::ShowHelp() {
 void CTessilDlg::RunSettings() {
     CSettingsDialog dialog(this);
     const int answer = Dialogs().RunModal("CSettingsDialog", [&dialog] {
-        dialog.InitDialog();
+        dialog.OnInitDialog();
         return dialog.ShowModal();
     });
     if (answer == IDOK) WriteLoginOutTime(g_logoutPeriod);
@@ -60,7 +60,7 @@ void CTessilDlg::RunSettings() {
 void CTessilDlg::ExplainEmptyList() {
     CDoctorDialog dialog(this);
     Dialogs().RunModal("CDoctorDialog", [&dialog] {
-        dialog.InitDialog();
+        dialog.OnInitDialog();
         return dialog.ShowModal();
     });
 }

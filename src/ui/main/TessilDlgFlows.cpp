@@ -57,7 +57,7 @@ void CTessilDlg::Connect() {
     CLoginDialog dialog(this);
     dialog.SetCredentials(remembered.userName, remembered.password);
     const int answer = Dialogs().RunModal("CLoginDialog", [&dialog] {
-        dialog.InitDialog();
+        dialog.OnInitDialog();
         return dialog.ShowModal();
     });
     if (answer != IDOK) return;

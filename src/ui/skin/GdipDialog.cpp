@@ -56,10 +56,9 @@ CGdipDialog::~CGdipDialog() {
 }
 
 bool CGdipDialog::Show(bool show) {
-    // wxDialog::Show runs InitDialog again on every show, and our windows name their own
-    // set-up InitDialog: a second run would build every control twice and draw the
-    // picture into a cache the size of the window not yet mapped. Their owner runs it
-    // once, before the first show; everything else wxDialog::Show does is done here.
+    // wxDialog::Show runs InitDialog again on every show: a window whose set-up were
+    // named so would build every control twice and draw its picture into a cache the size
+    // of the window not yet mapped. Everything else wxDialog::Show does is done here.
     if (!show && IsModal()) EndModal(wxID_CANCEL);
     bool changed = wxTopLevelWindow::Show(show);
     if (show) SetClientSize(fixedSize_);

@@ -132,5 +132,37 @@ TEST_F(DiscoveryExchangeTest, AnAddressLabelIsNoAdapterOfItsOwnAndTakesNoOtherLi
     EXPECT_EQ(NasList::Instance().At(0)->adapterIndex, 0);
 }
 
+TEST_F(DiscoveryExchangeTest, ThreeAdaptersAtOnceListInAdapterOrderAndSkipOneWithoutCarrier) {
+    ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
+    ASSERT_TRUE(net.AddAdapter("pc1", "198.51.100.1/24", "nas1"));
+    ASSERT_TRUE(net.AddAdapter("pc2", "203.0.113.1/24", "nas2"));
+    // Its other end is down: up, with an address, and no carrier.
+    ASSERT_TRUE(net.AddAdapter("pc3", "198.18.3.1/24", "nas3"));
+    ASSERT_EQ(net.appliances().Run({"ip", "link", "set", "nas3", "down"}), 0);
+    // The system takes the carrier's loss in a moment of its own; wait until it shows.
+    ASSERT_TRUE(PumpUntil(
+        [] {
+            return CaptureProgram({"ip", "-o", "link", "show", "pc3"}).out.find("DOWN") != std::string::npos;
+        },
+        std::chrono::seconds(10)));
+    ASSERT_TRUE(net.AddBridge("lan", {"nas1", "nas2"}));
+    ASSERT_TRUE(
+        net.StartSim(SimBinary(), ApplianceSection("A0", "00:00:00:00:00:01", "nas0", "192.0.2.20") +
+                                      ApplianceSection("A1", "00:00:00:00:00:02", "nas0", "192.0.2.21") +
+                                      ApplianceSection("Mid", "00:00:00:00:00:03", "lan", "198.51.100.20") +
+                                      ApplianceSection("Far", "00:00:00:00:00:04", "lan", "203.0.113.20")));
+    Discover();
+    const AdapterTable& adapters = AdapterTable::Instance();
+    ASSERT_EQ(adapters.count, 3);
+    EXPECT_EQ(adapters.interfaceName[2], "pc2");
+    // The LAN's appliances answer on both of its adapters; each is listed once, where it was
+    // first heard, and reached through the adapter on its own subnet.
+    ASSERT_EQ(ListedNames(), (std::vector<std::string>{"A0", "A1", "Mid", "Far"}));
+    const NasList& list = NasList::Instance();
+    EXPECT_EQ(list.At(1)->adapterIndex, 0);
+    EXPECT_EQ(list.At(2)->adapterIndex, 1);
+    EXPECT_EQ(list.At(3)->adapterIndex, 2);
+}
+
 }  // namespace
 }  // namespace lumora::test

@@ -12,11 +12,15 @@
 
 #include <algorithm>
 
-#include "platform/RunProgram.h"
+#include "platform/CommandRunner.h"
 #include "support/SimNetwork.h"
 
 namespace lumora::diagnosis {
 namespace {
+
+CommandResult RunTool(const std::vector<std::string>& argv) {
+    return SystemCommandRunner().Run(argv, {}, std::chrono::seconds(30));
+}
 
 bool AnyContains(const std::vector<std::string>& lines, std::string_view part) {
     return std::any_of(lines.begin(), lines.end(),
@@ -175,7 +179,7 @@ TEST_F(DoctorNetworkTest, NamesTheProgramHoldingThePort) {
 }
 
 TEST_F(DoctorNetworkTest, SaysWhenNothingAnswersAndThereIsNoGroupRoute) {
-    RunProgram({"ip", "route", "del", "224.0.0.0/4"});  // a namespace of the test script may carry one
+    RunTool({"ip", "route", "del", "224.0.0.0/4"});  // a namespace of the test script may carry one
     const DoctorReport report = Run();
     EXPECT_EQ(report.appliancesFound, 0);
     EXPECT_TRUE(report.adapters[0].groupRoute.empty());
@@ -184,14 +188,14 @@ TEST_F(DoctorNetworkTest, SaysWhenNothingAnswersAndThereIsNoGroupRoute) {
 }
 
 TEST_F(DoctorNetworkTest, ShowsTheFirewallRuleThatDropsDiscovery) {
-    if (!RunProgram({"nft", "--version"}).started) GTEST_SKIP() << "nft is not installed";
+    if (!RunTool({"nft", "--version"}).started) GTEST_SKIP() << "nft is not installed";
     ASSERT_TRUE(
         net.StartSim(test::SimBinary(), Appliance("KL440-Office", "00:11:22:33:44:55", "192.0.2.20")));
-    const ProgramOutput added = RunProgram(
+    const CommandResult added = RunTool(
         {"nft",
          "add table inet lumora_test; add chain inet lumora_test in { type filter hook input priority 0; }; "
          "add rule inet lumora_test in udp dport 13579 drop"});
-    if (added.exitCode != 0) GTEST_SKIP() << "nft cannot change this namespace: " << added.output;
+    if (added.exitCode != 0) GTEST_SKIP() << "nft cannot change this namespace: " << added.err;
     const DoctorReport report = Run();
     EXPECT_EQ(report.firewall.state, FirewallState::Drops);
     EXPECT_EQ(report.appliancesFound, 0);

@@ -10,7 +10,7 @@ namespace {
 TEST_F(MainWindowTest, AnEmptyListOffersWhyAndTheDiagnosisSaysNothingAnswered) {
     dialogs.RunReal("CDoctorDialog");
     window.reset(new CTessilDlg);
-    window->InitDialog();
+    window->OnInitDialog();
     window->Show();
     wxWindow* why = window->FindWindow(CTessilDlg::kWhyNoAppliance);
     ASSERT_NE(why, nullptr);

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <typeinfo>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,15 @@ inline bool SaveScreenshot(wxWindow& window, const std::string& name) {
     return SaveScreenArea(window, ScreenshotPath(name));
 }
 
+// True when no two children of `window` carry the same id. wx runs a dialog's own
+// InitDialog on every Show, so a window built there as well would hold each control twice.
+inline bool BuiltOnce(const wxWindow& window) {
+    std::set<int> ids;
+    for (const wxWindow* child : window.GetChildren())
+        if (child->GetId() >= 0 && !ids.insert(child->GetId()).second) return false;
+    return !ids.empty();
+}
+
 // Runs `step` once the modal dialog of type T is open (from inside its modal loop), after
 // the messages the dialog posted while opening.
 template <class T>
@@ -64,9 +75,10 @@ void WhenOpen(std::function<void(T&)> step, bool settled = false) {
     wxTheApp->CallAfter([step, settled] {
         for (wxWindow* window : wxTopLevelWindows)
             if (auto* dialog = dynamic_cast<T*>(window); dialog != nullptr && dialog->IsModal()) {
-                if (settled)
+                if (settled) {
+                    EXPECT_TRUE(BuiltOnce(*dialog)) << typeid(T).name();
                     step(*dialog);
-                else
+                } else
                     WhenOpen<T>(step, true);
                 return;
             }
@@ -126,8 +138,9 @@ protected:
     // Opens the main window and waits for the first search to list the appliances.
     void OpenListed() {
         window.reset(new CTessilDlg);
-        window->InitDialog();
+        window->OnInitDialog();
         window->Show();
+        EXPECT_TRUE(BuiltOnce(*window));
         ASSERT_TRUE(
             PumpUntil([&] { return window->ApplianceList().GetCount() == 3; }, std::chrono::seconds(20)))
             << window->ApplianceList().GetCount() << " " << Shown();
