@@ -65,6 +65,7 @@ CTessilDlg::~CTessilDlg() {
 }
 
 void CTessilDlg::OnInitDialog() {
+    PrepareBackground(IDB_BACKGROUND_MAIN);  // the largest picture, drawn while the controls are built
     CreateControls();
     CentreFixed(*this, wxSize(kWidth, kHeight), nullptr);
     SetBackground(IDB_BACKGROUND_MAIN);

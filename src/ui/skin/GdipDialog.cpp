@@ -1,20 +1,47 @@
 #include "ui/skin/GdipDialog.h"
 
-#include <wx/dcbuffer.h>
-#include <wx/dcmemory.h>
+#include <wx/dcclient.h>
 #include <wx/region.h>
 #include <wx/toplevel.h>
 
-#include "ui/skin/MyMemDC.h"
+#include "ui/skin/AppIcon.h"
 #include "ui/skin/core/SkinMessages.h"
 
 namespace lumora {
+namespace {
+
+// The picture as the window shows it: scaled down into `client` when larger (never
+// cropped), over black, without alpha, at the client size.
+wxImage PictureOverBlack(wxImage picture, const wxSize& client) {
+    const wxSize size(std::min(picture.GetWidth(), client.x), std::min(picture.GetHeight(), client.y));
+    if (size != picture.GetSize()) picture.Rescale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR);
+    if (picture.HasAlpha()) {
+        unsigned char* rgb = picture.GetData();
+        const unsigned char* alpha = picture.GetAlpha();
+        for (int i = 0, n = size.x * size.y; i < n; ++i)
+            for (int c = 0; c < 3; ++c)
+                rgb[3 * i + c] = static_cast<unsigned char>(rgb[3 * i + c] * alpha[i] / 255);
+        picture.ClearAlpha();
+    }
+    if (size == client) return picture;
+    wxImage whole(std::max(client.x, 1), std::max(client.y, 1), true);
+    whole.Paste(picture, 0, 0);
+    return whole;
+}
+
+}  // namespace
+
+wxImage PictureAsShown(int id, const wxSize& client) {
+    const wxImage picture = DecodePng(CompiledPng(id));
+    return picture.IsOk() ? PictureOverBlack(picture, client) : wxImage();
+}
 
 CGdipDialog::CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size)
     : wxDialog(parent, id, title, wxDefaultPosition, size, wxBORDER_NONE | wxFRAME_SHAPED),
       link_(*this, *this),
       fixedSize_(size) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetIcons(AppIcons());
     SetClientSize(size);
     Bind(wxEVT_PAINT, &CGdipDialog::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CGdipDialog::OnLeftDown, this);
@@ -29,27 +56,30 @@ CGdipDialog::~CGdipDialog() {
 }
 
 bool CGdipDialog::Show(bool show) {
-    bool changed = wxDialog::Show(show);
+    // wxDialog::Show runs InitDialog again on every show: a window whose set-up were
+    // named so would build every control twice and draw its picture into a cache the size
+    // of the window not yet mapped. Everything else wxDialog::Show does is done here.
+    if (!show && IsModal()) EndModal(wxID_CANCEL);
+    bool changed = wxTopLevelWindow::Show(show);
     if (show) SetClientSize(fixedSize_);
     return changed;
 }
 
 bool CGdipDialog::SetBackground(int id) {
-    picture_ = std::make_unique<CGdiPlusBitmapResource>();
-    cache_ = wxBitmap();
-    if (picture_->LoadPng(id)) {
-        // A window not yet shown may report no client area; its fixed size is what it will have.
-        wxSize client = IsShown() ? GetClientSize() : fixedSize_;
-        cache_.Create(std::max(client.x, 1), std::max(client.y, 1), 24);
-        wxMemoryDC dc(cache_);
-        dc.SetBackground(*wxBLACK_BRUSH);
-        dc.Clear();
-        // A picture larger than the window is scaled down into it, not cropped.
-        picture_->Draw(
-            dc, wxRect(0, 0, std::min(picture_->Width(), client.x), std::min(picture_->Height(), client.y)));
-    }
+    // The size the window keeps, not the one reported now: a window not yet mapped (even
+    // one already shown) may report no client area at all.
+    const bool prepared = prepared_.valid() && preparedId_ == id;
+    const wxImage shown = prepared ? prepared_.get() : PictureAsShown(id, fixedSize_);
+    prepared_ = {};  // waits for a picture prepared for nothing
+    cache_ = shown.IsOk() ? wxBitmap(shown, 24) : wxBitmap();
     Refresh(false);
     return true;
+}
+
+void CGdipDialog::PrepareBackground(int id) {
+    EnsurePngDecoder();  // the decoders' list is filled here, only read by the worker
+    preparedId_ = id;
+    prepared_ = std::async(std::launch::async, [id, size = fixedSize_] { return PictureAsShown(id, size); });
 }
 
 void CGdipDialog::SetWindowShape(const std::vector<ShapePoint>& outline) {
@@ -65,10 +95,10 @@ LRESULT CGdipDialog::OnMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CGdipDialog::OnPaint(wxPaintEvent&) {
-    PaintOffScreen(*this, [this](wxDC& dc, const wxRect&) {
-        if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
-        PaintOver(dc);
-    });
+    // Straight onto the window: the toolkit paints off-screen and shows the frame whole.
+    wxPaintDC dc(this);
+    if (cache_.IsOk()) dc.DrawBitmap(cache_, 0, 0, false);
+    PaintOver(dc);
 }
 
 // A borderless window is dragged by any free spot of its own surface.

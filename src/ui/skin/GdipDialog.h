@@ -1,7 +1,7 @@
 #pragma once
 // Base of the skinned top-level windows: borderless, fixed-size, drawn from one picture.
 
-#include <memory>
+#include <future>
 #include <vector>
 
 #include <wx/dialog.h>
@@ -23,9 +23,12 @@ public:
     CGdipDialog(wxWindow* parent, wxWindowID id, const wxString& title, const wxSize& size);
     ~CGdipDialog() override;
 
-    // Loads PNG `id` as the picture and draws it into the background cache, scaled
-    // into the smaller of picture and client size; always true, as the original did.
+    // Draws PNG `id` into the background cache at the window's fixed client size, scaled
+    // down when larger, over black; always true (a missing picture leaves the cache empty).
     bool SetBackground(int id);
+    // Starts drawing PNG `id` for SetBackground(id) on another thread, so that the
+    // controls are built meanwhile; SetBackground(id) then takes the result.
+    void PrepareBackground(int id);
     // Gives the window the outline of a polygon (client coordinates).
     void SetWindowShape(const std::vector<ShapePoint>& outline);
 
@@ -53,10 +56,15 @@ private:
 
     CRestoreParentDCHelper link_;
     wxSize fixedSize_;
-    std::unique_ptr<CGdiPlusBitmapResource> picture_;
     wxBitmap cache_;
+    int preparedId_ = 0;
+    std::future<wxImage> prepared_;
     bool dragging_ = false;
     wxPoint grabOffset_;
 };
+
+// PNG `id` as a skinned window of `client` size shows it: scaled down into the window
+// when larger (never cropped), over black, without alpha; invalid when there is no such PNG.
+wxImage PictureAsShown(int id, const wxSize& client);
 
 }  // namespace lumora

@@ -2,6 +2,8 @@
 
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
+#include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include "ui/skin/WxText.h"
 #include "ui/skin/core/SkinMessages.h"
@@ -121,6 +123,14 @@ void CSkinButtonBase::SetHover(bool hover) {
     Refresh(false);
 }
 
+void CSkinButtonBase::DoEnable(bool enable) {
+    if (!enable) {
+        SetHover(false);
+        if (tooltip_) tooltip_->Hide();
+    }
+    CSkinControl::DoEnable(enable);
+}
+
 void CSkinButtonBase::SetPressed(bool pressed) {
     pressed_ = pressed;
     pointerInside_ = true;
@@ -151,6 +161,9 @@ void CSkinButtonBase::Paint(wxDC& dc, const wxRect& client) {
 }
 
 void CSkinButtonBase::OnLeftDown(wxMouseEvent& event) {
+    // A press ends the tip: the click may open a modal window, under whose grab the
+    // pointer's leaving never reaches this button.
+    if (tooltip_) tooltip_->Hide();
     if (!IsEnabled()) return;
     if (AcceptsFocus()) SetFocus();
     pressed_ = true;
@@ -231,10 +244,15 @@ void CSkinButtonBase::OnKeyUp(wxKeyEvent& event) {
 }
 
 void CSkinButtonBase::NotifyClick() {
+    if (tooltip_) tooltip_->Hide();  // a click by key as well
     wxCommandEvent click(wxEVT_BUTTON, GetId());
     click.SetEventObject(this);
     click.SetInt(checked_);
+    wxWeakRef<CSkinButtonBase> self(this);
     ProcessWindowEvent(click);
+    // A modal window the click opened held the pointer, so its leaving never arrived: the
+    // face would stay lit. The click may also have taken the button away.
+    if (self && hover_ && !GetScreenRect().Contains(wxGetMousePosition())) SetHover(false);
 }
 
 }  // namespace lumora

@@ -68,6 +68,8 @@ public:
     bool AcceptsFocus() const override { return IsEnabled(); }
 
 protected:
+    // A disabled window hears nothing more of the pointer: its light and tip go at once.
+    void DoEnable(bool enable) override;
     // Draws the face (and marks) for the state; called after the parent background.
     virtual void DrawFace(wxDC& dc, const FaceState& state) = 0;
     // Draws the text over the face.

@@ -29,6 +29,7 @@
 #include "ui/main/TessilDlg.h"
 #include "ui/skin/DialogKeys.h"
 #include "ui/skin/WxText.h"
+#include "ui/skin/ScreenPixels.h"
 #include "ui/skin/SkinTestSupport.h"
 
 namespace lumora::test {
@@ -48,24 +49,14 @@ public:
     std::vector<std::string> opened;
 };
 
-// Saves what the screen shows of `window` as artifacts/main-window/NAME.png, in the
-// screen's own pixels (twice the window's size at double scale). The X server's picture
-// is taken, as a person would see it.
+// Where SaveScreenshot writes the screenshot NAME.
+inline std::filesystem::path ScreenshotPath(const std::string& name) {
+    return std::filesystem::path(LUMORA_BINARY_DIR) / "artifacts" / "main-window" / (name + ".png");
+}
+
+// Saves what the screen shows of `window` as artifacts/main-window/NAME.png.
 inline bool SaveScreenshot(wxWindow& window, const std::string& name) {
-    window.Raise();
-    window.Refresh();
-    window.Update();
-    Pump(std::chrono::milliseconds(300));
-    const double scale = window.GetContentScaleFactor();
-    const wxRect area = window.GetScreenRect();
-    const std::filesystem::path folder =
-        std::filesystem::path(LUMORA_BINARY_DIR) / "artifacts" / "main-window";
-    std::filesystem::create_directories(folder);
-    const wxString command = wxString::Format(
-        "import -window root -crop %dx%d+%d+%d +repage %s", static_cast<int>(area.width * scale),
-        static_cast<int>(area.height * scale), static_cast<int>(area.x * scale),
-        static_cast<int>(area.y * scale), (folder / (name + ".png")).string());
-    return wxExecute(command, wxEXEC_SYNC | wxEXEC_NOEVENTS) == 0;
+    return SaveScreenArea(window, ScreenshotPath(name));
 }
 
 // True when no two children of `window` carry the same id. wx runs a dialog's own

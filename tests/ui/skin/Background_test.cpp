@@ -1,6 +1,8 @@
 // The parent-background link: what a control inside a dialog, or inside a container on
 // a dialog, gets painted behind it.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <wx/dcmemory.h>
@@ -108,6 +110,19 @@ TEST(Background, APictureLargerThanTheWindowIsScaledDown) {
     wxImage cache = window->BackgroundCache().ConvertToImage();
     wxImage scaled = picture.Image().Scale(640, 360, wxIMAGE_QUALITY_BILINEAR);
     for (int y : {10, 52, 200, 359}) EXPECT_NEAR(cache.GetGreen(320, y), scaled.GetGreen(320, y), 2) << y;
+
+    // Prepared on another thread, the cache is the same; prepared for another picture,
+    // the one asked for is drawn all the same.
+    TestWindow<RecordingWindow> prepared(new RecordingWindow(wxSize(640, 360)));
+    prepared->PrepareBackground(IDB_BACKGROUND_MAIN);
+    prepared->SetBackground(IDB_BACKGROUND_MAIN);
+    wxImage same = prepared->BackgroundCache().ConvertToImage();
+    ASSERT_EQ(same.GetSize(), cache.GetSize());
+    EXPECT_TRUE(std::equal(cache.GetData(), cache.GetData() + 640 * 360 * 3, same.GetData()));
+    prepared->PrepareBackground(IDB_PANEL_SMALL);
+    prepared->SetBackground(IDB_BACKGROUND_MAIN);
+    same = prepared->BackgroundCache().ConvertToImage();
+    EXPECT_TRUE(std::equal(cache.GetData(), cache.GetData() + 640 * 360 * 3, same.GetData()));
 }
 
 TEST(Background, APlainParentShowsItsOwnColour) {
@@ -122,6 +137,11 @@ TEST(Images, MissingAndBrokenPicturesLeaveTheImageEmpty) {
     CGdiPlusBitmapResource image;
     EXPECT_TRUE(image.LoadPng(IDB_RADIO_ON));
     EXPECT_EQ(image.Width(), 18);
+    // Decoded once per process: every image of the picture shares the pixels.
+    CGdiPlusBitmapResource again(IDB_RADIO_ON);
+    ASSERT_TRUE(image.Image().IsOk());
+    EXPECT_EQ(again.Image().GetData(), image.Image().GetData());
+    EXPECT_EQ(again.Image().GetSize(), wxSize(18, again.Height()));
     EXPECT_FALSE(image.LoadPng(210));  // no such picture: the earlier one is released too
     EXPECT_FALSE(image.IsLoaded());
     const unsigned char broken[] = {0x89, 'P', 'N', 'G', 0, 1, 2, 3};

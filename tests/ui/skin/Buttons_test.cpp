@@ -127,6 +127,42 @@ TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
     EXPECT_FALSE(push->ToolTip()->IsShown());
 }
 
+// A click may open a modal window, whose grab keeps the pointer's leaving from reaching
+// the button: the tip goes at the press (by mouse or key) and the light goes after the
+// click when the pointer is elsewhere by then.
+TEST_F(ButtonsTest, AClickTakesTheTipDownAndTheLightOffWhenThePointerWentAway) {
+    CGdipButton* push = Make(ButtonKind::Push, 10);
+    push->SetToolTip(u"Settings", true);
+    push->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) {
+        ++clicks;
+        window->WarpPointer(400, 300);  // what the person did while the modal window was up
+    });
+    window->WarpPointer(20, 15);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
+    ASSERT_TRUE(push->ToolTip()->IsShown());
+    SendMouse(*push, wxEVT_LEFT_DOWN, 10, 5);
+    EXPECT_FALSE(push->ToolTip()->IsShown());
+    SendMouse(*push, wxEVT_LEFT_UP, 10, 5);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(push->IsHover());
+
+    window->WarpPointer(20, 15);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
+    ASSERT_TRUE(push->ToolTip()->IsShown());
+    SendKey(*push, wxEVT_KEY_DOWN, WXK_SPACE);
+    SendKey(*push, wxEVT_KEY_UP, WXK_SPACE);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(push->ToolTip()->IsShown());
+
+    // Disabled under the pointer (Logout while the pointer rests on it), it hears of no leaving either.
+    SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
+    SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
+    ASSERT_TRUE(push->IsHover());
+    push->Disable();
+    EXPECT_FALSE(push->IsHover());
+    EXPECT_FALSE(push->ToolTip()->IsShown());
+}
+
 TEST_F(ButtonsTest, HoverShowsTheTipAfreshFromItsText) {
     CGdipButton* push = Make(ButtonKind::Push, 10);
     push->SetToolTip(u"Search again", false);

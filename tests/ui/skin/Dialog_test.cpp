@@ -15,6 +15,9 @@ TEST(GdipDialog, KeepsItsSizeAndIsDraggedByAFreeSpotOnly) {
     window->SetWindowShape(RoundedRectOutline(300, 200, 12));
     window->Show();
     EXPECT_EQ(window->GetClientSize(), wxSize(300, 200));
+    // Every skinned window carries the application's icon, for the task switcher and dock.
+    EXPECT_GE(window->GetIcons().GetIconCount(), 6u);
+    EXPECT_EQ(window->GetIcons().GetIcon(wxSize(48, 48), wxIconBundle::FALLBACK_NONE).GetWidth(), 48);
     wxPoint start = window->GetPosition();
 
     auto* button =

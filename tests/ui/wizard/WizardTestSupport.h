@@ -11,9 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <wx/dcmemory.h>
-#include <wx/dcclient.h>
-
 #include "platform/Text.h"
 #include "protocol/datagram/DatagramCommands.h"
 #include "protocol/datagram/NasList.h"
@@ -24,6 +21,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/SimNetwork.h"
 #include "ui/main/MainWindowState.h"
+#include "ui/skin/ScreenPixels.h"
 #include "ui/skin/SkinTestSupport.h"
 #include "ui/wizard/WizardPages.h"
 
@@ -169,23 +167,10 @@ protected:
         return PumpUntil([&] { return Requests(command).size() >= count; }, limit);
     }
 
-    // Saves what the window shows to the build's artifacts folder.
+    // Saves what the screen shows of the window to the build's artifacts folder.
     static void Screenshot(wxWindow& window, const std::string& name) {
-        window.Raise();
-        window.Refresh();
-        window.Update();
-        Pump(300ms);
-        const wxSize size = window.GetClientSize();
-        wxBitmap shot(size.x, size.y, 24);
-        {
-            wxClientDC source(&window);
-            wxMemoryDC memory(shot);
-            memory.Blit(0, 0, size.x, size.y, &source, 0, 0);
-        }
-        const std::filesystem::path folder =
-            std::filesystem::path(LUMORA_BINARY_DIR) / "artifacts" / "wizard";
-        std::filesystem::create_directories(folder);
-        EXPECT_TRUE(shot.ConvertToImage().SaveFile((folder / (name + ".png")).string(), wxBITMAP_TYPE_PNG));
+        EXPECT_TRUE(SaveScreenArea(
+            window, std::filesystem::path(LUMORA_BINARY_DIR) / "artifacts" / "wizard" / (name + ".png")));
     }
 
     SimNetwork net;
