@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, RememberedCredentialsThatCannotBeSentAreRefusedNotCut) {
     dialogs.RunReal("CLoginDialog");
     RememberLogin(u"Office", u"admin", u"admin-and-more-than-16");
     OpenListed();
-    WhenOpen<CLoginDialog>([this](CLoginDialog& dialog) {
+    WhenOpen<CLoginDialog>([](CLoginDialog& dialog) {
         EXPECT_EQ(dialog.PasswordEdit().GetValue(), "admin-and-more-than-16") << "shown whole";
         EXPECT_EQ(dialog.RememberBox().GetCheck(), 1);
         PressButton(dialog, CLoginDialog::kOk);
