@@ -20,11 +20,13 @@ class TerminalRun {
 public:
     explicit TerminalRun(std::vector<std::string> args) {
         args.insert(args.begin(), CliBinary());
+        // Built before the fork: the child of a threaded process may not allocate (under
+        // ThreadSanitizer it hangs on the allocator's lock).
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
         pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
         if (pid_ == 0) {
-            std::vector<char*> argv;
-            for (std::string& a : args) argv.push_back(a.data());
-            argv.push_back(nullptr);
             execv(argv[0], argv.data());
             _exit(127);
         }
