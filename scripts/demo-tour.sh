@@ -14,7 +14,12 @@ password=${LUMORA_DEMO_PASSWORD:-admin}
 other_user=${LUMORA_DEMO_OTHER_USER:-alice}
 other_password=${LUMORA_DEMO_OTHER_PASSWORD:-wonderland}
 
-fail() { echo "tour: $*" >&2; exit 1; }
+# A failed step leaves a picture of the screen as it was, to see what went wrong.
+fail() {
+  echo "tour: $*" >&2
+  import -window root "$SHOTS/failed.png" 2>/dev/null && echo "tour: the screen then: $SHOTS/failed.png" >&2
+  exit 1
+}
 step() { echo "tour: $*"; }
 
 # The visible window of lumora that has this size, if there is one (tooltips and other

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "support/SimNetwork.h"
 
 namespace lumora::test {
@@ -58,10 +61,17 @@ public:
         termios settings{};
         return tcgetattr(master_, &settings) == 0 && (settings.c_lflag & ECHO) != 0;
     }
-    // Waits for the program's end; its wait status.
+    // Waits a minute at most for the program's end, then kills it (a hung program fails the
+    // test with what it wrote, not the whole run by the time limit); its wait status.
     int Wait() {
         int status = 0;
-        waitpid(std::exchange(pid_, -1), &status, 0);
+        const pid_t pid = std::exchange(pid_, -1);
+        for (int i = 0; i < 3000; ++i) {
+            if (waitpid(pid, &status, WNOHANG) == pid) return status;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
         return status;
     }
     const std::string& seen() const { return seen_; }
@@ -94,6 +104,15 @@ TEST(LumoraCliTerminalTest, PromptHidesThePasswordAndAlwaysRestoresTheEcho) {
                   std::string::npos)
             << run.seen();
     }
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define LUMORA_UNDER_THREAD_SANITIZER 1
+#endif
+#endif
+#ifndef LUMORA_UNDER_THREAD_SANITIZER
+    // Not under ThreadSanitizer: its runtime holds back a signal that arrives during read()
+    // until the next call it intercepts, and the read never returns, so now and then the
+    // program waits on with the signal unseen. (It found that the handler changed errno.)
     {
         // Ctrl-C at the prompt ends the program as usual, with the echo back on.
         TerminalRun run({"login", "Office", "-u", "admin"});
@@ -105,6 +124,7 @@ TEST(LumoraCliTerminalTest, PromptHidesThePasswordAndAlwaysRestoresTheEcho) {
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
         EXPECT_TRUE(run.Echoing());
     }
+#endif
     {
         // A new password is asked twice; two different answers end it before anything is sent.
         TerminalRun run({"passwd", "Office", "-u", "admin"});

@@ -21,8 +21,10 @@ std::array<struct sigaction, kRestoringSignals.size()> g_previousActions{};
 void RestoreAndDie(int signal) {
     // Only async-signal-safe calls here. The handler was reset (SA_RESETHAND), so raising
     // again after return ends the program as the signal would have.
+    const int interruptedErrno = errno;  // should the signal be held back, the read goes on
     tcsetattr(g_guardedFd, TCSANOW, &g_savedSettings);
     raise(signal);
+    errno = interruptedErrno;
 }
 
 }  // namespace

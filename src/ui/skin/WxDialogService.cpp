@@ -3,6 +3,7 @@
 #include <future>
 
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/msgdlg.h>
 #include <wx/thread.h>
 
@@ -30,8 +31,7 @@ long styleOf(const MessageBoxRequest& r) {
 }
 
 DialogAnswer showOnUiThread(const MessageBoxRequest& r) {
-    wxWindow* owner = WindowOf(r.owner);
-    if (owner != nullptr) owner = wxGetTopLevelParent(owner);
+    wxWindow* owner = MessageBoxParent(r.owner);
     wxString caption = r.caption.empty() ? wxString("Lumora") : ToWx(r.caption);
     wxMessageDialog box(owner, ToWx(r.text), caption, styleOf(r));
     switch (box.ShowModal()) {
@@ -43,6 +43,20 @@ DialogAnswer showOnUiThread(const MessageBoxRequest& r) {
 }
 
 }  // namespace
+
+wxWindow* MessageBoxParent(HWND owner) {
+    if (wxWindow* window = WindowOf(owner)) return wxGetTopLevelParent(window);
+    // Top-level windows are listed in the order they were made, so a dialog opened from
+    // another one comes after it.
+    wxWindow* innermost = nullptr;
+    for (wxWindow* window : wxTopLevelWindows) {
+        const auto* dialog = dynamic_cast<const wxDialog*>(window);
+        if (dialog != nullptr && dialog->IsModal() && dialog->IsShown() && !dialog->IsBeingDeleted())
+            innermost = window;
+    }
+    if (innermost != nullptr) return innermost;
+    return wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+}
 
 DialogAnswer WxDialogService::ShowMessageBox(const MessageBoxRequest& request) {
     if (wxThread::IsMain() || wxTheApp == nullptr) return showOnUiThread(request);

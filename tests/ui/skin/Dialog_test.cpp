@@ -5,10 +5,34 @@
 #include "SkinTestSupport.h"
 #include "ui/skin/GdipButton.h"
 #include "ui/skin/SkinEdit.h"
+#include "ui/skin/WxDialogService.h"
 #include "ui/skin/core/WindowShape.h"
 
 namespace lumora::test {
 namespace {
+
+TEST(GdipDialog, AMessageBoxWithoutOwnerGoesOverTheInnermostModalWindow) {
+    // As the main window and the wizard: a modal window opened from a modal window.
+    TestWindow<RecordingWindow> outer(new RecordingWindow(wxSize(300, 200)));
+    TestWindow<RecordingWindow> inner(new RecordingWindow(wxSize(200, 100)));
+    auto* button =
+        new CGdipButton(outer.get(), wxID_ANY, "OK", ButtonKind::Push, wxPoint(10, 10), wxSize(90, 30));
+    std::vector<wxWindow*> parents;
+    outer->CallAfter([&] {
+        parents.push_back(MessageBoxParent(kNoWindow));
+        // Served by the inner window's own modal loop.
+        inner->CallAfter([&] {
+            parents.push_back(MessageBoxParent(kNoWindow));
+            parents.push_back(MessageBoxParent(HandleOf(button)));
+            inner->EndModal(wxID_OK);
+        });
+        inner->ShowModal();
+        parents.push_back(MessageBoxParent(kNoWindow));
+        outer->EndModal(wxID_OK);
+    });
+    outer->ShowModal();
+    EXPECT_EQ(parents, (std::vector<wxWindow*>{outer.get(), inner.get(), outer.get(), outer.get()}));
+}
 
 TEST(GdipDialog, KeepsItsSizeAndIsDraggedByAFreeSpotOnly) {
     TestWindow<RecordingWindow> window(new RecordingWindow(wxSize(300, 200)));
