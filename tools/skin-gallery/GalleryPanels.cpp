@@ -61,7 +61,7 @@ void AddAddresses(CGdipDialog& w) {
     for (int i = 0; i < 3; ++i) {
         auto* a = new CGdipIpAddrCtl(&w, wxID_ANY, wxPoint(kAddressRow.x + i * 195, kAddressRow.y),
                                      wxSize(188, 28));
-        if (i != 1) a->SetOctets(192, 168, 1, static_cast<std::uint8_t>(10 + i));
+        if (i != 1) a->SetOctets(192, 0, 2, static_cast<std::uint8_t>(10 + i));
         if (i == 2) a->Enable(false);
     }
 }
