@@ -84,6 +84,15 @@ TEST(LumoraCliReachTest, AnApplianceBehindARouterIsReachedByAddress) {
     r = RunCli({"login", "--address", "192.0.2.20", "-u", "admin", "-p", "admin"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "192.0.2.20 accepted admin.\n");
+
+    // With --password-stdin the new password is the next line; the old one is then refused.
+    r = RunCli({"passwd", "--address", "192.0.2.20", "-u", "admin", "--password-stdin"}, "admin\nn3w pw\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(RunCli({"login", "--address", "192.0.2.20", "-u", "admin", "-p", "n3w pw"}).exitCode, 0);
+    EXPECT_EQ(RunCli({"login", "--address", "192.0.2.20", "-u", "admin", "-p", "admin"}).exitCode, 1);
+    r = RunCli({"passwd", "--address", "192.0.2.20", "-u", "admin", "--password-stdin"}, "n3w pw\n");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(Contains(r.err, "new password")) << r.err;
 }
 
 TEST(LumoraCliReachTest, EveryCommandHasItsHelp) {

@@ -105,6 +105,23 @@ TEST(LumoraCliTerminalTest, PromptHidesThePasswordAndAlwaysRestoresTheEcho) {
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
         EXPECT_TRUE(run.Echoing());
     }
+    {
+        // A new password is asked twice; two different answers end it before anything is sent.
+        TerminalRun run({"passwd", "Office", "-u", "admin"});
+        ASSERT_TRUE(run.started());
+        ASSERT_TRUE(run.ReadUntil("Password for admin: ")) << run.seen();
+        run.Type("old\n");
+        ASSERT_TRUE(run.ReadUntil("New password for admin: ")) << run.seen();
+        EXPECT_FALSE(run.Echoing());
+        run.Type("first\n");
+        ASSERT_TRUE(run.ReadUntil("The new password again: ")) << run.seen();
+        run.Type("second\n");
+        run.ReadUntil("nothing was changed");
+        const int status = run.Wait();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << run.seen();
+        EXPECT_EQ(run.seen().find("Searching"), std::string::npos) << run.seen();
+        EXPECT_TRUE(run.Echoing());
+    }
 }
 
 }  // namespace

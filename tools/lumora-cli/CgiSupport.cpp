@@ -107,17 +107,22 @@ std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, c
                               int& exitCode) {
     std::optional<LoginArguments> arguments = ReadLoginArguments(context, spec, exitCode);
     if (!arguments) return std::nullopt;
-    const int nasIndex = ReachAppliance(session, *arguments);
+    return LogIn(session, context, std::move(*arguments), exitCode);
+}
+
+std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, LoginArguments arguments,
+                              int& exitCode) {
+    const int nasIndex = ReachAppliance(session, arguments);
     if (nasIndex < 0) {
         exitCode = kExitFailed;
         return std::nullopt;
     }
-    const std::string error = CheckLogin(session, nasIndex, *arguments);
+    const std::string error = CheckLogin(session, nasIndex, arguments);
     if (!error.empty()) {
         exitCode = Fail(context, error);
         return std::nullopt;
     }
-    return LoggedIn{nasIndex, std::move(arguments->options)};
+    return LoggedIn{nasIndex, std::move(arguments.options), std::move(arguments.password)};
 }
 
 bool RunCgi(Session& session, const std::function<RequestHandle(HWND)>& start) {

@@ -16,7 +16,8 @@ namespace lumora::cli {
 
 struct LoggedIn {
     int nasIndex = -1;
-    Options options;  // positional[0] is NAS ("" with --address); the command's own arguments follow
+    Options options;       // positional[0] is NAS ("" with --address); the command's own arguments follow
+    std::string password;  // UTF-8, from whichever source gave it (-p may be absent)
 };
 
 // Checks a command's own arguments before anything is sent; returns the problem or "".
@@ -59,6 +60,10 @@ std::string CheckLogin(Session& session, int nasIndex, const LoginArguments& arg
 // ReadLoginArguments, ReachAppliance and CheckLogin in turn. On failure prints why, sets
 // `exitCode` (2 for usage, 1 otherwise) and returns nothing.
 std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, const LoginSpec& spec,
+                              int& exitCode);
+
+// ReachAppliance and CheckLogin for arguments already read; as LogIn otherwise.
+std::optional<LoggedIn> LogIn(Session& session, const CommandContext& context, LoginArguments arguments,
                               int& exitCode);
 
 // Starts a request through `start` (given the request's own window) and waits for its

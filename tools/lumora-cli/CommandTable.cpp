@@ -56,8 +56,12 @@ const std::vector<Command>& CommandTable() {
          "Locks the address, sends the settings and follows the appliance to its new address.\n" ADDRESS_OPTIONS_HELP
          "  --dns1 D, --dns2 D  the DNS servers\n",
          &RunSetNetwork},
-        {"passwd", Reach::Http, "--new NEWPASS", "Change the user's password.",
-         "  --new NEWPASS       the new password (at most 16 characters of Windows-1252)\n", &RunPasswd},
+        {"passwd", Reach::Http, "[--new NEWPASS]", "Change the user's password.",
+         "Without --new the new password is the line after the password on standard input\n"
+         "(--password-stdin), or is asked twice on the terminal.\n"
+         "  --new NEWPASS       the new password (at most 16 characters of Windows-1252);\n"
+         "                      it shows in `ps` and the shell history\n",
+         &RunPasswd},
         {"doctor", Reach::Datagram, "", "Tell why an appliance is or is not found.",
          "For each adapter: link, multicast, routes; the port's holders and firewall rules;\n"
          "then every datagram one discovery hears with its verdict, and a conclusion.\n"
