@@ -21,7 +21,7 @@ Bytes Reply(int n) {
     d[at::kType] = kDiscoveryReply;
     std::copy_n(kId.begin(), at::kIdEchoed, d.begin() + at::kId);
     d[at::kMac + at::kMacSize - 1] = static_cast<std::uint8_t>(n);
-    d[at::kAddress] = 10, d[at::kAddress + 1] = 1, d[at::kAddress + 3] = static_cast<std::uint8_t>(n);
+    d[at::kAddress] = 192, d[at::kAddress + 2] = 2, d[at::kAddress + 3] = static_cast<std::uint8_t>(n);
     std::memcpy(d.data() + at::kNetmask, "255.255.255.0", 13);
     d[at::kModelTag + 1] = 11;
     d[at::kNameLength] = 12;
@@ -45,7 +45,7 @@ BENCHMARK(BM_RejectJunk);
 // Adding N distinct appliances (the list is searched by MAC for every reply).
 void BM_AddDiscoveredDevices(benchmark::State& state) {
     AdapterTable adapters;
-    adapters.Add("pc0", "10.1.0.1", "255.255.255.0");
+    adapters.Add("pc0", "192.0.2.1", "255.255.255.0");
     std::vector<DiscoveryReply> replies;
     for (int i = 0; i < state.range(0); ++i) replies.push_back(*ParseDiscoveryReply(Reply(i), kId));
     for (auto _ : state) {

@@ -41,16 +41,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The /24 of adapter N: the three documentation networks, then networks of the benchmarking range.
-subnet() {
-  case $1 in
-    0) echo 192.0.2 ;; 1) echo 198.51.100 ;; 2) echo 203.0.113 ;; *) echo "198.18.$1" ;;
-  esac
-}
+# Host K of adapter N's subnet, a /27: the three documentation networks in turn, each split
+# in eight, so that up to 24 adapters have subnets of their own.
+ranges=(192.0.2 198.51.100 203.0.113)
+host() { echo "${ranges[$(($1 % 3))]}.$((32 * ($1 / 3) + $2))"; }
 
 # Sets up `count` adapters with an appliance each in a fresh appliances' namespace.
 setup() {
   local count=$1 n
+  ((count <= 24)) || fail "at most 24 adapters"
   unshare --net sleep infinity &
   holder=$!
   sleep 0.2
@@ -59,14 +58,14 @@ setup() {
   : >"$work/appliances.conf"
   for ((n = 0; n < count; n++)); do
     ip link add "pc$n" type veth peer name "nas$n" netns "$holder"
-    ip addr add "$(subnet "$n").1/24" dev "pc$n"
+    ip addr add "$(host "$n" 1)/27" dev "pc$n"
     ip link set "pc$n" up
     "${there[@]}" ip link set "nas$n" up
     for _ in $(seq 500); do ip -o link show "pc$n" | grep -q "state UP" && break; sleep 0.01; done
-    printf '[appliance]\nname = Bench%d\nmac = 00:00:00:00:00:%02x\ninterface = nas%d\nip = %s.20\n' \
-      "$n" "$n" "$n" "$(subnet "$n")" >>"$work/appliances.conf"
-    printf 'netmask = 255.255.255.0\ngateway = %s.1\ndhcp = 0\nextra = x\naccount = admin:admin\n' \
-      "$(subnet "$n")" >>"$work/appliances.conf"
+    printf '[appliance]\nname = Bench%d\nmac = 00:00:00:00:00:%02x\ninterface = nas%d\nip = %s\n' \
+      "$n" "$n" "$n" "$(host "$n" 20)" >>"$work/appliances.conf"
+    printf 'netmask = 255.255.255.224\ngateway = %s\ndhcp = 0\nextra = x\naccount = admin:admin\n' \
+      "$(host "$n" 1)" >>"$work/appliances.conf"
   done
   "${there[@]}" "$sim" --config "$work/appliances.conf" >"$work/sim.log" 2>&1 &
   simpid=$!

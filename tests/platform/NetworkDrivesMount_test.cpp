@@ -15,6 +15,7 @@
 
 #include "platform/LinuxNetworkDrives.h"
 #include "platform/ShareNames.h"
+#include "support/ApplianceSection.h"
 #include "support/SimNetwork.h"
 
 namespace lumora {
@@ -23,18 +24,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-const char* const kConfig = R"([appliance]
-name = KL440-Office
-mac = 00:11:22:33:44:55
-interface = nas0
-ip = 192.0.2.10
-netmask = 255.255.255.0
-dhcp = 0
-account = admin:admin
-account = bob:secret
-web.shares = Public,Download
-samba = 1
-)";
+const std::string kConfig = test::ApplianceSection("KL440-Office", "00:11:22:33:44:55", "nas0", "192.0.2.10",
+                                                   "web.shares = Public,Download\nsamba = 1\n");
 
 bool Installed(const std::string& program) {
     for (const char* dir : {"/usr/bin", "/usr/sbin", "/bin", "/sbin", "/usr/libexec", "/usr/lib/gvfs"})

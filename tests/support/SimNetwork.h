@@ -23,7 +23,7 @@ public:
     // False when namespaces cannot be made here (the test should skip).
     bool ok() const;
 
-    // A PC adapter `pcName` with address `cidr` ("10.1.0.1/24"), joined to link `nasName` of the
+    // A PC adapter `pcName` with address `cidr` ("192.0.2.1/24"), joined to link `nasName` of the
     // appliances' namespace. Adapters are listed by the system in the order they are added.
     bool AddAdapter(const std::string& pcName, const std::string& cidr, const std::string& nasName);
     // A PC adapter `pcName` with address `pcCidr` that reaches link `nasName` of the appliances'

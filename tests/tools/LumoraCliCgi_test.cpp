@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ApplianceSection.h"
 #include "support/SimNetwork.h"
 
 namespace lumora::test {
@@ -27,7 +28,7 @@ TEST(LumoraCliCgiTest, UsageErrorsSendNothing) {
         {"format", "0", "raid5", "-u", "admin", "-p", "admin", "--yes"},
         {"set-timezone", "0", "east", "-u", "admin", "-p", "admin"},
         {"set-device", "0", "-u", "admin", "-p", "admin", "--name", "a-name-longer-than-15"},
-        {"set-network", "0", "-u", "admin", "-p", "admin", "--ip", "10.1.0.9"},
+        {"set-network", "0", "-u", "admin", "-p", "admin", "--ip", "192.0.2.9"},
         {"set-network", "0", "-u", "admin", "-p", "admin", "--dhcp", "--dns1", "nine"},
         {"passwd", "0", "-u", "admin", "-p", "admin"},
         {"passwd", "0", "-u", "admin", "-p", "admin", "--new", std::string(17, 'x')},
@@ -56,26 +57,14 @@ class LumoraCliCgiNetworkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
-        ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-        ASSERT_TRUE(net.StartSim(SimBinary(), R"([appliance]
-name = Office
-mac = 00:11:22:33:44:55
-interface = nas0
-ip = 10.1.0.20
-netmask = 255.255.255.0
-gateway = 10.1.0.1
-dhcp = 0
-account = admin:admin
-account = bob:secret
-web.disks = sda:1000,sdb:500
-web.volumes = 1:standard:sda:1000:250,2:standard:sdb:500:5
-web.shares = Public,)"
-                                              "M\xC3\xBCsik"
-                                              R"(
-web.access.bob = 1,1,1,1,0,1,1,1,0,1,0
-web.format_seconds = 1.5
-web.move_delay = 1.5
-)"));
+        ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
+        ASSERT_TRUE(net.StartSim(
+            SimBinary(), ApplianceSection("Office", "00:11:22:33:44:55", "nas0", "192.0.2.20",
+                                          "web.disks = sda:1000,sdb:500\n"
+                                          "web.volumes = 1:standard:sda:1000:250,2:standard:sdb:500:5\n"
+                                          "web.shares = Public,M\xC3\xBCsik\n"
+                                          "web.access.bob = 1,1,1,1,0,1,1,1,0,1,0\n"
+                                          "web.format_seconds = 1.5\nweb.move_delay = 1.5\n")));
     }
     SimNetwork net;
 };
@@ -92,7 +81,7 @@ TEST_F(LumoraCliCgiNetworkTest, ReadingCommands) {
 
     r = RunCli(As("admin", "admin", {"--json", "info", "0"}));
     EXPECT_TRUE(Contains(r.out, "\"name\": \"Office\"")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "\"ip\": \"10.1.0.20\"")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "\"ip\": \"192.0.2.20\"")) << r.out;
 
     r = RunCli(As("admin", "admin", {"lan", "0"}));
     EXPECT_TRUE(Contains(r.out, "netmask  255.255.255.0")) << r.out;
@@ -129,9 +118,9 @@ TEST_F(LumoraCliCgiNetworkTest, ChangingCommandsAndFormat) {
 
     r = RunCli(
         As("admin", "n3w&pw",
-           {"set-network", "0", "--ip", "10.1.0.60", "--mask", "255.255.255.0", "--gateway", "10.1.0.1"}));
+           {"set-network", "0", "--ip", "192.0.2.60", "--mask", "255.255.255.0", "--gateway", "192.0.2.1"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "Moved from 10.1.0.20 to 10.1.0.60; it answers there.\n");
+    EXPECT_EQ(r.out, "Moved from 192.0.2.20 to 192.0.2.60; it answers there.\n");
 
     r = RunCli(As("admin", "n3w&pw", {"--json", "format", "0", "raid0", "--yes"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -144,27 +133,20 @@ TEST_F(LumoraCliCgiNetworkTest, ChangingCommandsAndFormat) {
 
 TEST_F(LumoraCliCgiNetworkTest, WebSideFollowsASetAddressDatagram) {
     ProgramResult r = RunCli(
-        {"set-address", "Office", "--ip", "10.1.0.77", "--mask", "255.255.255.0", "--gateway", "10.1.0.1"});
+        {"set-address", "Office", "--ip", "192.0.2.77", "--mask", "255.255.255.0", "--gateway", "192.0.2.1"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     r = RunCli(As("admin", "admin", {"lan", "Office"}));
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(Contains(r.out, "ip       10.1.0.77")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "ip       192.0.2.77")) << r.out;
 }
 
 TEST(LumoraCliCgiFormatTest, ARefusedFormatSaysSoOnStderr) {
     SimNetwork net;
     if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
-    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
     // A disk too small for the appliance's reserve: the volume it gives is refused.
-    ASSERT_TRUE(net.StartSim(SimBinary(), R"([appliance]
-name = Tiny
-mac = 00:11:22:33:44:56
-interface = nas0
-ip = 10.1.0.21
-netmask = 255.255.255.0
-account = admin:admin
-web.disks = sda:2
-)"));
+    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Tiny", "00:11:22:33:44:56", "nas0", "192.0.2.21",
+                                                           "web.disks = sda:2\n")));
     const ProgramResult r = RunCli(As("admin", "admin", {"format", "Tiny", "standard", "--yes"}));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Contains(r.err, "lumora-cli: setting failed.")) << r.err;
@@ -174,25 +156,19 @@ web.disks = sda:2
 TEST(LumoraCliCgiFailureTest, AFailedRequestPrintsItsReason) {
     SimNetwork net;
     if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
-    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-    ASSERT_TRUE(net.StartSim(SimBinary(), R"([appliance]
-name = Broken
-mac = 00:11:22:33:44:57
-interface = nas0
-ip = 10.1.0.22
-netmask = 255.255.255.0
-account = admin:admin
-web.status_line = HTTP/1.0 500 Internal Server Error
-)"));
+    ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
+    ASSERT_TRUE(net.StartSim(SimBinary(),
+                             ApplianceSection("Broken", "00:11:22:33:44:57", "nas0", "192.0.2.22",
+                                              "web.status_line = HTTP/1.0 500 Internal Server Error\n")));
     ProgramResult r = RunCli(As("admin", "admin", {"lan", "Broken"}));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Contains(r.err,
-                         "lumora-cli: the appliance reported no address: 10.1.0.22 did not answer the "
+                         "lumora-cli: the appliance reported no address: 192.0.2.22 did not answer the "
                          "request with status 200"))
         << r.err;
     r = RunCli(As("admin", "admin", {"--json", "lan", "Broken"}));
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(Contains(r.out, R"("reason": "10.1.0.22 did not answer)")) << r.out;
+    EXPECT_TRUE(Contains(r.out, R"("reason": "192.0.2.22 did not answer)")) << r.out;
 }
 
 }  // namespace

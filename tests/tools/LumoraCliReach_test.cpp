@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "Command.h"
+#include "support/ApplianceSection.h"
 #include "support/SimNetwork.h"
 
 namespace lumora::test {
@@ -30,12 +31,10 @@ TEST(LumoraCliReachTest, AnApplianceBehindARouterIsReachedByAddress) {
     Sandbox files;
     const auto record = files.path() / "requests.log";
     ASSERT_TRUE(net.AddRoutedAdapter("pc0", "198.51.100.2/24", "198.51.100.1/24", "nas0", "192.0.2.1/24"));
-    ASSERT_TRUE(net.StartSim(SimBinary(),
-                             "[appliance]\nname = Office\nmac = 00:11:22:33:44:55\ninterface = nas0\n"
-                             "ip = 192.0.2.20\nnetmask = 255.255.255.0\ngateway = 192.0.2.1\n"
-                             "account = admin:admin\naccount = bob:secret\n"
-                             "web.volumes = 1:standard:sda:1000:250\nweb.record = " +
-                                 record.string() + "\n"));
+    ASSERT_TRUE(net.StartSim(
+        SimBinary(),
+        ApplianceSection("Office", "00:11:22:33:44:55", "nas0", "192.0.2.20",
+                         "web.volumes = 1:standard:sda:1000:250\nweb.record = " + record.string() + "\n")));
 
     // The discovery datagrams stop at the router; a script sees no progress line.
     ProgramResult r = RunCli({"--json", "discover"});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
+#include "support/ApplianceSection.h"
 #include "support/SimNetwork.h"
 
 namespace lumora::test {
@@ -21,10 +22,10 @@ TEST(LumoraCliTest, UsageErrorsExitWithTwo) {
         {"login", "-u", "a", "-p", "b"},
         {"login", "0", "-u", std::string(17, 'u'), "-p", "x"},
         {"set-address", "0"},
-        {"set-address", "0", "--dhcp", "--ip", "10.0.0.1", "--mask", "255.0.0.0"},
-        {"set-address", "0", "--ip", "10.0.0.300", "--mask", "255.0.0.0"},
-        {"set-address", "0", "--ip", "10.0.0.3"},
-        {"set-address", "0", "--ip", "10.0.0.3", "--mask", "255.0.0.0", "--colour", "red"},
+        {"set-address", "0", "--dhcp", "--ip", "192.0.2.1", "--mask", "255.255.255.0"},
+        {"set-address", "0", "--ip", "192.0.2.300", "--mask", "255.255.255.0"},
+        {"set-address", "0", "--ip", "192.0.2.3"},
+        {"set-address", "0", "--ip", "192.0.2.3", "--mask", "255.255.255.0", "--colour", "red"},
     };
     for (const auto& args : cases) {
         ProgramResult r = RunCli(args);
@@ -38,7 +39,7 @@ TEST(LumoraCliTest, UsageErrorsExitWithTwo) {
 TEST(LumoraCliTest, DiscoveryThatNobodyAnswersExitsWithOne) {
     SimNetwork net;
     if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
-    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
     ProgramResult json = RunCli({"--json", "discover"});
     EXPECT_EQ(json.exitCode, 1);
     EXPECT_EQ(json.out, "[]\n");
@@ -52,11 +53,10 @@ TEST(LumoraCliTest, AnApplianceNamedWithDigitsIsFoundByItsName) {
     SimNetwork net;
     if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
     ConfigHome config;
-    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-    ASSERT_TRUE(net.StartSim(SimBinary(),
-                             "[appliance]\nname = 440\nmac = 00:11:22:33:44:77\ninterface = nas0\n"
-                             "ip = 10.1.0.44\nnetmask = 255.255.255.0\naccount = admin:pw\n"));
-    ProgramResult byName = RunCli({"--json", "login", "440", "-u", "admin", "-p", "pw"});
+    ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
+    ASSERT_TRUE(
+        net.StartSim(SimBinary(), ApplianceSection("440", "00:11:22:33:44:77", "nas0", "192.0.2.44")));
+    ProgramResult byName = RunCli({"--json", "login", "440", "-u", "admin", "-p", "admin"});
     EXPECT_EQ(byName.exitCode, 0) << byName.err;
     EXPECT_NE(byName.out.find("\"accepted\": true"), std::string::npos);
 }
@@ -65,26 +65,12 @@ class LumoraCliNetworkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
-        ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
-        ASSERT_TRUE(net.StartSim(SimBinary(), R"([appliance]
-name = Office
-mac = 00:11:22:33:44:55
-interface = nas0
-ip = 192.168.5.20
-netmask = 255.255.255.0
-gateway = 192.168.5.1
-dhcp = 0
-account = admin:admin
-[appliance]
-name = Backup
-mac = 00:11:22:33:44:66
-interface = nas0
-ip = 10.1.0.30
-netmask = 255.255.0.0
-gateway = 10.1.0.1
-dhcp = 1
-account = admin:admin
-)"));
+        ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
+        // Office on a subnet of its own; Backup on the adapter's, with a wider mask of its own.
+        ASSERT_TRUE(net.StartSim(SimBinary(),
+                                 ApplianceSection("Office", "00:11:22:33:44:55", "nas0", "198.51.100.20") +
+                                     ApplianceSection("Backup", "00:11:22:33:44:66", "nas0", "192.0.2.30",
+                                                      "netmask = 255.255.0.0\ndhcp = 1\n")));
     }
     ConfigHome config;  // the desktop program's settings file, which the tool leaves alone
     SimNetwork net;
@@ -96,12 +82,12 @@ TEST_F(LumoraCliNetworkTest, DiscoverListsEveryField) {
     EXPECT_EQ(
         r.out,
         "[\n"
-        "  {\"index\": 0, \"name\": \"Office\", \"ip\": \"192.168.5.20\", \"netmask\": \"255.255.255.0\", "
-        "\"gateway\": \"192.168.5.1\", \"dhcp\": false, \"mac\": \"00:11:22:33:44:55\", "
-        "\"adapter\": \"10.1.0.1\", \"adapterIndex\": 0},\n"
-        "  {\"index\": 1, \"name\": \"Backup\", \"ip\": \"10.1.0.30\", \"netmask\": \"255.255.0.0\", "
-        "\"gateway\": \"10.1.0.1\", \"dhcp\": true, \"mac\": \"00:11:22:33:44:66\", "
-        "\"adapter\": \"10.1.0.1\", \"adapterIndex\": 0}\n"
+        "  {\"index\": 0, \"name\": \"Office\", \"ip\": \"198.51.100.20\", \"netmask\": \"255.255.255.0\", "
+        "\"gateway\": \"198.51.100.1\", \"dhcp\": false, \"mac\": \"00:11:22:33:44:55\", "
+        "\"adapter\": \"192.0.2.1\", \"adapterIndex\": 0},\n"
+        "  {\"index\": 1, \"name\": \"Backup\", \"ip\": \"192.0.2.30\", \"netmask\": \"255.255.0.0\", "
+        "\"gateway\": \"192.0.2.1\", \"dhcp\": true, \"mac\": \"00:11:22:33:44:66\", "
+        "\"adapter\": \"192.0.2.1\", \"adapterIndex\": 0}\n"
         "]\n");
     ProgramResult table = RunCli({"discover"});
     EXPECT_EQ(table.exitCode, 0);
@@ -130,12 +116,12 @@ TEST_F(LumoraCliNetworkTest, LoginAcceptsAndRefuses) {
 }
 
 TEST_F(LumoraCliNetworkTest, SetAddressMovesTheAppliance) {
-    ProgramResult moved =
-        RunCli({"set-address", "0", "--ip", "10.1.0.40", "--mask", "255.255.255.0", "--gateway", "10.1.0.1"});
+    ProgramResult moved = RunCli(
+        {"set-address", "0", "--ip", "192.0.2.40", "--mask", "255.255.255.0", "--gateway", "192.0.2.1"});
     ASSERT_EQ(moved.exitCode, 0) << moved.err;
     ProgramResult again = RunCli({"--json", "discover"});
-    EXPECT_NE(again.out.find("\"name\": \"Office\", \"ip\": \"10.1.0.40\", \"netmask\": \"255.255.255.0\", "
-                             "\"gateway\": \"10.1.0.1\""),
+    EXPECT_NE(again.out.find("\"name\": \"Office\", \"ip\": \"192.0.2.40\", \"netmask\": \"255.255.255.0\", "
+                             "\"gateway\": \"192.0.2.1\""),
               std::string::npos)
         << again.out;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <thread>
 
+#include "support/ApplianceSection.h"
 #include "support/SimNetwork.h"
 
 namespace lumora::test {
@@ -23,11 +24,10 @@ char ProcessState(pid_t pid) {
 TEST(SimLifetimeTest, EndsWhenItsStarterEndsWithoutStoppingIt) {
     SimNetwork net;
     if (!net.ok()) GTEST_SKIP() << "network namespaces are not available here";
-    ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+    ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
     Sandbox files;
     const auto config = files.path() / "one.conf";
-    std::ofstream(config)
-        << "[appliance]\nname = Left\nmac = 00:00:00:00:00:01\ninterface = nas0\nip = 10.1.0.20\n";
+    std::ofstream(config) << ApplianceSection("Left", "00:00:00:00:00:01", "nas0", "192.0.2.20");
     // A starter that dies without a word, as a crashed test does.
     ChildProcess starter = net.appliances().Spawn(
         {"sh", "-c",

@@ -7,6 +7,7 @@
 
 #include <fstream>
 
+#include "support/ApplianceSection.h"
 #include "support/SimNetwork.h"
 
 namespace lumora::test {
@@ -28,8 +29,8 @@ TEST(SimSambaTest, ServesSharesInsideAUserNamespace) {
         GTEST_SKIP() << "user namespaces are not available here";
     Sandbox files;
     const auto config = files.path() / "office.conf";
-    std::ofstream(config) << "[appliance]\nname = KL440-Office\nmac = 00:11:22:33:44:55\ninterface = nas0\n"
-                             "ip = 192.0.2.10\naccount = bob:secret\nweb.shares = Public\nsamba = 1\n";
+    std::ofstream(config) << ApplianceSection("KL440-Office", "00:11:22:33:44:55", "nas0", "192.0.2.10",
+                                              "web.shares = Public\nsamba = 1\n");
     // As `unshare --map-root-user` does for anyone: root inside, setgroups() denied.
     ChildProcess sim = SpawnProgram(
         {"unshare", "--user", "--map-root-user", "--net", "--", "sh", "-c",

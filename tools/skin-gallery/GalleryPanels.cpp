@@ -23,8 +23,8 @@ void AddCombos(CGdipDialog& w) {
         auto* c =
             new CGdipComboBox(&w, wxID_ANY, wxPoint(kComboRow.x, kComboRow.y + i * 36), wxSize(500, 32));
         c->SetFrameImage(IDB_COMBO_FRAME);
-        c->Append("KL-440 (192.168.1.20)");
-        c->Append("KL-440 (10.0.0.7)");
+        c->Append("KL-440 (192.0.2.20)");
+        c->Append("KL-440 (198.51.100.7)");
         c->SetSelection(i);
         if (i == 1) c->Disable();
     }
@@ -61,7 +61,7 @@ void AddAddresses(CGdipDialog& w) {
     for (int i = 0; i < 3; ++i) {
         auto* a = new CGdipIpAddrCtl(&w, wxID_ANY, wxPoint(kAddressRow.x + i * 195, kAddressRow.y),
                                      wxSize(188, 28));
-        if (i != 1) a->SetOctets(192, 168, 1, static_cast<std::uint8_t>(10 + i));
+        if (i != 1) a->SetOctets(192, 0, 2, static_cast<std::uint8_t>(10 + i));
         if (i == 2) a->Enable(false);
     }
 }

@@ -143,7 +143,7 @@ TEST(DiscoveryRoundsTest, AdaptersWithoutACarrierAreNotListed) {
     FakeInterface wifi("wlan0", "203.0.113.9", up, &wired);  // no network joined
     FakeInterface loop("lo", "127.0.0.1", up | IFF_RUNNING | IFF_LOOPBACK, &wifi);
     AdapterTable table;
-    table.Add("stale", "10.0.0.1", "255.0.0.0");
+    table.Add("stale", "203.0.113.200", "255.255.255.0");
     table.Fill(&loop.entry);
     ASSERT_EQ(table.count, 1);
     EXPECT_EQ(table.interfaceName[0], "eth0");

@@ -16,6 +16,7 @@
 #include "protocol/query/Messages.h"
 #include "protocol/query/Msg.h"
 #include "protocol/datagram/NasList.h"
+#include "support/ApplianceSection.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SimNetwork.h"
@@ -35,14 +36,6 @@ struct RecordingWindow : MessageTarget {
         return 0;
     }
 };
-
-// One appliance section of a kl440-sim configuration.
-inline std::string ApplianceSection(const std::string& name, const std::string& mac, const std::string& link,
-                                    const std::string& ip, const std::string& extra = {}) {
-    return "[appliance]\nname = " + name + "\nmac = " + mac + "\ninterface = " + link + "\nip = " + ip +
-           "\nnetmask = 255.255.255.0\ngateway = " + ip.substr(0, ip.rfind('.')) +
-           ".1\ndhcp = 0\nextra = x\naccount = admin:admin\naccount = bob:secret\n" + extra;
-}
 
 class ExchangeTest : public ::testing::Test {
 protected:

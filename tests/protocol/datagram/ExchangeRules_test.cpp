@@ -15,26 +15,26 @@ using std::chrono::milliseconds;
 
 const RequestId kId = MakeRequestId(4711);
 const RequestId kOtherId = MakeRequestId(815);
-const HwTag kTag{0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 10, 1, 0, 20};
-const std::array<std::uint8_t, 4> kTarget{10, 1, 0, 20};
+const HwTag kTag{0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 192, 0, 2, 20};
+const std::array<std::uint8_t, 4> kTarget{192, 0, 2, 20};
 
 class ExchangeRulesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         adapters.Clear();
-        adapters.Add("pc0", "10.1.0.1", "255.255.255.0");
-        adapters.Add("pc1", "10.2.0.1", "255.255.255.0");
+        adapters.Add("pc0", "192.0.2.1", "255.255.255.0");
+        adapters.Add("pc1", "198.51.100.1", "255.255.255.0");
     }
     void Discover(ScriptedDatagramPort& port, const DatagramWaits& waits = {}) {
         RunDiscoveryExchange(port, adapters, BuildDiscoveryRequest(kId), kId, kKl440ModelTag, list, waits);
     }
     std::int8_t Login(ScriptedDatagramPort& port, const std::function<void()>& sendFailed = {},
                       const DatagramWaits& waits = {}) {
-        return RunLoginExchange(port, 0, BuildLoginRequest(kId, kTag, "bob", "secret"), kId, "10.1.0.20",
+        return RunLoginExchange(port, 0, BuildLoginRequest(kId, kTag, "bob", "secret"), kId, "192.0.2.20",
                                 sendFailed, waits);
     }
     bool SetAddress(ScriptedDatagramPort& port) {
-        const IpConfigBlock block = MakeIpConfigBlock("10.1.0.50", "255.255.255.0", "", false);
+        const IpConfigBlock block = MakeIpConfigBlock("192.0.2.50", "255.255.255.0", "", false);
         return RunSetAddressExchange(port, 0, BuildSetAddressRequest(kId, kTag, block), kId);
     }
 
@@ -125,7 +125,7 @@ TEST_F(ExchangeRulesTest, UnansweredLoginWaitsElevenTurnsWithPausesBetween) {
 
 TEST_F(ExchangeRulesTest, LoginTakesOnlyTheTargetsAnswerToThisRequest) {
     ScriptedDatagramPort port;
-    Bytes fromOther = LoginReplyBytes(kId, {10, 1, 0, 21}, 1);
+    Bytes fromOther = LoginReplyBytes(kId, {192, 0, 2, 21}, 1);
     Bytes cut = LoginReplyBytes(kId, kTarget, 1);
     cut.resize(layout::kLoginResult);
     for (int t = 0; t < 2000; ++t) port.Arrive(milliseconds(t), LoginReplyBytes(kOtherId, kTarget, 1));

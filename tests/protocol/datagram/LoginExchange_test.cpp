@@ -12,7 +12,7 @@ class LoginExchangeTest : public ExchangeTest {
 protected:
     // Discovers the appliances of `config` on one adapter.
     void SetUpAppliances(const std::string& config) {
-        ASSERT_TRUE(net.AddAdapter("pc0", "10.1.0.1/24", "nas0"));
+        ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
         ASSERT_TRUE(net.StartSim(SimBinary(), config));
         Discover();
         ASSERT_GE(NasList::Instance().Count(), 1);
@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(LoginExchangeTest, AcceptedLoginReportsItsRequest) {
-    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "192.0.2.20"));
     const RequestHandle handle = Login(0, u"bob", u"secret");
     ASSERT_EQ(window.got.size(), 1u);
     EXPECT_EQ(window.got[0].message, WM_QUERY_RESULT);
@@ -44,7 +44,7 @@ TEST_F(LoginExchangeTest, AcceptedLoginReportsItsRequest) {
 }
 
 TEST_F(LoginExchangeTest, RefusedLoginPostsNothingAndForgetsTheCredentials) {
-    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "192.0.2.20"));
     WriteSetting(kSectionCurrent, kKeyServName, u"Office");
     RememberLogin(u"Office", u"bob", u"old");
     Login(0, u"bob", u"wrong");
@@ -59,7 +59,7 @@ TEST_F(LoginExchangeTest, RefusedLoginPostsNothingAndForgetsTheCredentials) {
 }
 
 TEST_F(LoginExchangeTest, UnansweredLoginIsRefused) {
-    SetUpAppliances(ApplianceSection("Mute", "00:00:00:00:00:01", "nas0", "10.1.0.20", "silent = login\n"));
+    SetUpAppliances(ApplianceSection("Mute", "00:00:00:00:00:01", "nas0", "192.0.2.20", "silent = login\n"));
     Login(0, u"admin", u"admin");
     EXPECT_TRUE(window.got.empty());
     EXPECT_EQ(CredentialText(g_password), "");
@@ -69,14 +69,14 @@ TEST_F(LoginExchangeTest, UnansweredLoginIsRefused) {
 
 TEST_F(LoginExchangeTest, AnswersThatDoNotMatchAreNotTaken) {
     // Each appliance answers wrongly; with the right password a match would be accepted.
-    SetUpAppliances(ApplianceSection("OtherId", "00:00:00:00:00:01", "nas0", "10.1.0.20") +
-                    ApplianceSection("Short", "00:00:00:00:00:02", "nas0", "10.1.0.21"));
+    SetUpAppliances(ApplianceSection("OtherId", "00:00:00:00:00:01", "nas0", "192.0.2.20") +
+                    ApplianceSection("Short", "00:00:00:00:00:02", "nas0", "192.0.2.21"));
     // Both appliances are listed; now make their answers wrong.
     net.StopSim();
     ASSERT_TRUE(net.StartSim(
         SimBinary(),
-        ApplianceSection("OtherId", "00:00:00:00:00:01", "nas0", "10.1.0.20", "wrong_id = 1\n") +
-            ApplianceSection("Short", "00:00:00:00:00:02", "nas0", "10.1.0.21", "truncate = 28\n")));
+        ApplianceSection("OtherId", "00:00:00:00:00:01", "nas0", "192.0.2.20", "wrong_id = 1\n") +
+            ApplianceSection("Short", "00:00:00:00:00:02", "nas0", "192.0.2.21", "truncate = 28\n")));
     for (int nas = 0; nas < 2; ++nas) {
         dialogs.Clear();
         Login(nas, u"bob", u"secret");
@@ -86,10 +86,10 @@ TEST_F(LoginExchangeTest, AnswersThatDoNotMatchAreNotTaken) {
 }
 
 TEST_F(LoginExchangeTest, ADiscoveryStartedWhileALoginRunsLeavesTheLoginItsOwnId) {
-    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "192.0.2.20"));
     net.StopSim();
-    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20",
-                                                           "delay_ms = 100\n")));
+    ASSERT_TRUE(net.StartSim(SimBinary(), ApplianceSection("Office", "00:00:00:00:00:01", "nas0",
+                                                           "192.0.2.20", "delay_ms = 100\n")));
     // Another id than any a discovery could make now, as if the last discovery were older.
     CurrentRequestId() = MakeRequestId(12345);
     const RequestHandle login = StartLogin(registration.handle(), 0, u"bob", u"secret");
@@ -107,7 +107,7 @@ TEST_F(LoginExchangeTest, ADiscoveryStartedWhileALoginRunsLeavesTheLoginItsOwnId
 }
 
 TEST_F(LoginExchangeTest, AdapterGoneSinceTheDiscoveryReportsTheFailedSend) {
-    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "192.0.2.20"));
     ASSERT_EQ(RunProgram({"ip", "link", "del", "pc0"}), 0);
     ASSERT_NE(StartLogin(registration.handle(), 0, u"bob", u"secret"), 0u);
     // The failed send is told at once, before the turns are waited.
@@ -122,10 +122,11 @@ TEST_F(LoginExchangeTest, AdapterGoneSinceTheDiscoveryReportsTheFailedSend) {
 }
 
 TEST_F(LoginExchangeTest, UnknownApplianceStartsNothing) {
-    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "10.1.0.20"));
+    SetUpAppliances(ApplianceSection("Office", "00:00:00:00:00:01", "nas0", "192.0.2.20"));
     EXPECT_EQ(StartLogin(registration.handle(), 5, u"bob", u"secret"), 0u);
     EXPECT_EQ(StartLogin(registration.handle(), -1, u"bob", u"secret"), 0u);
-    EXPECT_EQ(StartSetAddress(registration.handle(), 1, MakeIpConfigBlock("1.2.3.4", "255.0.0.0", "", false)),
+    EXPECT_EQ(StartSetAddress(registration.handle(), 1,
+                              MakeIpConfigBlock("198.51.100.4", "255.255.255.0", "", false)),
               0u);
     EXPECT_EQ(RunningWorkerCount(), 0);
 }

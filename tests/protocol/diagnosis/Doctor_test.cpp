@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "platform/CommandRunner.h"
+#include "support/ApplianceSection.h"
 #include "support/SimNetwork.h"
 
 namespace lumora::diagnosis {
@@ -121,12 +122,6 @@ TEST(DoctorVerdictTest, EachDatagramGetsTheReasonItCountsOrNot) {
 
 // --- The whole diagnosis in namespaces
 
-std::string Appliance(const std::string& name, const std::string& mac, const std::string& ip) {
-    return "[appliance]\nname = " + name + "\nmac = " + mac + "\ninterface = nas0\nip = " + ip +
-           "\nnetmask = 255.255.255.0\ngateway = " + ip.substr(0, ip.rfind('.')) +
-           ".1\ndhcp = 0\naccount = admin:admin\n";
-}
-
 class DoctorNetworkTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -145,9 +140,10 @@ protected:
 };
 
 TEST_F(DoctorNetworkTest, FindsTheApplianceAndOneOnAnotherSubnetWithTheCommandThatMovesIt) {
-    ASSERT_TRUE(
-        net.StartSim(test::SimBinary(), Appliance("KL440-Office", "00:11:22:33:44:55", "192.0.2.20") +
-                                            Appliance("KL440-Attic", "00:11:22:33:44:66", "198.51.100.20")));
+    ASSERT_TRUE(net.StartSim(
+        test::SimBinary(),
+        test::ApplianceSection("KL440-Office", "00:11:22:33:44:55", "nas0", "192.0.2.20") +
+            test::ApplianceSection("KL440-Attic", "00:11:22:33:44:66", "nas0", "198.51.100.20")));
     const DoctorReport report = Run();
     ASSERT_EQ(report.adapters.size(), 1u);
     EXPECT_EQ(report.adapters[0].facts.name, "pc0");
@@ -162,8 +158,8 @@ TEST_F(DoctorNetworkTest, FindsTheApplianceAndOneOnAnotherSubnetWithTheCommandTh
 }
 
 TEST_F(DoctorNetworkTest, NamesTheProgramHoldingThePort) {
-    ASSERT_TRUE(
-        net.StartSim(test::SimBinary(), Appliance("KL440-Office", "00:11:22:33:44:55", "192.0.2.20")));
+    ASSERT_TRUE(net.StartSim(test::SimBinary(), test::ApplianceSection("KL440-Office", "00:11:22:33:44:55",
+                                                                       "nas0", "192.0.2.20")));
     int holder = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     sockaddr_in local{};
     local.sin_family = AF_INET;
@@ -189,8 +185,8 @@ TEST_F(DoctorNetworkTest, SaysWhenNothingAnswersAndThereIsNoGroupRoute) {
 
 TEST_F(DoctorNetworkTest, ShowsTheFirewallRuleThatDropsDiscovery) {
     if (!RunTool({"nft", "--version"}).started) GTEST_SKIP() << "nft is not installed";
-    ASSERT_TRUE(
-        net.StartSim(test::SimBinary(), Appliance("KL440-Office", "00:11:22:33:44:55", "192.0.2.20")));
+    ASSERT_TRUE(net.StartSim(test::SimBinary(), test::ApplianceSection("KL440-Office", "00:11:22:33:44:55",
+                                                                       "nas0", "192.0.2.20")));
     const CommandResult added = RunTool(
         {"nft",
          "add table inet lumora_test; add chain inet lumora_test in { type filter hook input priority 0; }; "

@@ -22,6 +22,7 @@
 #include "protocol/datagram/DatagramTimings.h"
 #include "protocol/datagram/NasList.h"
 #include "protocol/query/Thread.h"
+#include "support/ApplianceSection.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SimNetwork.h"
 #include "ui/main/Launcher.h"
@@ -117,21 +118,15 @@ protected:
     void StartAppliances(const std::string& extra = {}) {
         recordPath = (config.path() / kRecordFile).string();
         const std::string common =
-            "netmask = 255.255.255.0\ndhcp = 0\naccount = admin:admin\n"
-            "account = bob:secret\naccount = carol:p&ss#1\n"
+            "account = carol:p&ss#1\n"
             "web.volumes = 1:standard:sda:1000:250,2:standard:sdb:500:5\n"
             "web.shares = Public,Music\nweb.usb_shares = USB Stick\n"
             "web.access.bob = 1,1,1,1,0,1,1,1,0,1,0\n";
-        ASSERT_TRUE(net.StartSim(SimBinary(),
-                                 "[appliance]\nname = Office\nmac = 00:11:22:33:44:01\ninterface = nas0\n"
-                                 "ip = 192.0.2.20\ngateway = 192.0.2.1\n" +
-                                     common + "web.record = " + recordPath + "\n" + extra +
-                                     "[appliance]\nname = Attic\nmac = 00:11:22:33:44:02\ninterface = nas0\n"
-                                     "ip = 192.0.2.30\ngateway = 192.0.2.1\n" +
-                                     common +
-                                     "[appliance]\nname = Remote\nmac = 00:11:22:33:44:03\ninterface = nas0\n"
-                                     "ip = 198.51.100.7\ngateway = 198.51.100.1\n" +
-                                     common))
+        ASSERT_TRUE(net.StartSim(
+            SimBinary(), ApplianceSection("Office", "00:11:22:33:44:01", "nas0", "192.0.2.20",
+                                          common + "web.record = " + recordPath + "\n" + extra) +
+                             ApplianceSection("Attic", "00:11:22:33:44:02", "nas0", "192.0.2.30", common) +
+                             ApplianceSection("Remote", "00:11:22:33:44:03", "nas0", "198.51.100.7", common)))
             << net.simOutput();
     }
 

@@ -18,6 +18,7 @@
 #include "protocol/query/Messages.h"
 #include "protocol/query/Msg.h"
 #include "protocol/query/Thread.h"
+#include "support/ApplianceSection.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SimNetwork.h"
 #include "ui/main/MainWindowState.h"
@@ -95,10 +96,9 @@ protected:
     void StartAppliance(const std::string& extra = {}, const std::string& ip = kApplianceIp) {
         ASSERT_TRUE(net.AddAdapter("pc0", "192.0.2.1/24", "nas0"));
         const std::string config =
-            "[appliance]\nname = Attic\nmac = 00:11:22:33:44:55\ninterface = nas0\nip = " + ip +
-            "\nnetmask = 255.255.255.0\ngateway = 192.0.2.1\ndhcp = 0\naccount = admin:admin\n"
-            "account = bob:bobpass12\nweb.record = " +
-            record.string() + "\nweb.format_seconds = 2\nweb.move_delay = 1.5\n" + extra;
+            ApplianceSection("Attic", "00:11:22:33:44:55", "nas0", ip,
+                             "account = bob:bobpass12\nweb.record = " + record.string() +
+                                 "\nweb.format_seconds = 2\nweb.move_delay = 1.5\n" + extra);
         ASSERT_TRUE(net.StartSim(SimBinary(), config));
         ASSERT_NO_FATAL_FAILURE(Discover());
     }
