@@ -63,6 +63,13 @@ echo "== package"
 if scripts/package.sh build; then passed=$((passed + 1)); summary+=("package: 1 passed, 0 failed")
 else failed=$((failed + 1)); summary+=("package: 0 passed, 1 failed"); fi
 
+# The README's first command: the demo's headless tour through the main window, the
+# login, the panel, the wizard's drive mapping and the settings against the simulator
+# (one entry; its screenshots go to build/artifacts/demo).
+echo "== demo"
+if scripts/demo.sh --headless --shots build/artifacts/demo; then passed=$((passed + 1)); summary+=("demo: 1 passed, 0 failed")
+else failed=$((failed + 1)); summary+=("demo: 0 passed, 1 failed"); fi
+
 if ((quick == 0)); then
   configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_UI=OFF \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DLUMORA_SANITIZE=address,undefined -DLUMORA_FUZZ=ON
