@@ -249,10 +249,14 @@ void CSkinButtonBase::NotifyClick() {
     click.SetEventObject(this);
     click.SetInt(checked_);
     wxWeakRef<CSkinButtonBase> self(this);
+    // A modal window the click opens holds the pointer (a grab of the toolkit's, which
+    // disables nothing), so the pointer's leaving never reaches this button: the face is
+    // out while the click is handled, and lit again after it only if the pointer is still
+    // on the button. The click may also have taken the button away.
+    const bool wasHover = hover_;
+    SetHover(false);
     ProcessWindowEvent(click);
-    // A modal window the click opened held the pointer, so its leaving never arrived: the
-    // face would stay lit. The click may also have taken the button away.
-    if (self && hover_ && !GetScreenRect().Contains(wxGetMousePosition())) SetHover(false);
+    if (self && wasHover && GetScreenRect().Contains(wxGetMousePosition())) SetHover(true);
 }
 
 }  // namespace lumora

@@ -128,14 +128,18 @@ TEST_F(ButtonsTest, HoverShowsTheTooltipAndLeavingHidesIt) {
 }
 
 // A click may open a modal window, whose grab keeps the pointer's leaving from reaching
-// the button: the tip goes at the press (by mouse or key) and the light goes after the
-// click when the pointer is elsewhere by then.
+// the button: the tip goes at the press (by mouse or key), the light is out while the
+// click is handled and comes back only if the pointer is still on the button.
 TEST_F(ButtonsTest, AClickTakesTheTipDownAndTheLightOffWhenThePointerWentAway) {
+    window->Move(100, 100);  // on the screen, where the pointer can rest on the button
     CGdipButton* push = Make(ButtonKind::Push, 10);
     push->SetToolTip(u"Settings", true);
+    std::vector<bool> litDuringClick;
+    bool moveAway = true;
     push->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) {
         ++clicks;
-        window->WarpPointer(400, 300);  // what the person did while the modal window was up
+        litDuringClick.push_back(push->IsHover());
+        if (moveAway) window->WarpPointer(400, 300);  // what the person did while the modal window was up
     });
     window->WarpPointer(20, 15);
     SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
@@ -149,10 +153,13 @@ TEST_F(ButtonsTest, AClickTakesTheTipDownAndTheLightOffWhenThePointerWentAway) {
     window->WarpPointer(20, 15);
     SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
     ASSERT_TRUE(push->ToolTip()->IsShown());
+    moveAway = false;
     SendKey(*push, wxEVT_KEY_DOWN, WXK_SPACE);
     SendKey(*push, wxEVT_KEY_UP, WXK_SPACE);
     EXPECT_EQ(clicks, 2);
     EXPECT_FALSE(push->ToolTip()->IsShown());
+    EXPECT_TRUE(push->IsHover()) << "the pointer stayed on the button";
+    EXPECT_EQ(litDuringClick, (std::vector<bool>{false, false}));
 
     // Disabled under the pointer (Logout while the pointer rests on it), it hears of no leaving either.
     SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
