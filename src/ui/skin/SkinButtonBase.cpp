@@ -252,11 +252,13 @@ void CSkinButtonBase::NotifyClick() {
     // A modal window the click opens holds the pointer (a grab of the toolkit's, which
     // disables nothing), so the pointer's leaving never reaches this button: the face is
     // out while the click is handled, and lit again after it only if the pointer is still
-    // on the button. The click may also have taken the button away.
+    // on the button and the button is still there to click (Logout hides itself).
     const bool wasHover = hover_;
     SetHover(false);
     ProcessWindowEvent(click);
-    if (self && wasHover && GetScreenRect().Contains(wxGetMousePosition())) SetHover(true);
+    if (self && wasHover && IsEnabled() && IsShownOnScreen() &&
+        GetScreenRect().Contains(wxGetMousePosition()))
+        SetHover(true);
 }
 
 }  // namespace lumora

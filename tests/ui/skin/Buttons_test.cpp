@@ -135,11 +135,12 @@ TEST_F(ButtonsTest, AClickTakesTheTipDownAndTheLightOffWhenThePointerWentAway) {
     CGdipButton* push = Make(ButtonKind::Push, 10);
     push->SetToolTip(u"Settings", true);
     std::vector<bool> litDuringClick;
-    bool moveAway = true;
+    bool moveAway = true, hideOnClick = false;
     push->Bind(wxEVT_BUTTON, [&](wxCommandEvent&) {
         ++clicks;
         litDuringClick.push_back(push->IsHover());
         if (moveAway) window->WarpPointer(400, 300);  // what the person did while the modal window was up
+        if (hideOnClick) push->Hide();
     });
     window->WarpPointer(20, 15);
     SendMouse(*push, wxEVT_ENTER_WINDOW, 10, 5);
@@ -160,6 +161,12 @@ TEST_F(ButtonsTest, AClickTakesTheTipDownAndTheLightOffWhenThePointerWentAway) {
     EXPECT_FALSE(push->ToolTip()->IsShown());
     EXPECT_TRUE(push->IsHover()) << "the pointer stayed on the button";
     EXPECT_EQ(litDuringClick, (std::vector<bool>{false, false}));
+    // A click that hides its own button (Logout): it is not lit when it comes back.
+    hideOnClick = true;
+    SendKey(*push, wxEVT_KEY_DOWN, WXK_SPACE);
+    SendKey(*push, wxEVT_KEY_UP, WXK_SPACE);
+    push->Show();
+    EXPECT_FALSE(push->IsHover());
 
     // Disabled under the pointer (Logout while the pointer rests on it), it hears of no leaving either.
     SendMouse(*push, wxEVT_LEAVE_WINDOW, 200, 5);
