@@ -237,13 +237,14 @@ public:
             if (WantsSamba(*a)) plans.push_back(PlanSamba(*a));
         }
         if (plans.empty()) return true;
+        const bool setgroupsDenied = SetgroupsDenied();
         tools_ = {FindProgram("smbd"), FindProgram("smbpasswd"), FindLibrary("libnss_wrapper.so"),
-                  FindProgram("setpriv"), SetgroupsDenied() ? FindLibrary("libuid_wrapper.so") : ""};
-        const char* missing = tools_.smbd.empty()                              ? "smbd"
-                              : tools_.smbpasswd.empty()                       ? "smbpasswd"
-                              : tools_.nssWrapper.empty()                      ? "libnss_wrapper.so"
-                              : SetgroupsDenied() && tools_.uidWrapper.empty() ? "libuid_wrapper.so"
-                                                                               : nullptr;
+                  FindProgram("setpriv"), setgroupsDenied ? FindLibrary("libuid_wrapper.so") : ""};
+        const char* missing = tools_.smbd.empty()                            ? "smbd"
+                              : tools_.smbpasswd.empty()                     ? "smbpasswd"
+                              : tools_.nssWrapper.empty()                    ? "libnss_wrapper.so"
+                              : setgroupsDenied && tools_.uidWrapper.empty() ? "libuid_wrapper.so"
+                                                                             : nullptr;
         if (missing) {
             std::fprintf(stderr, "kl440-sim: samba: %s not found; the shares are not served over SMB\n",
                          missing);

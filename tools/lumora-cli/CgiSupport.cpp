@@ -77,7 +77,7 @@ std::optional<LoginArguments> ReadLoginArguments(const CommandContext& context, 
     }
     problem = CredentialArgumentProblem(source, *password);
     if (!problem.empty()) return usage(problem);
-    return LoginArguments{std::move(*options), user, std::move(*password), address};
+    return LoginArguments{std::move(*options), user, std::move(*password), fromStdin, address};
 }
 
 int ReachAppliance(Session& session, const LoginArguments& arguments) {

@@ -36,6 +36,7 @@ struct LoginSpec {
 struct LoginArguments {
     Options options;                     // as LoggedIn::options
     std::string user, password;          // UTF-8; both fit the credential fields
+    bool passwordFromStdin = false;      // --password-stdin: further secrets follow on standard input
     std::optional<std::string> address;  // --address: reach this address over HTTP, no discovery
 };
 

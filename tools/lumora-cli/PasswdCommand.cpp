@@ -18,7 +18,7 @@ constexpr const char* kNew = "--new";
 // The new password from --new, standard input or the terminal; on a problem, its text.
 std::optional<std::string> ReadNewPassword(const LoginArguments& arguments, std::string& problem) {
     if (std::optional<std::string> given = arguments.options.Value(kNew)) return given;
-    if (arguments.options.Has("--password-stdin")) {
+    if (arguments.passwordFromStdin) {
         std::optional<std::string> line = ReadLine(STDIN_FILENO);
         if (!line) problem = "--password-stdin: give the new password on the line after the password";
         return line;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "AddressTarget.h"
 #include "Command.h"
 
 using namespace lumora::cli;
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     if (std::any_of(context.args.begin(), context.args.end(), IsHelp)) return PrintCommandHelp(*chosen);
     // Datagrams stop at the first router, so these commands cannot reach an address of their own.
     if (chosen->reach == Reach::Datagram &&
-        std::find(context.args.begin(), context.args.end(), "--address") != context.args.end())
+        std::find(context.args.begin(), context.args.end(), kAddressOption) != context.args.end())
         return UsageError(chosen->name,
                           std::string("--address works only with the commands that talk HTTP; ") +
                               chosen->name + " uses discovery datagrams, which do not cross a router");
